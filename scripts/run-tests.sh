@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with the address and undefined
+# behaviour sanitizers, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+warnings_as_errors=OFF
+[[ "${CI:-}" == "true" ]] && warnings_as_errors=ON
+cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=Debug -DQUORLIN_SANITIZE=ON \
+  -DQUORLIN_WARNINGS_AS_ERRORS="$warnings_as_errors"
+cmake --build build/tests -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build/tests --output-on-failure

@@ -1,0 +1,39 @@
+#include "form_window.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+FormWindow::FormWindow(QWidget* owner)
+    : QDialog(owner)
+{
+}
+
+void FormWindow::unload()
+{
+    done(QDialog::Accepted);
+}
+
+void FormWindow::setCancelButton(QPushButton* button)
+{
+    m_cancelButton = button;
+}
+
+void FormWindow::done(int result)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (m_cancelButton && m_cancelButton->isEnabled())
+            m_cancelButton->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/executable.h"
+#include "platform/settings_backing.h"
+
+#include <QString>
+
+// The application name of every stored value.
+inline const QString kApplicationName = QStringLiteral("KD_QUORLIN");
+
+// The windows' view of the settings store: the application name and the
+// running executable's section are filled in, and the three kinds of value
+// (text, tick box state, geometry) convert the same way everywhere. Nothing is
+// cached: every read asks the backing. A stored value that cannot be converted
+// to its kind reads as the default.
+class SettingsStore {
+public:
+    SettingsStore(SettingsBacking& backing, const ExecutableIdentity& executable);
+
+    QString readText(const QString& key) const; // default ""
+    int readTick(const QString& key, int defaultState) const;
+    float readGeometry(const QString& key, float defaultTwips) const;
+
+    void writeText(const QString& key, const QString& value);
+    void writeTick(const QString& key, int state);
+    void writeGeometry(const QString& key, float twips);
+
+    const ExecutableIdentity& executable() const { return m_executable; }
+
+private:
+    QString read(const QString& key, const QString& defaultText) const;
+    void write(const QString& key, const QString& value);
+
+    SettingsBacking& m_backing;
+    const ExecutableIdentity& m_executable;
+};
+
+// Decimal text of a tick box state and of a geometry value: whole numbers have
+// no decimal point, the decimal separator follows the user's locale.
+QString tickText(int state);
+QString geometryText(float twips);

@@ -1,0 +1,84 @@
+#include "window_placement.h"
+
+#include "look.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <limits>
+
+namespace geometry {
+const WindowGeometryKeys kMain { QStringLiteral("MAIN"), u'_', 1000, 1000, 3960, 1725 };
+const WindowGeometryKeys kMainSettings { QStringLiteral("MAIN_SETTINGS"), u'-', 1000, 1000, 9735, 3465 };
+const WindowGeometryKeys kOutputCommands { QStringLiteral("SINGLE_OUTPUT_COMMANDS_WINDOW"), u'-', 1000, 1000,
+    7995, 4440 };
+const WindowGeometryKeys kCryptoSettings { QStringLiteral("CRYPTO_SETTINGS"), u'-', 1000, 1000, 8895, 6735 };
+const WindowGeometryKeys kConfGenerator { QStringLiteral("MAIN"), u'-', 1000, 1000, 13785, 7965 };
+const WindowGeometryKeys kCoinPresets { QStringLiteral("IDS"), u'-', 1000, 1000, 6870, 3180 };
+const WindowGeometryKeys kRpcTestCredentials { QStringLiteral("TEST-RPC-CREDENTIALS"), u'-', 1000, 1000, 7920,
+    6690 };
+const WindowGeometryKeys kAbout { QStringLiteral("ABOUT"), u'_', 1000, 1000, 9345, 2940 };
+const WindowGeometryKeys kDonations { QStringLiteral("DONATIONS_WINDOW"), u'-', 1000, 1000, 8880, 6330 };
+} // namespace geometry
+
+namespace {
+
+// Before a window is shown its frame is unknown; the border and title bar of a
+// standard frame at 96 dpi stand in for it.
+constexpr QSize kStandardFrameExtra { 6, 25 };
+
+QSize frameExtra(const QWidget& window)
+{
+    const QSize extra = window.frameGeometry().size() - window.size();
+    return window.isVisible() && !extra.isEmpty() ? extra : kStandardFrameExtra;
+}
+
+// Keeps a window reachable after a change of screens: a frame that meets no
+// screen is moved into the available area of the screen nearest to it.
+QPoint ontoNearestScreen(const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QRect nearest;
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (const QScreen* screen : screens) {
+        const QRect area = screen->availableGeometry();
+        if (area.intersects(frame))
+            return frame.topLeft();
+        const QPoint d = area.center() - frame.center();
+        const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = area;
+        }
+    }
+    if (nearest.isNull())
+        return frame.topLeft();
+    const int x = std::clamp(
+        frame.left(), nearest.left(), std::max(nearest.left(), nearest.right() - frame.width() + 1));
+    const int y = std::clamp(
+        frame.top(), nearest.top(), std::max(nearest.top(), nearest.bottom() - frame.height() + 1));
+    return { x, y };
+}
+
+} // namespace
+
+void restorePlacement(QWidget& window, const SettingsStore& store, const WindowGeometryKeys& keys)
+{
+    const int left = twipsToPixels(store.readGeometry(keys.left(), keys.defaultLeft));
+    const int top = twipsToPixels(store.readGeometry(keys.top(), keys.defaultTop));
+    const int width = twipsToPixels(store.readGeometry(keys.width(), keys.defaultWidth));
+    const int height = twipsToPixels(store.readGeometry(keys.height(), keys.defaultHeight));
+
+    const QSize frame(width, height);
+    window.resize((frame - frameExtra(window)).expandedTo(QSize(1, 1)));
+    window.move(ontoNearestScreen(QRect(QPoint(left, top), frame)));
+}
+
+void savePosition(const QWidget& window, SettingsStore& store, const WindowGeometryKeys& keys)
+{
+    const QPoint position = window.pos();
+    store.writeGeometry(keys.left(), pixelsToTwips(position.x()));
+    store.writeGeometry(keys.top(), pixelsToTwips(position.y()));
+}

@@ -1,0 +1,159 @@
+#include "QUORLIN_MAIN.h"
+
+#include "core/look.h"
+#include "core/timer_switch.h"
+#include "core/window_placement.h"
+#include "settings_picture.h"
+
+namespace {
+
+const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
+
+void paintStatus(QLineEdit& box, bool running)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, colourFromBgr(running ? kGreenBgr : kRedBgr));
+    box.setPalette(palette);
+}
+
+} // namespace
+
+QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
+    : FormWindow(parent)
+    , m_context(context)
+{
+    setupUi(this);
+    SETTINGS_BUTTON->setIcon(settingsButtonPicture());
+    QPalette green = SETTINGS_BUTTON->palette();
+    green.setColor(QPalette::Button, colourFromBgr(kGreenBgr));
+    SETTINGS_BUTTON->setPalette(green);
+
+    connect(EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
+    connect(SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
+    connect(QT_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::QT_START_BUTTON_Click);
+    connect(DAEMON_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::DAEMON_START_BUTTON_Click);
+    connect(CLI_STOP_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::CLI_STOP_BUTTON_Click);
+    connect(&MULTI_PROCESS_WATCHER_TIMER, &QTimer::timeout, this,
+        &QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer);
+    connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
+
+    // The watcher runs from creation; the stacking timer only when switched on.
+    MULTI_PROCESS_WATCHER_TIMER.start();
+    Form_Load();
+}
+
+void QUORLIN_MAIN::Form_Load()
+{
+    SettingsStore& store = m_context.store;
+    restorePlacement(*this, store, geometry::kMain);
+
+    CRYPTO_NAME_TEXTBOX->setText(store.readText(QStringLiteral("CRYPTO_NAME_TEXTBOX")));
+    QT_NAME_TEXTBOX = store.readText(QStringLiteral("QT_NAME_TEXTBOX"));
+    CLI_NAME_TEXTBOX = store.readText(QStringLiteral("CLI_NAME_TEXTBOX"));
+    DAEMON_NAME_TEXTBOX = store.readText(QStringLiteral("DAEMON_NAME_TEXTBOX"));
+    KD_QT_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"));
+    KD_D_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_D_COMMAND_TEXTBOX"));
+    KDCLI_STOP_COMMAND_TEXTBOX = store.readText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"));
+    AlwaysOnTop_TICKBOX = store.readTick(QStringLiteral("AlwaysOnTop_TICKBOX"), 1);
+
+    AlwaysOnTopTimer.setInterval(1000);
+    MULTI_PROCESS_WATCHER_TIMER.setInterval(250);
+
+    setWindowTitle(kTitlePrefix + CRYPTO_NAME_TEXTBOX->text());
+    setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX == 1);
+}
+
+void QUORLIN_MAIN::savePositionAndStacking()
+{
+    savePosition(*this, m_context.store, geometry::kMain);
+    m_context.store.writeTick(QStringLiteral("AlwaysOnTop_TICKBOX"), AlwaysOnTop_TICKBOX);
+}
+
+void QUORLIN_MAIN::Form_Unload()
+{
+    MULTI_PROCESS_WATCHER_TIMER.stop();
+    AlwaysOnTopTimer.stop();
+    savePositionAndStacking();
+}
+
+void QUORLIN_MAIN::EXIT_BUTTON_Click()
+{
+    savePositionAndStacking();
+    unload();
+}
+
+void QUORLIN_MAIN::SETTINGS_BUTTON_Click() { }
+
+void QUORLIN_MAIN::launch(const QString& commandLine, WindowStyle style)
+{
+    const LaunchResult result = m_context.platform.launcher.launch(commandLine, style);
+    if (!result.started)
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, result.error));
+}
+
+void QUORLIN_MAIN::QT_START_BUTTON_Click()
+{
+    launch(KD_QT_COMMAND_TEXTBOX, WindowStyle::Normal);
+}
+
+void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
+{
+    launch(KD_D_COMMAND_TEXTBOX, WindowStyle::Hidden);
+}
+
+void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
+{
+    launch(KDCLI_STOP_COMMAND_TEXTBOX, WindowStyle::Hidden);
+}
+
+bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
+{
+    // A failed query counts as not running for this check; the next tick asks again.
+    return !imageName.isEmpty() && m_context.platform.processes.countProcesses(imageName).value_or(0) > 0;
+}
+
+void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
+{
+    struct StatusBox {
+        const QString& name;
+        QLineEdit* box;
+        QPushButton* lockedWhileRunning;
+        QString runningText;
+        QString stoppedText;
+    };
+    const StatusBox boxes[] = {
+        { QT_NAME_TEXTBOX, PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
+            QStringLiteral(" - QT PROCESS STOPPED") },
+        { DAEMON_NAME_TEXTBOX, PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
+            QStringLiteral(" - DAEMON PROCESS STOPPED") },
+        { CLI_NAME_TEXTBOX, PROCESS_TEXTBOX_3, CLI_STOP_BUTTON, QStringLiteral(" - CLI PROCESS RUNNING"),
+            QStringLiteral(" - CLI PROCESS STOPPED") },
+    };
+
+    // Each configured name paints its box, then (the CLI only) locks its button,
+    // then names its state in the tooltip. An empty name leaves all as it was.
+    for (const StatusBox& status : boxes) {
+        if (status.name.isEmpty())
+            continue;
+        const bool running = IsProcessRunning(status.name);
+        paintStatus(*status.box, running);
+        if (status.lockedWhileRunning)
+            status.lockedWhileRunning->setEnabled(!running);
+        status.box->setToolTip(status.name + (running ? status.runningText : status.stoppedText));
+    }
+
+    // The start buttons lock while the wallet or the daemon runs, asked afresh;
+    // without a daemon name they keep their state.
+    if (!DAEMON_NAME_TEXTBOX.isEmpty()) {
+        const bool qt = IsProcessRunning(QT_NAME_TEXTBOX);
+        const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX);
+        DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
+        QT_START_BUTTON->setEnabled(!(qt || daemon));
+    }
+}
+
+void QUORLIN_MAIN::AlwaysOnTopTimer_Timer()
+{
+    m_context.platform.stacking.stackingStep(*this);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// How a started program shows itself: the wallet opens a normal window with
+// the focus, the daemon and the stop command run hidden.
+enum class WindowStyle { Hidden = 0, Normal = 1 };
+
+struct LaunchResult {
+    bool started = false;
+    QString error; // the system's reason when not started
+};
+
+// Starts one command line and returns at once, never through a shell.
+class ProcessLauncher {
+public:
+    virtual ~ProcessLauncher() = default;
+    virtual LaunchResult launch(const QString& commandLine, WindowStyle style) = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The per-user store that every window keeps its values in. Addressed by an
+// application name, a section and a key; every value is text.
+class SettingsBacking {
+public:
+    virtual ~SettingsBacking() = default;
+
+    // The stored text, or `defaultValue` when the application, section or key
+    // does not exist. A key stored with the empty text returns the empty text.
+    virtual QString GetSetting(
+        const QString& application, const QString& section, const QString& key, const QString& defaultValue)
+        = 0;
+
+    // Stores the text, creating what is missing; written through at once.
+    virtual void SaveSetting(
+        const QString& application, const QString& section, const QString& key, const QString& value)
+        = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+// The per-OS part of the settings backing: where one section lives and how it
+// is protected. One implementation per OS, chosen by the build.
+
+std::unique_ptr<QSettings> openSettingsSection(
+    const QString& configRoot, const QString& application, const QString& section);
+
+// Called before every write: makes sure the section can be written and that
+// nobody but the current user can read it.
+void prepareSettingsSectionForWrite(const QSettings& settings);
+
+// Called after every write.
+void protectSettingsSection(const QSettings& settings);

@@ -1,0 +1,21 @@
+#include "system_platform.h"
+
+#include "qsettings_backing.h"
+#include "qt_dialogs.h"
+#include "settings_location.h"
+
+SystemPlatform::SystemPlatform()
+    : m_settings(std::make_unique<QSettingsBacking>(userConfigRoot()))
+    , m_launcher(createSystemProcessLauncher())
+    , m_processes(createSystemProcessQuery())
+    , m_stacking(createSystemWindowStacking())
+    , m_dialogs(std::make_unique<QtDialogs>())
+{
+}
+
+SystemPlatform::~SystemPlatform() = default;
+
+Platform SystemPlatform::platform()
+{
+    return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity() };
+}

@@ -1,0 +1,56 @@
+// The Qt side of the Windows services: thin adapters over the Qt-free Win32
+// functions in win32/.
+
+#include "system_platform.h"
+#include "win32/process_launcher_win32.h"
+#include "win32/process_query_win32.h"
+#include "win32/window_stacking_win32.h"
+
+#include <QWidget>
+
+namespace {
+
+class Win32ProcessLauncher final : public ProcessLauncher {
+public:
+    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    {
+        std::wstring error;
+        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden, error))
+            return { true, {} };
+        return { false, QString::fromStdWString(error) };
+    }
+};
+
+class Win32ProcessQuery final : public ProcessQuery {
+public:
+    std::optional<int> countProcesses(const QString& imageName) override
+    {
+        const int count = win32CountProcesses(imageName.toStdWString());
+        return count < 0 ? std::nullopt : std::optional<int>(count);
+    }
+};
+
+class Win32WindowStacking final : public WindowStacking {
+public:
+    void stackingStep(QWidget& mainWindow) override
+    {
+        win32StackingStep(reinterpret_cast<HWND>(mainWindow.winId()));
+    }
+};
+
+} // namespace
+
+std::unique_ptr<ProcessLauncher> createSystemProcessLauncher()
+{
+    return std::make_unique<Win32ProcessLauncher>();
+}
+
+std::unique_ptr<ProcessQuery> createSystemProcessQuery()
+{
+    return std::make_unique<Win32ProcessQuery>();
+}
+
+std::unique_ptr<WindowStacking> createSystemWindowStacking()
+{
+    return std::make_unique<Win32WindowStacking>();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Qt-free: Win32 and the standard library only, so that it also builds with
+// the mingw-w64 cross compiler.
+
+#include <string>
+
+// Starts `commandLine` unchanged with CreateProcessW, its first window shown
+// normally (SW_SHOWNORMAL) or hidden (SW_HIDE), and returns at once without
+// waiting. On failure returns false and puts the system's message in `error`.
+bool win32Launch(const std::wstring& commandLine, bool hidden, std::wstring& error);

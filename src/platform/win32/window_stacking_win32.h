@@ -1,0 +1,11 @@
+#pragma once
+
+// Qt-free: Win32 only, so that it also builds with the mingw-w64 cross compiler.
+
+#include <windows.h>
+
+// One stacking step for the main window: when another window is in the
+// foreground, that window loses its topmost state (HWND_NOTOPMOST) and the main
+// window goes to the top of the topmost band (HWND_TOPMOST), neither moved nor
+// sized (flags 3). The results are ignored.
+void win32StackingStep(HWND mainWindow);

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "platform/platform.h"
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+// In-memory settings store that remembers the order of its writes.
+class FakeSettingsBacking final : public SettingsBacking {
+public:
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+        const QString& defaultValue) override
+    {
+        return values.value(address(application, section, key), defaultValue);
+    }
+
+    void SaveSetting(
+        const QString& application, const QString& section, const QString& key, const QString& value) override
+    {
+        values.insert(address(application, section, key), value);
+        writtenKeys.append(key);
+        writtenValues.append(key + QLatin1Char('=') + value);
+    }
+
+    static QString address(const QString& application, const QString& section, const QString& key)
+    {
+        return application + QLatin1Char('\\') + section + QLatin1Char('\\') + key;
+    }
+
+    QMap<QString, QString> values;
+    QStringList writtenKeys; // every key saved, in order
+    QStringList writtenValues; // "key=value", in order
+};
+
+class FakeProcessLauncher final : public ProcessLauncher {
+public:
+    struct Call {
+        QString commandLine;
+        WindowStyle style;
+    };
+
+    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    {
+        calls.append({ commandLine, style });
+        return nextResult;
+    }
+
+    QList<Call> calls;
+    LaunchResult nextResult { true, {} };
+};
+
+// Answers from a table of running image names; letter case is ignored.
+class FakeProcessQuery final : public ProcessQuery {
+public:
+    std::optional<int> countProcesses(const QString& imageName) override
+    {
+        queries.append(imageName);
+        if (failing)
+            return std::nullopt;
+        return running.value(imageName.toLower(), 0);
+    }
+
+    void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
+
+    QHash<QString, int> running;
+    QStringList queries;
+    bool failing = false;
+};
+
+class FakeWindowStacking final : public WindowStacking {
+public:
+    void stackingStep(QWidget&) override { ++steps; }
+    int steps = 0;
+};
+
+class FakeDialogs final : public Dialogs {
+public:
+    void showError(QWidget*, const QString& title, const QString& text) override
+    {
+        errors.append(title + QLatin1Char('\n') + text);
+    }
+
+    QStringList errors;
+};
+
+// A complete set of fakes for one test, and the context that windows take.
+struct FakePlatform {
+    FakeSettingsBacking settings;
+    FakeProcessLauncher launcher;
+    FakeProcessQuery processes;
+    FakeWindowStacking stacking;
+    FakeDialogs dialogs;
+    ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
+
+    Platform platform() { return { settings, launcher, processes, stacking, dialogs, executable }; }
+
+    // The stored value of a key in the executable's section, or a null QString.
+    QString stored(const QString& key) const
+    {
+        return settings.values.value(FakeSettingsBacking::address(kApplicationName, executable.name, key));
+    }
+
+    void store(const QString& key, const QString& value)
+    {
+        settings.values.insert(FakeSettingsBacking::address(kApplicationName, executable.name, key), value);
+    }
+};
+
+struct TestContext {
+    FakePlatform fakes;
+    AppContext context { fakes.platform() };
+};
