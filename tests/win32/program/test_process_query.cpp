@@ -50,7 +50,8 @@ void countsTwoChildrenOfOneName(const TempFolder& temp)
 
     first.end();
     second.end();
-    check(win32CountProcesses(lowerCase(twinName)) == 0, "process query counts zero once both have ended");
+    check(eventually([&] { return win32CountProcesses(lowerCase(twinName)) == 0; }),
+        "process query counts zero once both have ended");
 }
 
 void reportsFailedSnapshotAsNotRunning()
