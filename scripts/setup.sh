@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   litecoind litecoin-qt
   iproute2 util-linux procps
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -23,8 +23,9 @@ std::wstring systemMessage(DWORD code)
 
 bool win32Launch(const std::wstring& commandLine, bool hidden, std::wstring& error)
 {
-    if (commandLine.empty()) {
-        // CreateProcessW would take an empty line as "no program named".
+    // An empty line names no program. A line with a NUL in it would reach the
+    // child cut short at the NUL, so it runs nothing rather than something else.
+    if (commandLine.empty() || commandLine.find(L'\0') != std::wstring::npos) {
         error = systemMessage(ERROR_INVALID_PARAMETER);
         return false;
     }

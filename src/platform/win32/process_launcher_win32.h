@@ -7,5 +7,6 @@
 
 // Starts `commandLine` unchanged with CreateProcessW, its first window shown
 // normally (SW_SHOWNORMAL) or hidden (SW_HIDE), and returns at once without
-// waiting. On failure returns false and puts the system's message in `error`.
+// waiting. On failure returns false and puts the system's message in `error`;
+// an empty line, or one holding a NUL character, is refused the same way.
 bool win32Launch(const std::wstring& commandLine, bool hidden, std::wstring& error);

@@ -1,12 +1,14 @@
 #include "process_query_win32.h"
 
-#include <windows.h>
-
 #include <tlhelp32.h>
 
 int win32CountProcesses(const std::wstring& imageName)
 {
-    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    return win32CountProcessesInSnapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), imageName);
+}
+
+int win32CountProcessesInSnapshot(HANDLE snapshot, const std::wstring& imageName)
+{
     if (snapshot == INVALID_HANDLE_VALUE)
         return -1;
 
@@ -19,6 +21,9 @@ int win32CountProcesses(const std::wstring& imageName)
             == CSTR_EQUAL)
             ++count;
     }
+    // A complete walk ends with ERROR_NO_MORE_FILES; any other reason means
+    // part of the list was never seen.
+    const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
     ::CloseHandle(snapshot);
-    return count;
+    return complete ? count : -1;
 }
