@@ -7,15 +7,14 @@
 
 #include <array>
 
-// Drives a window's five flashing timers the way the clock would, by running
-// the handler of the one timer that is enabled, so no test waits.
+// Drives a window's five flashing timers as the clock would, by running the
+// handler of the one enabled timer, so no test waits.
 template <class Window> struct FlashProbe {
     Window& window;
     std::array<QTimer Window::*, 5> timers;
     std::array<void (Window::*)(), 5> handlers;
 
-    // The numbers (1 to 5) of the enabled timers.
-    QList<int> enabledTimers() const
+    QList<int> enabledTimers() const // numbers 1 to 5
     {
         QList<int> enabled;
         for (int i = 0; i < 5; ++i) {
@@ -25,22 +24,22 @@ template <class Window> struct FlashProbe {
         return enabled;
     }
 
-    // One 200 ms step: the enabled timer fires. Does nothing when none is.
     void tick()
     {
-        const QList<int> enabled = enabledTimers();
-        if (enabled.size() == 1)
+        if (const QList<int> enabled = enabledTimers(); enabled.size() == 1)
             (window.*handlers[enabled.first() - 1])();
     }
 };
 
-// Rows for "the colour after so many steps", from the moment of opening.
+// The colour after so many 200 ms steps from opening (an invalid colour: the
+// control's ordinary one), and the timer enabled then.
 inline void addFlashSequenceRows()
 {
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("enabledTimer");
 
+    QTest::newRow("opening") << 0 << QColor() << 1;
     QTest::newRow("200 ms green") << 1 << QColor(0, 255, 0) << 2;
     QTest::newRow("400 ms red") << 2 << QColor(255, 0, 0) << 3;
     QTest::newRow("600 ms cyan") << 3 << QColor(0, 255, 255) << 4;
@@ -48,4 +47,22 @@ inline void addFlashSequenceRows()
     QTest::newRow("1000 ms yellow") << 5 << QColor(255, 255, 0) << 1;
     QTest::newRow("1200 ms green again") << 6 << QColor(0, 255, 0) << 2;
     QTest::newRow("2600 ms cyan, third round") << 13 << QColor(0, 255, 255) << 4;
+}
+
+// Runs the rows above on a window whose flashing colour `shown` reads.
+template <class Window, class Shown>
+void checkFlashSequence(Window& window, FlashProbe<Window> flash, Shown shown, const QColor& ordinary)
+{
+    QFETCH(int, ticks);
+    QFETCH(QColor, colour);
+    QFETCH(int, enabledTimer);
+
+    for (QTimer Window::*timer : flash.timers)
+        QCOMPARE((window.*timer).interval(), 200);
+    for (int i = 0; i < ticks; ++i) {
+        flash.tick();
+        QCOMPARE(flash.enabledTimers().size(), 1);
+    }
+    QCOMPARE(shown(), colour.isValid() ? colour : ordinary);
+    QCOMPARE(flash.enabledTimers(), QList<int> { enabledTimer });
 }
