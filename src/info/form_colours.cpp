@@ -45,11 +45,6 @@ void setBackColour(QWidget& control, const QColor& colour)
         control.setAutoFillBackground(true);
 }
 
-QColor backColour(const QWidget& control)
-{
-    return control.palette().color(backRole(control));
-}
-
 void paintControl(QWidget& control, quint32 textBgr, quint32 backBgr)
 {
     setTextColour(control, colourFromBgr(textBgr));

@@ -20,7 +20,6 @@ QColor textColour(const QWidget& control);
 // The background colour of a label or a text box. A label gets a filled
 // background; a text box's own field colour changes.
 void setBackColour(QWidget& control, const QColor& colour);
-QColor backColour(const QWidget& control);
 
 // Both colours at once, given as 0x00BBGGRR.
 void paintControl(QWidget& control, quint32 textBgr, quint32 backBgr);
