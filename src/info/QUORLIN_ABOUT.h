@@ -1,0 +1,40 @@
+#pragma once
+
+#include "control_events.h"
+#include "core/app_context.h"
+#include "core/form_window.h"
+#include "flash_ring.h"
+#include "ui_QUORLIN_ABOUT.h"
+
+#include <QTimer>
+
+// The product's names, version and maker, with a donations button inside a
+// frame that flashes through five colours while the window is open.
+class QUORLIN_ABOUT : public FormWindow, public Ui::QUORLIN_ABOUT {
+    Q_OBJECT
+
+public:
+    explicit QUORLIN_ABOUT(AppContext& context, QWidget* owner = nullptr);
+
+    QTimer DONATION_BUTTON_1_TIMER;
+    QTimer DONATION_BUTTON_2_TIMER;
+    QTimer DONATION_BUTTON_3_TIMER;
+    QTimer DONATION_BUTTON_4_TIMER;
+    QTimer DONATION_BUTTON_5_TIMER;
+
+    void Form_Load();
+    void Form_Unload() override;
+    void DONATION_BUTTON_1_TIMER_Timer() { m_flash.step(0); }
+    void DONATION_BUTTON_2_TIMER_Timer() { m_flash.step(1); }
+    void DONATION_BUTTON_3_TIMER_Timer() { m_flash.step(2); }
+    void DONATION_BUTTON_4_TIMER_Timer() { m_flash.step(3); }
+    void DONATION_BUTTON_5_TIMER_Timer() { m_flash.step(4); }
+    void CREATOR_TEXTBOX_DblClick();
+    void DONATIONS_BUTTON_Click();
+    void OK_BUTTON_Click();
+
+private:
+    AppContext& m_context;
+    FlashRing m_flash;
+    ControlEvents m_events;
+};

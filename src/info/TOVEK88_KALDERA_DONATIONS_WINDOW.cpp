@@ -1,0 +1,121 @@
+#include "TOVEK88_KALDERA_DONATIONS_WINDOW.h"
+
+#include "core/look.h"
+#include "core/window_placement.h"
+#include "form_colours.h"
+#include "maker_details.h"
+
+namespace {
+
+using Window = TOVEK88_KALDERA_DONATIONS_WINDOW;
+
+// The brand with its line break, which the one-line box shows as a gap. Set
+// here because a form file cannot keep the carriage return.
+const QString kBrandText = QStringLiteral("KALDERA\r\n SOFTWARE");
+
+} // namespace
+
+TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& context, QWidget* owner)
+    : FormWindow(owner)
+    , m_context(context)
+    , m_flash({ &DONATION_TEXT_1_TIMER, &DONATION_TEXT_2_TIMER, &DONATION_TEXT_3_TIMER,
+                  &DONATION_TEXT_4_TIMER, &DONATION_TEXT_5_TIMER },
+          [this](const QColor& colour) { setTextColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX, colour); })
+{
+    setupUi(this);
+    KD_TITLE_TEXTBOX->setText(kBrandText);
+    KD_WEBSITE_TEXTBOX->setText(maker::kWebSite);
+    for (QLineEdit* box :
+        { KD_TITLE_TEXTBOX, KD_WEBSITE_TEXTBOX, CREATOR_TEXTBOX, THANKS_KALDERA_SOFTWARE_TEXTBOX })
+        paintControl(*box, kGreenBgr, kBlackBgr);
+    paintControl(*THANKS_DONATIONS_MESSAGE_TEXTBOX, kBlackBgr, kLightGreenBgr);
+    paintControl(*DOUBLE_CLICK_MESSAGE_TEXTBOX, kMagentaBgr, kLightCyanBgr);
+
+    struct AddressRow {
+        QLabel* name;
+        QLineEdit* box;
+        const QString& address;
+        void (Window::*dblClick)();
+        void (Window::*lostFocus)();
+    };
+    const AddressRow rows[] = {
+        { BTC_NAME_LABEL, BTC_DONATION_ADDRESS_TEXTBOX, maker::kBtcDonationAddress,
+            &Window::BTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::BTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
+        { NMC_NAME_LABEL, NMC_DONATION_ADDRESS_TEXTBOX, maker::kNmcDonationAddress,
+            &Window::NMC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::NMC_DONATION_ADDRESS_TEXTBOX_LostFocus },
+        { LTC_NAME_LABEL, LTC_DONATION_ADDRESS_TEXTBOX, maker::kLtcDonationAddress,
+            &Window::LTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::LTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
+        { DASH_NAME_LABEL, DASH_DONATION_ADDRESS_TEXTBOX, maker::kDashDonationAddress,
+            &Window::DASH_DONATION_ADDRESS_TEXTBOX_DblClick,
+            &Window::DASH_DONATION_ADDRESS_TEXTBOX_LostFocus },
+        { VTC_NAME_LABEL, VTC_DONATION_ADDRESS_TEXTBOX, maker::kVtcDonationAddress,
+            &Window::VTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::VTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
+    };
+    for (const AddressRow& row : rows) {
+        paintControl(*row.name, kBlackBgr, kLightYellowBgr);
+        row.box->setText(row.address);
+        restAddress(*row.box);
+        m_events.onDblClick(row.box, [this, handler = row.dblClick] { (this->*handler)(); });
+        m_events.onLostFocus(row.box, [this, handler = row.lostFocus] { (this->*handler)(); });
+    }
+    m_events.onDblClick(
+        THANKS_DONATIONS_MESSAGE_TEXTBOX, [this] { THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick(); });
+    m_events.onDblClick(CREATOR_TEXTBOX, [this] { CREATOR_TEXTBOX_DblClick(); });
+
+    const std::pair<QTimer*, void (Window::*)()> timers[] = {
+        { &DONATION_TEXT_1_TIMER, &Window::DONATION_TEXT_1_TIMER_Timer },
+        { &DONATION_TEXT_2_TIMER, &Window::DONATION_TEXT_2_TIMER_Timer },
+        { &DONATION_TEXT_3_TIMER, &Window::DONATION_TEXT_3_TIMER_Timer },
+        { &DONATION_TEXT_4_TIMER, &Window::DONATION_TEXT_4_TIMER_Timer },
+        { &DONATION_TEXT_5_TIMER, &Window::DONATION_TEXT_5_TIMER_Timer },
+    };
+    for (const auto& [timer, handler] : timers)
+        connect(timer, &QTimer::timeout, this, handler);
+    connect(OK_BUTTON, &QPushButton::clicked, this, &Window::OK_BUTTON_Click);
+
+    Form_Load();
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::Form_Load()
+{
+    restorePlacement(*this, m_context.store, geometry::kDonations);
+    m_flash.start();
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::Form_Unload()
+{
+    savePosition(*this, m_context.store, geometry::kDonations);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick()
+{
+    // Black text means the message stands still: before the first tick after
+    // opening, and after a stop.
+    if (textColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX) != colourFromBgr(kBlackBgr)) {
+        m_flash.stop();
+        setTextColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX, colourFromBgr(kBlackBgr));
+    } else {
+        m_flash.restart();
+    }
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::CREATOR_TEXTBOX_DblClick()
+{
+    CREATOR_TEXTBOX->setText(maker::kEmail);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::markAddress(QLineEdit& box)
+{
+    paintControl(box, kBlackBgr, kLightMagentaBgr);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::restAddress(QLineEdit& box)
+{
+    paintControl(box, kBlackBgr, kLightYellowBgr);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::OK_BUTTON_Click()
+{
+    savePosition(*this, m_context.store, geometry::kDonations);
+    unload();
+}
