@@ -91,6 +91,9 @@ void TestSettingsStore::readsGeometry_data()
     QTest::newRow("missing") << QStringLiteral("C") << QString() << 3960.0f;
     QTest::newRow("empty text") << QStringLiteral("C") << QStringLiteral("") << 3960.0f;
     QTest::newRow("letters") << QStringLiteral("C") << QStringLiteral("left") << 3960.0f;
+    QTest::newRow("infinity") << QStringLiteral("C") << QStringLiteral("inf") << 3960.0f;
+    QTest::newRow("not a number") << QStringLiteral("C") << QStringLiteral("nan") << 3960.0f;
+    QTest::newRow("beyond single precision") << QStringLiteral("C") << QStringLiteral("1e40") << 3960.0f;
     QTest::newRow("number then letters") << QStringLiteral("C") << QStringLiteral("12px") << 3960.0f;
     QTest::newRow("german comma") << QStringLiteral("de_DE") << QStringLiteral("1000,5") << 1000.5f;
     QTest::newRow("german reads a point written elsewhere")

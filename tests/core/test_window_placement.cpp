@@ -27,6 +27,8 @@ private slots:
     void movedWindowReopensThereWithDefaultSize();
     void offScreenPositionComesBack_data();
     void offScreenPositionComesBack();
+    void nonsenseGeometryLandsOnScreen_data();
+    void nonsenseGeometryLandsOnScreen();
 };
 
 void TestWindowPlacement::firstRunAtDefaults_data()
@@ -130,6 +132,29 @@ void TestWindowPlacement::offScreenPositionComesBack()
     restorePlacement(window, t.context.store, geometry::kMain);
     QCOMPARE(window.pos(), expected);
     QCOMPARE(window.size(), clientSize(3960, 1725));
+}
+
+void TestWindowPlacement::nonsenseGeometryLandsOnScreen_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+
+    for (const char* key : { "MAIN_Left", "MAIN_Top", "MAIN_Width", "MAIN_Height" })
+        for (const char* stored : { "inf", "-inf", "nan", "1e30", "-1e30", "3e9", "0", "-5000" })
+            QTest::addRow("%s=%s", key, stored) << QString::fromLatin1(key) << QString::fromLatin1(stored);
+}
+
+void TestWindowPlacement::nonsenseGeometryLandsOnScreen()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+
+    TestContext t;
+    t.fakes.store(key, stored);
+    QDialog window;
+    restorePlacement(window, t.context.store, geometry::kMain);
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window.pos()));
+    QVERIFY(!window.size().isEmpty());
 }
 
 QTEST_MAIN(TestWindowPlacement)
