@@ -117,6 +117,10 @@ void TestMainWindow::loadsSeededStore()
     t.fakes.store(QStringLiteral("AlwaysOnTop_TICKBOX"), QStringLiteral("0"));
     QUORLIN_MAIN window(t.context);
 
+    QCOMPARE(t.fakes.settings.readKeys,
+        QStringList({ "MAIN_Left", "MAIN_Top", "MAIN_Width", "MAIN_Height", "CRYPTO_NAME_TEXTBOX",
+            "QT_NAME_TEXTBOX", "CLI_NAME_TEXTBOX", "DAEMON_NAME_TEXTBOX", "KD_QT_COMMAND_TEXTBOX",
+            "KD_D_COMMAND_TEXTBOX", "KDCLI_STOP_COMMAND_TEXTBOX", "AlwaysOnTop_TICKBOX" }));
     QCOMPARE(window.windowTitle(), QStringLiteral("QUORLIN - Litecoin"));
     QCOMPARE(window.CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("Litecoin"));
     QCOMPARE(window.QT_NAME_TEXTBOX, QStringLiteral("litecoin-qt"));
