@@ -44,6 +44,7 @@ private slots:
     void splitsBuilderLines();
     void refusesOpenQuote_data();
     void refusesOpenQuote();
+    void agreesWithQtOnEveryClosedLine();
 
     void reportsWhyNothingStarted_data();
     void reportsWhyNothingStarted();
@@ -116,6 +117,30 @@ void TestLauncher::refusesOpenQuote()
 {
     QFETCH(QString, line);
     QVERIFY(!splitCommandLine(line).has_value());
+}
+
+void TestLauncher::agreesWithQtOnEveryClosedLine()
+{
+    // Every line of up to six characters from the characters that matter.
+    const QString alphabet = QStringLiteral("a \"\\\t");
+    QStringList lines { QString() };
+    for (int length = 1; length <= 6; ++length) {
+        QStringList longer;
+        for (const QString& line : std::as_const(lines))
+            if (line.size() == length - 1)
+                for (const QChar c : alphabet)
+                    longer += line + c;
+        lines += longer;
+    }
+    int closed = 0;
+    for (const QString& line : std::as_const(lines)) {
+        const std::optional<QStringList> split = splitCommandLine(line);
+        if (!split)
+            continue;
+        ++closed;
+        QVERIFY2(*split == QProcess::splitCommand(line), qPrintable(line));
+    }
+    QVERIFY(closed > lines.size() / 3);
 }
 
 void TestLauncher::reportsWhyNothingStarted_data()
