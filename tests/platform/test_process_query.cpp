@@ -177,8 +177,8 @@ void TestProcessQuery::readsNamesFromProcEntries_data()
     QTest::addColumn<QString>("asked");
     QTest::addColumn<int>("expected");
 
-    // The exe link names the process, whatever argv[0] and comm say; other
-    // case counts, and so do the entries that are not pids ("self", "12a") not.
+    // The exe link names the process, whatever argv[0] and comm say, in any
+    // letter case; entries that are not pids ("self", "12a") are no processes.
     QTest::newRow("exe link") << QStringLiteral("qrl-exe") << 2;
     QTest::newRow("exe link wins over argv0 and comm") << QStringLiteral("other") << 0;
     QTest::newRow("replaced executable") << QStringLiteral("qrl-replaced") << 1;
