@@ -3,12 +3,22 @@
 #include <QColor>
 #include <QtGlobal>
 
+#include <algorithm>
+
 // Positions are kept in twips, 15 to a pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
 
+// Pixel values are kept within Qt's largest widget size, far beyond any
+// screen, so that a hand-edited stored value cannot overflow the window
+// arithmetic; a value that is not a number gives 0.
+constexpr double kMaxPixels = 16777215;
+
 constexpr int twipsToPixels(double twips)
 {
-    return static_cast<int>(twips >= 0 ? twips / kTwipsPerPixel + 0.5 : twips / kTwipsPerPixel - 0.5);
+    if (twips != twips)
+        return 0;
+    const double pixels = std::clamp(twips / kTwipsPerPixel, -kMaxPixels, kMaxPixels);
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 
 constexpr float pixelsToTwips(int pixels)

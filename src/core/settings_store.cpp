@@ -1,6 +1,7 @@
 #include "settings_store.h"
 
 #include <QLocale>
+#include <cmath>
 #include <limits>
 
 SettingsStore::SettingsStore(SettingsBacking& backing, const ExecutableIdentity& executable)
@@ -40,7 +41,7 @@ float SettingsStore::readGeometry(const QString& key, float defaultTwips) const
     float value = QLocale().toFloat(text, &ok);
     if (!ok)
         value = QLocale::c().toFloat(text, &ok);
-    return ok ? value : defaultTwips;
+    return ok && std::isfinite(value) ? value : defaultTwips;
 }
 
 void SettingsStore::writeText(const QString& key, const QString& value)

@@ -9,8 +9,10 @@ ExecutableIdentity executableIdentityFromPath(const QString& path, QChar separat
     QString folder = cut < 0 ? QString() : path.left(cut);
     QString name = path.mid(cut + 1);
 
-    // A root keeps its separator: "/" or "C:\".
-    if (cut >= 0 && (folder.isEmpty() || folder.endsWith(u':')))
+    // A root keeps its separator: "/" or a drive's "C:\". On Linux a colon is
+    // an ordinary character of a folder name.
+    const bool driveRoot = separator == u'\\' && folder.size() == 2 && folder.at(1) == u':';
+    if (cut >= 0 && (folder.isEmpty() || driveRoot))
         folder += separator;
 
     if (stripExtension) {

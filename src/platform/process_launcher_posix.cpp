@@ -3,6 +3,7 @@
 #include "command_line.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -20,9 +21,13 @@ LaunchResult checkProgram(const QString& program, QString& resolved)
     if (resolved.isEmpty())
         return { false,
             QStringLiteral("No program named \"%1\" was found on the search path.").arg(program) };
-    if (::access(QFile::encodeName(resolved).constData(), X_OK) != 0)
+    // A folder passes the execute check, but exec refuses it.
+    const int error = QFileInfo(resolved).isDir()                      ? EISDIR
+        : ::access(QFile::encodeName(resolved).constData(), X_OK) != 0 ? errno
+                                                                       : 0;
+    if (error != 0)
         return { false,
-            QStringLiteral("%1: %2").arg(resolved, QString::fromLocal8Bit(std::strerror(errno))) };
+            QStringLiteral("%1: %2").arg(resolved, QString::fromLocal8Bit(std::strerror(error))) };
     return { true, {} };
 }
 

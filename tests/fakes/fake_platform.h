@@ -14,6 +14,7 @@ public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
         const QString& defaultValue) override
     {
+        readKeys.append(key);
         return values.value(address(application, section, key), defaultValue);
     }
 
@@ -31,6 +32,7 @@ public:
     }
 
     QMap<QString, QString> values;
+    QStringList readKeys; // every key read, in order
     QStringList writtenKeys; // every key saved, in order
     QStringList writtenValues; // "key=value", in order
 };

@@ -23,10 +23,6 @@ private slots:
             << "KD_QUORLIN"
             << "KD-QUORLIN-LITECOIN"
             << "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\KD-QUORLIN-LITECOIN";
-        QTest::newRow("blanks and dots in the file name")
-            << "KD_QUORLIN"
-            << "my node 2.backup"
-            << "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\my node 2.backup";
         QTest::newRow("non-ASCII file name")
             << "KD_QUORLIN" << QStringLiteral("n\u0153ud-\u00e9t\u00e9")
             << QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program "
