@@ -8,6 +8,7 @@ class TestWindowStacking : public QObject {
 
 private slots:
     void activeWindowIsLeftAlone();
+    void ownedWindowInFrontIsLeftAlone();
     void otherWindowInFrontPutsMainOnTopForGood();
 };
 
@@ -17,6 +18,20 @@ void TestWindowStacking::activeWindowIsLeftAlone()
     main.show();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    QtWindowStacking stacking;
+    stacking.stackingStep(main);
+    QVERIFY(!main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestWindowStacking::ownedWindowInFrontIsLeftAlone()
+{
+    QDialog main;
+    main.show();
+    QDialog settings(&main);
+    settings.show();
+    settings.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&settings));
 
     QtWindowStacking stacking;
     stacking.stackingStep(main);
