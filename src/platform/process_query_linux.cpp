@@ -70,15 +70,19 @@ std::optional<int> toPid(std::string_view text)
 }
 
 // The kernel threads, named without reading a file of each: kthreadd (pid 2)
-// starts every one of them. The list is only a shortcut; a thread it misses
-// is recognised by its flags further on.
+// and the threads it starts, which are all the others. The list is only a
+// shortcut, asked only of processes without an executable link; a thread it
+// misses is recognised by its flags further on.
 class KernelThreads {
 public:
     KernelThreads(int procFd, Buffer& buffer)
     {
+        constexpr int kThreadDaemon = 2;
         ProcPath path;
         const ssize_t n = readSmallFile(procFd, path.of("2/task/2", "children"), buffer);
         std::string_view list(buffer.data(), n > 0 ? static_cast<size_t>(n) : 0);
+        if (!list.empty())
+            m_pids.push_back(kThreadDaemon);
         while (!list.empty()) {
             const size_t blank = std::min(list.find(' '), list.size());
             if (const std::optional<int> pid = toPid(list.substr(0, blank)))
