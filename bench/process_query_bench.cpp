@@ -22,8 +22,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 constexpr int kExtraProcesses = 500;
@@ -55,10 +53,9 @@ pid_t spawn(const std::vector<const char*>& argv, bool quiet)
     ::posix_spawn_file_actions_init(&actions);
     if (quiet)
         ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> args;
-    for (const char* arg : argv)
-        args.push_back(const_cast<char*>(arg));
-    args.push_back(nullptr);
+    std::vector<char*> args(argv.size() + 1, nullptr);
+    std::transform(
+        argv.begin(), argv.end(), args.begin(), [](const char* arg) { return const_cast<char*>(arg); });
     pid_t pid = -1;
     if (::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) != 0)
         pid = -1;

@@ -81,6 +81,8 @@ public:
         ProcPath path;
         const ssize_t n = readSmallFile(procFd, path.of("2/task/2", "children"), buffer);
         std::string_view list(buffer.data(), n > 0 ? static_cast<size_t>(n) : 0);
+        if (list.size() == buffer.size()) // cut short: the last number may be part of one
+            list = list.substr(0, list.rfind(' ') == std::string_view::npos ? 0 : list.rfind(' '));
         if (!list.empty())
             m_pids.push_back(kThreadDaemon);
         while (!list.empty()) {
