@@ -12,15 +12,6 @@ const QList<FileFilter> kProgramFilters {
     { QStringLiteral("All files (*.*)"), QStringLiteral("*.*") },
 };
 
-QString describe(const QList<PlatformFileFilter>& filters)
-{
-    QStringList parts;
-    for (const PlatformFileFilter& filter : filters)
-        parts.append(filter.caption + QLatin1Char('|') + filter.pattern
-            + (filter.programsOnly ? QStringLiteral("|programs") : QString()));
-    return parts.join(QLatin1Char(';'));
-}
-
 // The file names the dialog's list shows in its folder.
 QStringList listedFiles(QFileDialog& dialog)
 {
@@ -44,47 +35,8 @@ class TestOpenFileDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void filters_data();
-    void filters();
     void programsListedOnLinux();
 };
-
-void TestOpenFileDialog::filters_data()
-{
-    QTest::addColumn<QList<FileFilter>>("requested");
-    QTest::addColumn<bool>("programsHaveExtension");
-    QTest::addColumn<QString>("extension");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("expectedExtension");
-
-    const QList<FileFilter> conf { { QStringLiteral("CONF Files (*.conf)"), QStringLiteral("*.conf") },
-        { QStringLiteral("All files (*.*)"), QStringLiteral("*.*") } };
-
-    QTest::newRow("programs, Windows") << kProgramFilters << true << "exe"
-                                       << "Applications (*.exe)|*.exe;All files (*.*)|*.*"
-                                       << "exe";
-    QTest::newRow("programs, Linux") << kProgramFilters << false << "exe"
-                                     << "Applications (*.exe)|*|programs;All files (*.*)|*"
-                                     << "";
-    QTest::newRow("conf, Windows") << conf << true << "conf"
-                                   << "CONF Files (*.conf)|*.conf;All files (*.*)|*.*"
-                                   << "conf";
-    QTest::newRow("conf, Linux") << conf << false << "conf"
-                                 << "CONF Files (*.conf)|*.conf;All files (*.*)|*"
-                                 << "conf";
-}
-
-void TestOpenFileDialog::filters()
-{
-    QFETCH(QList<FileFilter>, requested);
-    QFETCH(bool, programsHaveExtension);
-    QFETCH(QString, extension);
-    QFETCH(QString, expected);
-    QFETCH(QString, expectedExtension);
-
-    QCOMPARE(describe(platformFileFilters(requested, programsHaveExtension)), expected);
-    QCOMPARE(platformDefaultExtension(extension, programsHaveExtension), expectedExtension);
-}
 
 // Where programs have no extension, "Applications (*.exe)" lists the files
 // the user may run and "All files (*.*)" lists every file, dotted or not.
