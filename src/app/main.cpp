@@ -3,10 +3,14 @@
 #include "platform/system_platform.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Forms ask for the classic dialog font; where it is missing, a narrow sans
+    // keeps their captions inside their controls.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     SystemPlatform system;
     AppContext context(system.platform());
 

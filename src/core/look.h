@@ -40,3 +40,4 @@ inline QColor colourFromBgr(quint32 bgr)
 
 constexpr quint32 kGreenBgr = 65280; // 0x00FF00
 constexpr quint32 kRedBgr = 255; // 0x0000FF
+constexpr quint32 kBlackBgr = 0;

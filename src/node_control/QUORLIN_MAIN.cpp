@@ -3,6 +3,7 @@
 #include "core/look.h"
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
+#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "settings_picture.h"
 
 namespace {
@@ -82,7 +83,11 @@ void QUORLIN_MAIN::EXIT_BUTTON_Click()
     unload();
 }
 
-void QUORLIN_MAIN::SETTINGS_BUTTON_Click() { }
+void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
+{
+    QUORLIN_MAIN_SETTINGS window(m_context, *this);
+    window.exec();
+}
 
 void QUORLIN_MAIN::launch(const QString& commandLine, WindowStyle style)
 {

@@ -78,6 +78,9 @@ public:
     int steps = 0;
 };
 
+// Answers folder and file dialogs from queues a test fills beforehand; an
+// empty queue, or a queued nullopt, answers as a user who cancels. Every
+// request is kept so a test can check what the window asked for.
 class FakeDialogs final : public Dialogs {
 public:
     void showError(QWidget*, const QString& title, const QString& text) override
@@ -85,7 +88,23 @@ public:
         errors.append(title + QLatin1Char('\n') + text);
     }
 
+    std::optional<QString> browseForFolder(QWidget*, const QString& title) override
+    {
+        folderTitles.append(title);
+        return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
+    }
+
+    std::optional<QString> openFile(QWidget*, const OpenFileRequest& request) override
+    {
+        fileRequests.append(request);
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
+    }
+
     QStringList errors;
+    QList<std::optional<QString>> folderAnswers;
+    QList<std::optional<QString>> fileAnswers;
+    QStringList folderTitles;
+    QList<OpenFileRequest> fileRequests;
 };
 
 // A complete set of fakes for one test, and the context that windows take.

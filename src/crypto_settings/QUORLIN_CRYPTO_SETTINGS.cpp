@@ -1,0 +1,210 @@
+#include "QUORLIN_CRYPTO_SETTINGS.h"
+
+#include "command_line_builder.h"
+#include "core/label_colours.h"
+#include "core/window_placement.h"
+#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
+#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "platform/executable.h"
+
+#include <QFileInfo>
+#include <QStyle>
+
+namespace {
+
+const QList<FileFilter> kProgramFilters {
+    { QStringLiteral("Applications (*.exe)"), QStringLiteral("*.exe") },
+    { QStringLiteral("All files (*.*)"), QStringLiteral("*.*") },
+};
+
+} // namespace
+
+QUORLIN_CRYPTO_SETTINGS::QUORLIN_CRYPTO_SETTINGS(
+    AppContext& context, QUORLIN_MAIN& mainWindow, QUORLIN_MAIN_SETTINGS& opener)
+    : FormWindow(&opener)
+    , m_context(context)
+    , m_main(mainWindow)
+    , m_opener(opener)
+{
+    setupUi(this);
+    setCancelButton(CANCEL_BUTTON);
+    for (QLabel* heading : { KD_MIRANEL_TITLE_LABEL, MIRANEL_TITLE_LABEL, SETTINGS_LABEL })
+        paintHeading(*heading);
+
+    connect(SAVE_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click);
+    connect(CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click);
+    connect(VIEW_OUTPUT_COMMANDS_BUTTON, &QPushButton::clicked, this,
+        &QUORLIN_CRYPTO_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click);
+    connectPickers();
+    connectTickPairs();
+
+    Form_Load();
+}
+
+void QUORLIN_CRYPTO_SETTINGS::connectPickers()
+{
+    const QIcon folderPicture = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon filePicture = style()->standardIcon(QStyle::SP_FileIcon);
+
+    const struct {
+        QPushButton* button;
+        QString title;
+        QLineEdit* field;
+    } folderPickers[] = {
+        { BROWSE_BLOCKCHAIN_FOLDER_BUTTON, QStringLiteral("BLOCKCHAIN HOME FOLDER"),
+            BLOCKCHAIN_HOME_TEXTBOX },
+        { BROWSE_QT_FOLDER_BUTTON, QStringLiteral("QT - Program folder"), QT_LOCATION_TEXTBOX },
+        { BROWSE_DAEMON_FOLDER_BUTTON, QStringLiteral("DAEMON - Program Folder"),
+            DAEMON_CLI_LOCATION_TEXTBOX },
+    };
+    for (const auto& picker : folderPickers) {
+        picker.button->setIcon(folderPicture);
+        connect(picker.button, &QPushButton::clicked, this, [this, picker] {
+            if (const std::optional<QString> folder
+                = m_context.platform.dialogs.browseForFolder(this, picker.title))
+                picker.field->setText(*folder);
+        });
+    }
+
+    // Only the chosen file's name goes into the field; its folder stays as typed.
+    const struct {
+        QPushButton* button;
+        QString title;
+        QLineEdit* folder;
+        QLineEdit* field;
+    } filePickers[] = {
+        { BROWSE_QT_FILE_BUTTON, QStringLiteral("Select QT.exe File"), QT_LOCATION_TEXTBOX, QT_NAME_TEXTBOX },
+        { BROWSE_DAEMON_CLI_FILE_BUTTON, QStringLiteral("Select DAEMON-CLI.exe File"),
+            DAEMON_CLI_LOCATION_TEXTBOX, CLI_NAME_TEXTBOX },
+        { BROWSE_DAEMOND_FILE_BUTTON, QStringLiteral("Select DAEMOND.exe File"), DAEMON_CLI_LOCATION_TEXTBOX,
+            DAEMON_NAME_TEXTBOX },
+    };
+    for (const auto& picker : filePickers) {
+        picker.button->setIcon(filePicture);
+        connect(picker.button, &QPushButton::clicked, this, [this, picker] {
+            const OpenFileRequest request { picker.title, kProgramFilters, QStringLiteral("exe"),
+                picker.folder->text() };
+            if (const std::optional<QString> file = m_context.platform.dialogs.openFile(this, request))
+                picker.field->setText(QFileInfo(*file).fileName());
+        });
+    }
+
+    const struct {
+        QPushButton* button;
+        QLineEdit* field;
+        QString text;
+    } examples[] = {
+        { USE_QT_FOLDER_BUTTON, QT_LOCATION_TEXTBOX, QStringLiteral("C:\\Program Files\\Bitcoin") },
+        { USE_QT_FILE_BUTTON, QT_NAME_TEXTBOX, QStringLiteral("bitcoin-qt.exe") },
+        { USE_DAEMON_FOLDER_BUTTON, DAEMON_CLI_LOCATION_TEXTBOX,
+            QStringLiteral("C:\\Program Files\\Bitcoin\\Daemon") },
+        { USE_DAEMONCLI_FILE_BUTTON, CLI_NAME_TEXTBOX, QStringLiteral("bitcoin-cli.exe") },
+        { USE_DAEMOND_FILE_BUTTON, DAEMON_NAME_TEXTBOX, QStringLiteral("bitcoind.exe") },
+    };
+    for (const auto& example : examples)
+        connect(
+            example.button, &QPushButton::clicked, this, [example] { example.field->setText(example.text); });
+}
+
+void QUORLIN_CRYPTO_SETTINGS::connectTickPairs()
+{
+    m_tickPairs.reserve(3);
+    m_tickPairs.emplace_back(*QT_WALLET_TICKBOX, *QT_DISABLE_WALLET_TICKBOX,
+        QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
+    m_tickPairs.emplace_back(*DAEMON_WALLET_TICKBOX, *DAEMON_DISABLE_WALLET_TICKBOX,
+        DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
+    m_tickPairs.emplace_back(
+        *CLI_DAEMON_TICKBOX, *DISABLE_DAEMON_TICKBOX, DASH_DISABLE_DAEMON_EQUALS_TEXTBOX, kDaemonSwitchTexts);
+
+    const QList<QCheckBox*> boxes = tickBoxes();
+    for (std::size_t pair = 0; pair < m_tickPairs.size(); ++pair) {
+        TickPair* tickPair = &m_tickPairs[pair];
+        connect(boxes[2 * pair], &QCheckBox::stateChanged, this, [tickPair] { tickPair->mainChanged(); });
+        connect(
+            boxes[2 * pair + 1], &QCheckBox::stateChanged, this, [tickPair] { tickPair->disabledChanged(); });
+    }
+}
+
+QList<QLineEdit*> QUORLIN_CRYPTO_SETTINGS::textFields() const
+{
+    return { CRYPTO_NAME_TEXTBOX, BLOCKCHAIN_HOME_TEXTBOX, QT_LOCATION_TEXTBOX, QT_NAME_TEXTBOX,
+        DAEMON_CLI_LOCATION_TEXTBOX, CLI_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX };
+}
+
+// Each pair's main box, then its Disabled box.
+QList<QCheckBox*> QUORLIN_CRYPTO_SETTINGS::tickBoxes() const
+{
+    return { QT_WALLET_TICKBOX, QT_DISABLE_WALLET_TICKBOX, DAEMON_WALLET_TICKBOX,
+        DAEMON_DISABLE_WALLET_TICKBOX, CLI_DAEMON_TICKBOX, DISABLE_DAEMON_TICKBOX };
+}
+
+void QUORLIN_CRYPTO_SETTINGS::Form_Load()
+{
+    const SettingsStore& store = m_context.store;
+    restorePlacement(*this, store, geometry::kCryptoSettings);
+    for (QLineEdit* field : textFields())
+        field->setText(store.readText(field->objectName()));
+    for (QCheckBox* box : tickBoxes())
+        box->setChecked(store.readTick(box->objectName(), 0) == 1);
+    CONF_FILE_LOCATION_TEXTBOX = m_opener.CONF_FILE_LOCATION_TEXTBOX->text();
+    for (TickPair& pair : m_tickPairs)
+        pair.applyLoaded();
+}
+
+void QUORLIN_CRYPTO_SETTINGS::Form_Unload()
+{
+    savePosition(*this, m_context.store, geometry::kCryptoSettings);
+}
+
+void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
+{
+    const CommandLineFields fields {
+        QT_LOCATION_TEXTBOX->text(),
+        QT_NAME_TEXTBOX->text(),
+        DAEMON_CLI_LOCATION_TEXTBOX->text(),
+        DAEMON_NAME_TEXTBOX->text(),
+        CLI_NAME_TEXTBOX->text(),
+        BLOCKCHAIN_HOME_TEXTBOX->text(),
+        CONF_FILE_LOCATION_TEXTBOX,
+        QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
+        DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
+        DASH_DISABLE_DAEMON_EQUALS_TEXTBOX,
+    };
+    const CommandLines commands = buildCommandLines(fields, kPathSeparator);
+    KD_QT_COMMAND_TEXTBOX = commands.qt;
+    KD_D_COMMAND_TEXTBOX = commands.daemon;
+    KDCLI_STOP_COMMAND_TEXTBOX = commands.stop;
+
+    SettingsStore& store = m_context.store;
+    for (const QLineEdit* field : textFields())
+        store.writeText(field->objectName(), field->text());
+    for (const QCheckBox* box : tickBoxes())
+        store.writeTick(box->objectName(), box->isChecked() ? 1 : 0);
+
+    m_main.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
+    m_main.QT_NAME_TEXTBOX = QT_NAME_TEXTBOX->text();
+    m_main.DAEMON_NAME_TEXTBOX = DAEMON_NAME_TEXTBOX->text();
+    m_main.CLI_NAME_TEXTBOX = CLI_NAME_TEXTBOX->text();
+
+    store.writeText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"), KD_QT_COMMAND_TEXTBOX);
+    store.writeText(QStringLiteral("KD_D_COMMAND_TEXTBOX"), KD_D_COMMAND_TEXTBOX);
+    store.writeText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"), KDCLI_STOP_COMMAND_TEXTBOX);
+
+    m_main.KD_QT_COMMAND_TEXTBOX = KD_QT_COMMAND_TEXTBOX;
+    m_main.KD_D_COMMAND_TEXTBOX = KD_D_COMMAND_TEXTBOX;
+    m_main.KDCLI_STOP_COMMAND_TEXTBOX = KDCLI_STOP_COMMAND_TEXTBOX;
+
+    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+}
+
+void QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click()
+{
+    unload();
+}
+
+void QUORLIN_CRYPTO_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
+{
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, m_main, this);
+    window.exec();
+}

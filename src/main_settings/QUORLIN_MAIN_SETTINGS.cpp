@@ -1,0 +1,168 @@
+#include "QUORLIN_MAIN_SETTINGS.h"
+
+#include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
+#include "core/default_conf_path.h"
+#include "core/label_colours.h"
+#include "core/look.h"
+#include "core/timer_switch.h"
+#include "core/window_placement.h"
+#include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "node_control/QUORLIN_MAIN.h"
+
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+
+const QString kUseOwnConfKey = QStringLiteral("USE_OWN_CONF_TICKBOX");
+const QString kConfFileKey = QStringLiteral("CONF_FILE_LOCATION_TEXTBOX");
+const QString kAlwaysOnTopKey = QStringLiteral("AlwaysOnTop_TICKBOX");
+
+int tickState(const QCheckBox& box)
+{
+    return box.isChecked() ? 1 : 0;
+}
+
+} // namespace
+
+QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow)
+    : FormWindow(&mainWindow)
+    , m_context(context)
+    , m_main(mainWindow)
+{
+    setupUi(this);
+    setCancelButton(CANCEL_BUTTON);
+    CONF_BROWSE_BUTTON->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    paintLabel(*EXE_FILENAME_HELP_LABEL, kGreenBgr, kBlackBgr);
+    for (QLabel* heading : { SETTINGS_LABEL, QUORLIN_TITLE_LABEL, KALDERA_TITLE_LABEL })
+        paintHeading(*heading);
+
+    const struct {
+        QPushButton* button;
+        void (QUORLIN_MAIN_SETTINGS::*handler)();
+    } clicks[] = {
+        { OK_BUTTON, &QUORLIN_MAIN_SETTINGS::OK_BUTTON_Click },
+        { CANCEL_BUTTON, &QUORLIN_MAIN_SETTINGS::CANCEL_BUTTON_Click },
+        { CONF_BROWSE_BUTTON, &QUORLIN_MAIN_SETTINGS::CONF_BROWSE_BUTTON_Click },
+        { CRYPTO_SETTINGS_BUTTON, &QUORLIN_MAIN_SETTINGS::CRYPTO_SETTINGS_BUTTON_Click },
+        { CONF_MANAGER_BUTTON, &QUORLIN_MAIN_SETTINGS::CONF_MANAGER_BUTTON_Click },
+        { VIEW_OUTPUT_COMMANDS_BUTTON, &QUORLIN_MAIN_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click },
+        { ABOUT_BUTTON, &QUORLIN_MAIN_SETTINGS::ABOUT_BUTTON_Click },
+    };
+    for (const auto& click : clicks)
+        connect(click.button, &QPushButton::clicked, this, click.handler);
+    connect(USE_OWN_CONF_TICKBOX, &QCheckBox::stateChanged, this,
+        &QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click);
+    connect(AlwaysOnTop_TICKBOX, &QCheckBox::stateChanged, this,
+        &QUORLIN_MAIN_SETTINGS::AlwaysOnTop_TICKBOX_Click);
+
+    Form_Load();
+}
+
+void QUORLIN_MAIN_SETTINGS::Form_Load()
+{
+    SettingsStore& store = m_context.store;
+    restorePlacement(*this, store, geometry::kMainSettings);
+
+    // Loading only shows the stored choices: the tick box reactions, which
+    // store them again and switch the main window, wait for a change.
+    {
+        const QSignalBlocker quietOwnConf(USE_OWN_CONF_TICKBOX);
+        const QSignalBlocker quietAlwaysOnTop(AlwaysOnTop_TICKBOX);
+        USE_OWN_CONF_TICKBOX->setChecked(store.readTick(kUseOwnConfKey, 0) == 1);
+        CONF_FILE_LOCATION_TEXTBOX->setText(store.readText(kConfFileKey));
+        AlwaysOnTop_TICKBOX->setChecked(store.readTick(kAlwaysOnTopKey, 1) == 1);
+    }
+
+    if (USE_OWN_CONF_TICKBOX->isChecked()) {
+        CONF_FILE_LOCATION_TEXTBOX->setEnabled(true);
+        CONF_BROWSE_BUTTON->setEnabled(true);
+        CONF_MANAGER_BUTTON->setEnabled(false);
+        CONF_FILE_LOCATION_TEXTBOX->setText(store.readText(kConfFileKey));
+    } else {
+        CONF_FILE_LOCATION_TEXTBOX->setEnabled(false);
+        CONF_BROWSE_BUTTON->setEnabled(false);
+        CONF_MANAGER_BUTTON->setEnabled(true);
+        CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
+        QPalette green = CONF_FILE_LOCATION_TEXTBOX->palette();
+        green.setColor(QPalette::Base, colourFromBgr(kGreenBgr));
+        CONF_FILE_LOCATION_TEXTBOX->setPalette(green);
+    }
+}
+
+void QUORLIN_MAIN_SETTINGS::saveChoices()
+{
+    SettingsStore& store = m_context.store;
+    store.writeTick(kUseOwnConfKey, tickState(*USE_OWN_CONF_TICKBOX));
+    store.writeText(kConfFileKey, CONF_FILE_LOCATION_TEXTBOX->text());
+    store.writeTick(kAlwaysOnTopKey, tickState(*AlwaysOnTop_TICKBOX));
+}
+
+void QUORLIN_MAIN_SETTINGS::Form_Unload()
+{
+    savePosition(*this, m_context.store, geometry::kMainSettings);
+    saveChoices();
+}
+
+void QUORLIN_MAIN_SETTINGS::OK_BUTTON_Click()
+{
+    saveChoices();
+    unload();
+}
+
+void QUORLIN_MAIN_SETTINGS::CANCEL_BUTTON_Click()
+{
+    unload();
+}
+
+void QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click()
+{
+    SettingsStore& store = m_context.store;
+    const bool own = USE_OWN_CONF_TICKBOX->isChecked();
+    CONF_FILE_LOCATION_LABEL->setEnabled(own);
+    CONF_FILE_LOCATION_TEXTBOX->setEnabled(own);
+    CONF_FILE_LOCATION_TEXTBOX->setReadOnly(!own);
+    CONF_BROWSE_BUTTON->setEnabled(own);
+    CONF_MANAGER_BUTTON->setEnabled(!own);
+    CONF_FILE_LOCATION_TEXTBOX->setText(
+        own ? store.readText(kConfFileKey) : defaultConfPath(store.executable()));
+    store.writeTick(kUseOwnConfKey, tickState(*USE_OWN_CONF_TICKBOX));
+    store.writeText(kConfFileKey, CONF_FILE_LOCATION_TEXTBOX->text());
+}
+
+void QUORLIN_MAIN_SETTINGS::CONF_BROWSE_BUTTON_Click()
+{
+    const OpenFileRequest request {
+        CONF_FILE_LOCATION_LABEL->text(),
+        { { QStringLiteral("CONF Files (*.conf)"), QStringLiteral("*.conf") },
+            { QStringLiteral("All files (*.*)"), QStringLiteral("*.*") } },
+        QStringLiteral("conf"),
+        m_context.store.executable().folder,
+    };
+    if (const std::optional<QString> chosen = m_context.platform.dialogs.openFile(this, request))
+        CONF_FILE_LOCATION_TEXTBOX->setText(*chosen);
+}
+
+void QUORLIN_MAIN_SETTINGS::AlwaysOnTop_TICKBOX_Click()
+{
+    const int state = tickState(*AlwaysOnTop_TICKBOX);
+    m_main.AlwaysOnTop_TICKBOX = state;
+    setTimerEnabled(m_main.AlwaysOnTopTimer, state == 1);
+    m_context.store.writeTick(kAlwaysOnTopKey, state);
+}
+
+void QUORLIN_MAIN_SETTINGS::CRYPTO_SETTINGS_BUTTON_Click()
+{
+    QUORLIN_CRYPTO_SETTINGS window(m_context, m_main, *this);
+    window.exec();
+}
+
+void QUORLIN_MAIN_SETTINGS::CONF_MANAGER_BUTTON_Click() { }
+
+void QUORLIN_MAIN_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
+{
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, m_main, this);
+    window.exec();
+}
+
+void QUORLIN_MAIN_SETTINGS::ABOUT_BUTTON_Click() { }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "core/form_window.h"
+#include "ui_QUORLIN_MAIN_SETTINGS.h"
+
+class QUORLIN_MAIN;
+
+// The settings hub: the node's ".conf" file (the default one beside the
+// executable, or an own one), always-on-top for the main window, and the way
+// to the other settings windows. Opened from the main window, which it owns
+// as its opener and writes into directly.
+class QUORLIN_MAIN_SETTINGS : public FormWindow, public Ui::QUORLIN_MAIN_SETTINGS {
+    Q_OBJECT
+
+public:
+    QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow);
+
+    void Form_Load();
+    void Form_Unload() override;
+    void OK_BUTTON_Click();
+    void CANCEL_BUTTON_Click();
+    void USE_OWN_CONF_TICKBOX_Click();
+    void CONF_BROWSE_BUTTON_Click();
+    void AlwaysOnTop_TICKBOX_Click();
+    void CRYPTO_SETTINGS_BUTTON_Click();
+    void CONF_MANAGER_BUTTON_Click();
+    void VIEW_OUTPUT_COMMANDS_BUTTON_Click();
+    void ABOUT_BUTTON_Click();
+
+private:
+    void saveChoices();
+
+    AppContext& m_context;
+    QUORLIN_MAIN& m_main;
+};
