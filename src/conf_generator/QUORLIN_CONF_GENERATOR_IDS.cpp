@@ -4,6 +4,8 @@
 #include "coin_presets.h"
 #include "core/window_placement.h"
 
+#include <QTextOption>
+
 QUORLIN_CONF_GENERATOR_IDS::QUORLIN_CONF_GENERATOR_IDS(
     AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator)
     : FormWindow(&confGenerator)
@@ -12,6 +14,7 @@ QUORLIN_CONF_GENERATOR_IDS::QUORLIN_CONF_GENERATOR_IDS(
 {
     setupUi(this);
     setCancelButton(CANCEL_BUTTON);
+    BTC_BTG_RPC_NOTE_TEXTBOX->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
 
     connect(IMPORT_SETTINGS_TICKBOX, &QCheckBox::stateChanged, this,
         &QUORLIN_CONF_GENERATOR_IDS::IMPORT_SETTINGS_TICKBOX_Click);
