@@ -27,7 +27,10 @@ QString MultiLineBox::text() const
 
 void MultiLineBox::setText(const QString& text)
 {
-    // Replacing the text keeps the reader's place in it.
+    // The same text again leaves the box alone, so a selection survives; a
+    // new text keeps the reader's place in it.
+    if (text == this->text())
+        return;
     const int vertical = verticalScrollBar()->value();
     const int horizontal = horizontalScrollBar()->value();
     setPlainText(QString(text).replace(kCrLf, QStringLiteral("\n")));

@@ -7,19 +7,14 @@ class TestCoinPresets : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensDisarmed();
     void armingChangesNoField();
     void coins_data();
     void coins();
-    void vtcCopiesItsNodeList_data();
-    void vtcCopiesItsNodeList();
     void basicSettingsUndoNamecoin();
-    void basicSettingsThenCoin();
-    void basicSettingsTwice();
-    void bitcoinWithBasicSettingsPreview();
+    void basicSettingsTwiceThenCoin();
     void closingKeys_data();
     void closingKeys();
-    void openedFromTheConfGenerator();
+    void bitcoinWithBasicSettingsFromTheConfGenerator();
 };
 
 namespace {
@@ -27,24 +22,15 @@ namespace {
 struct PresetsRig : ConfGeneratorRig {
     PresetsRig() { presets = std::make_unique<QUORLIN_CONF_GENERATOR_IDS>(*context, *window); }
 
-    QList<QPushButton*> sevenButtons() const
+    // "1111111" when all seven buttons are enabled.
+    QString enabledButtons() const
     {
-        return { presets->BASIC_SETTINGS_BUTTON, presets->BTC_IMPORT_BUTTON, presets->NMC_IMPORT_BUTTON,
-            presets->LTC_IMPORT_BUTTON, presets->VTC_IMPORT_BUTTON, presets->DASH_IMPORT_BUTTON,
-            presets->BTG_IMPORT_BUTTON };
-    }
-
-    bool armed() const
-    {
-        const QList<QPushButton*> buttons = sevenButtons();
-        return std::all_of(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isEnabled(); });
-    }
-
-    bool disarmed() const
-    {
-        const QList<QPushButton*> buttons = sevenButtons();
-        return std::none_of(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isEnabled(); })
-            && !presets->IMPORT_SETTINGS_TICKBOX->isChecked();
+        QString enabled;
+        for (QPushButton* button : { presets->BASIC_SETTINGS_BUTTON, presets->BTC_IMPORT_BUTTON,
+                 presets->NMC_IMPORT_BUTTON, presets->LTC_IMPORT_BUTTON, presets->VTC_IMPORT_BUTTON,
+                 presets->DASH_IMPORT_BUTTON, presets->BTG_IMPORT_BUTTON })
+            enabled += button->isEnabled() ? u'1' : u'0';
+        return enabled;
     }
 
     void press(QPushButton* button)
@@ -55,6 +41,9 @@ struct PresetsRig : ConfGeneratorRig {
 
     std::unique_ptr<QUORLIN_CONF_GENERATOR_IDS> presets;
 };
+
+const QString kArmed = QStringLiteral("1111111");
+const QString kDisarmed = QStringLiteral("0000000");
 
 // The sixteen values of the basic settings, read from the conf generator.
 QStringList basicValues(const QUORLIN_CONF_GENERATOR_MAIN& w)
@@ -68,32 +57,19 @@ QStringList basicValues(const QUORLIN_CONF_GENERATOR_MAIN& w)
         w.MAX_CONNECTIONS_TEXTBOX->text(), w.UACOMMENT_TEXTBOX->text() };
 }
 
-const QStringList kBasicValues { "wallet.dat", "1", "1", "1", "1", "0", "1", "0", "0", "disabled", "1", "1",
-    "3000", "3000", "20", "" };
-
 } // namespace
-
-void TestCoinPresets::opensDisarmed()
-{
-    PresetsRig rig;
-    QCOMPARE(
-        rig.presets->windowTitle(), QStringLiteral("QUORLIN - CONF-GENERATOR - IMPORT DEFAULT SETTINGS"));
-    QVERIFY(rig.disarmed());
-    QCOMPARE(rig.presets->CANCEL_BUTTON->text(), QStringLiteral("Cancel"));
-    QVERIFY(rig.presets->CANCEL_BUTTON->isDefault());
-    QCOMPARE(rig.presets->BTC_BTG_RPC_NOTE_TEXTBOX->text(),
-        QStringLiteral("!!! BTG USES THE SAME RPC PORT AS BTC !!!\r\n"
-                       "!!! CHANGE THE RPC PORT IF RUNNING AT THE SAME TIME !!!\r\n"));
-}
 
 void TestCoinPresets::armingChangesNoField()
 {
     PresetsRig rig;
+    QCOMPARE(rig.enabledButtons(), kDisarmed);
+    QVERIFY(rig.presets->CANCEL_BUTTON->isDefault());
     const QString before = rig.preview();
+
     rig.presets->IMPORT_SETTINGS_TICKBOX->click();
-    QVERIFY(rig.armed());
+    QCOMPARE(rig.enabledButtons(), kArmed);
     rig.presets->IMPORT_SETTINGS_TICKBOX->click();
-    QVERIFY(rig.disarmed());
+    QCOMPARE(rig.enabledButtons(), kDisarmed);
     QCOMPARE(rig.preview(), before);
     QCOMPARE(rig.presets->CANCEL_BUTTON->text(), QStringLiteral("Cancel"));
 }
@@ -101,82 +77,54 @@ void TestCoinPresets::armingChangesNoField()
 void TestCoinPresets::coins_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("peerPort");
-    QTest::addColumn<QString>("rpcPort");
-    QTest::addColumn<bool>("oldWallet"); // OLD Wallet Support and Daemon ticked, Daemon enabled
+    QTest::addColumn<QString>("vtcNodeList"); // what the conf generator's VTC holder holds
+    QTest::addColumn<QStringList>("fields"); // name, peer port, RPC port, node list
+    QTest::addColumn<QString>("daemonLine");
 
-    QTest::newRow("BTC") << "BTC_IMPORT_BUTTON"
-                         << "BTC - Bitcoin"
-                         << "8333"
-                         << "8332" << false;
+    const QString nodes = QStringLiteral("addnode=10.0.0.1\r\naddnode=10.0.0.2");
+    QTest::newRow("BTC") << "BTC_IMPORT_BUTTON" << nodes
+                         << QStringList { "BTC - Bitcoin", "8333", "8332", "" } << "#daemon=0";
     QTest::newRow("NMC") << "NMC_IMPORT_BUTTON"
-                         << "NMC - Namecoin"
-                         << "8334"
-                         << "8336" << true;
+                         << "" << QStringList { "NMC - Namecoin", "8334", "8336", "" } << "daemon=1";
     QTest::newRow("LTC") << "LTC_IMPORT_BUTTON"
-                         << "LTC - Litecoin"
-                         << "9333"
-                         << "9332" << false;
-    QTest::newRow("VTC") << "VTC_IMPORT_BUTTON"
-                         << "VTC - Vertcoin"
-                         << "5889"
-                         << "5888" << false;
+                         << "" << QStringList { "LTC - Litecoin", "9333", "9332", "" } << "#daemon=0";
+    QTest::newRow("VTC") << "VTC_IMPORT_BUTTON" << nodes
+                         << QStringList { "VTC - Vertcoin", "5889", "5888", nodes } << "#daemon=0";
+    QTest::newRow("VTC, empty holder")
+        << "VTC_IMPORT_BUTTON"
+        << "" << QStringList { "VTC - Vertcoin", "5889", "5888", "" } << "#daemon=0";
     QTest::newRow("DASH") << "DASH_IMPORT_BUTTON"
-                          << "DASH - Dash"
-                          << "9999"
-                          << "9998" << false;
-    QTest::newRow("BTG shares BTC's RPC port") << "BTG_IMPORT_BUTTON"
-                                               << "BTG - BitcoinGold"
-                                               << "8338"
-                                               << "8332" << false;
+                          << "" << QStringList { "DASH - Dash", "9999", "9998", "" } << "#daemon=0";
+    QTest::newRow("BTG shares BTC's RPC port")
+        << "BTG_IMPORT_BUTTON"
+        << "" << QStringList { "BTG - BitcoinGold", "8338", "8332", "" } << "#daemon=0";
 }
 
 void TestCoinPresets::coins()
 {
     QFETCH(QString, button);
-    QFETCH(QString, name);
-    QFETCH(QString, peerPort);
-    QFETCH(QString, rpcPort);
-    QFETCH(bool, oldWallet);
+    QFETCH(QString, vtcNodeList);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, daemonLine);
 
     PresetsRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
     conf.FULL_NODE_LIST_TEXTBOX = QStringLiteral("addnode=old");
+    conf.VTC_NODE_LIST_TEXTBOX = vtcNodeList;
     conf.TIMEOUT_TEXTBOX->setText(QStringLiteral("kept"));
     auto* pressed = rig.presets->findChild<QPushButton*>(button);
     QVERIFY(pressed);
     rig.press(pressed);
 
-    QCOMPARE(conf.CRYPTO_NAME_TEXTBOX->text(), name);
-    QCOMPARE(conf.PEER_PORT_TEXTBOX->text(), peerPort);
-    QCOMPARE(conf.RPC_PORT_TEXTBOX->text(), rpcPort);
-    QCOMPARE(conf.FULL_NODE_LIST_TEXTBOX, QString());
+    const QStringList actual { conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
+        conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX };
+    QCOMPARE(actual, fields);
     QCOMPARE(conf.TIMEOUT_TEXTBOX->text(), QStringLiteral("kept"));
-    QCOMPARE(conf.OLD_WALLET_SUPPORT_TICKBOX->isChecked(), oldWallet);
-    QCOMPARE(conf.DAEMON_TICKBOX->isChecked(), oldWallet);
-    QCOMPARE(conf.DAEMON_TICKBOX->isEnabled(), oldWallet);
-    QCOMPARE(rig.line(9), oldWallet ? QStringLiteral("daemon=1") : QStringLiteral("#daemon=0"));
-    QVERIFY(rig.disarmed());
+    QCOMPARE(rig.line(9), daemonLine);
+    QCOMPARE(conf.DAEMON_TICKBOX->isEnabled(), daemonLine == QStringLiteral("daemon=1"));
+    QVERIFY(!rig.presets->IMPORT_SETTINGS_TICKBOX->isChecked());
+    QCOMPARE(rig.enabledButtons(), kDisarmed);
     QCOMPARE(rig.presets->CANCEL_BUTTON->text(), QStringLiteral("Close"));
-}
-
-void TestCoinPresets::vtcCopiesItsNodeList_data()
-{
-    QTest::addColumn<QString>("holder");
-    QTest::newRow("empty holder") << QString();
-    QTest::newRow("two nodes") << QStringLiteral("addnode=10.0.0.1\r\naddnode=10.0.0.2");
-}
-
-void TestCoinPresets::vtcCopiesItsNodeList()
-{
-    QFETCH(QString, holder);
-    PresetsRig rig;
-    rig.window->FULL_NODE_LIST_TEXTBOX = QStringLiteral("addnode=old");
-    rig.window->VTC_NODE_LIST_TEXTBOX = holder;
-    rig.press(rig.presets->VTC_IMPORT_BUTTON);
-    QCOMPARE(rig.window->FULL_NODE_LIST_TEXTBOX, holder);
-    QVERIFY(rig.preview().endsWith(QStringLiteral("\r\n\r\n") + holder));
 }
 
 void TestCoinPresets::basicSettingsUndoNamecoin()
@@ -191,51 +139,26 @@ void TestCoinPresets::basicSettingsUndoNamecoin()
     QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("NMC - Namecoin"));
 }
 
-void TestCoinPresets::basicSettingsThenCoin()
+void TestCoinPresets::basicSettingsTwiceThenCoin()
 {
     PresetsRig rig;
     rig.window->DISABLE_WALLET_TICKBOX->setEnabled(true);
     rig.window->DISABLE_WALLET_TICKBOX->setChecked(true);
     rig.window->UACOMMENT_TEXTBOX->setText(QStringLiteral("NO2X"));
     rig.press(rig.presets->BASIC_SETTINGS_BUTTON);
-    QVERIFY(rig.armed());
-    rig.presets->LTC_IMPORT_BUTTON->click();
-
-    QCOMPARE(basicValues(*rig.window), kBasicValues);
-    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("LTC - Litecoin"));
-    QCOMPARE(rig.window->PEER_PORT_TEXTBOX->text(), QStringLiteral("9333"));
-    QCOMPARE(rig.window->RPC_PORT_TEXTBOX->text(), QStringLiteral("9332"));
-    QVERIFY(rig.window->DISABLE_WALLET_TICKBOX->isChecked()); // not one of the basic settings
-    QVERIFY(rig.disarmed());
-}
-
-void TestCoinPresets::basicSettingsTwice()
-{
-    PresetsRig rig;
-    rig.press(rig.presets->BASIC_SETTINGS_BUTTON);
     const QString once = rig.preview();
     rig.presets->BASIC_SETTINGS_BUTTON->click();
     QCOMPARE(rig.preview(), once);
-    QCOMPARE(basicValues(*rig.window), kBasicValues);
-    QVERIFY(rig.armed());
+    QCOMPARE(rig.enabledButtons(), kArmed);
     QCOMPARE(rig.presets->CANCEL_BUTTON->text(), QStringLiteral("Close"));
-}
 
-void TestCoinPresets::bitcoinWithBasicSettingsPreview()
-{
-    PresetsRig rig;
-    rig.press(rig.presets->BTC_IMPORT_BUTTON);
-    rig.press(rig.presets->BASIC_SETTINGS_BUTTON);
-
-    const QStringList lines = rig.preview().split(QStringLiteral("\r\n"));
-    const QStringList expected {
-        "# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-        "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1",
-        "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000",
-        "maxconnections=20", "port=8333", "rpcport=8332", "#uacomment="
-    };
-    QCOMPARE(lines.mid(0, 17), expected);
-    QCOMPARE(lines.mid(17), firstRunText().split(QStringLiteral("\r\n")).mid(17));
+    rig.presets->LTC_IMPORT_BUTTON->click();
+    const QStringList basic { "wallet.dat", "1", "1", "1", "1", "0", "1", "0", "0", "disabled", "1", "1",
+        "3000", "3000", "20", "" };
+    QCOMPARE(basicValues(*rig.window), basic);
+    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("LTC - Litecoin"));
+    QVERIFY(rig.window->DISABLE_WALLET_TICKBOX->isChecked()); // not one of the basic settings
+    QCOMPARE(rig.enabledButtons(), kDisarmed);
 }
 
 void TestCoinPresets::closingKeys_data()
@@ -252,14 +175,14 @@ void TestCoinPresets::closingKeys()
     rig.presets->show();
     rig.press(rig.presets->BASIC_SETTINGS_BUTTON);
     rig.press(rig.presets->DASH_IMPORT_BUTTON);
-    rig.presets->CANCEL_BUTTON->setFocus();
     QTest::keyClick(rig.presets.get(), Qt::Key(key));
 
+    // Only the position is stored, by the button and by the unload.
     QVERIFY(!rig.presets->isVisible());
     QCOMPARE(rig.fakes.settings.writtenKeys, QStringList({ "IDS-Left", "IDS-Top", "IDS-Left", "IDS-Top" }));
 }
 
-void TestCoinPresets::openedFromTheConfGenerator()
+void TestCoinPresets::bitcoinWithBasicSettingsFromTheConfGenerator()
 {
     ConfGeneratorRig rig;
     bool done = false;
@@ -268,17 +191,25 @@ void TestCoinPresets::openedFromTheConfGenerator()
         QVERIFY(presets);
         QCOMPARE(presets->parentWidget(), rig.window.get());
         presets->IMPORT_SETTINGS_TICKBOX->click();
-        presets->BASIC_SETTINGS_BUTTON->click();
         presets->BTC_IMPORT_BUTTON->click();
+        presets->IMPORT_SETTINGS_TICKBOX->click();
+        presets->BASIC_SETTINGS_BUTTON->click();
         presets->CANCEL_BUTTON->click();
         done = true;
     });
     rig.window->show();
     rig.window->IDS_BUTTON_Click();
     QTRY_VERIFY(done);
-    QCOMPARE(rig.line(1),
-        QStringLiteral("# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -"));
-    QCOMPARE(rig.line(2), QStringLiteral("wallet=wallet.dat"));
+
+    const QStringList lines = rig.preview().split(QStringLiteral("\r\n"));
+    const QStringList expected {
+        "# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
+        "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1",
+        "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000",
+        "maxconnections=20", "port=8333", "rpcport=8332", "#uacomment="
+    };
+    QCOMPARE(lines.mid(0, 17), expected);
+    QCOMPARE(lines.mid(17), firstRunText().split(QStringLiteral("\r\n")).mid(17));
 }
 
 QTEST_MAIN(TestCoinPresets)

@@ -1,5 +1,4 @@
 #include "conf_generator_rig.h"
-#include "core/default_conf_path.h"
 
 #include <QtTest>
 
@@ -10,16 +9,16 @@ private slots:
     void firstRun();
     void valueLines_data();
     void valueLines();
+    void blocks_data();
+    void blocks();
     void tickBoxRules_data();
     void tickBoxRules();
-    void sameStateRunsNothing();
     void daemonLineFollowsOldWalletSupportWhenReopened_data();
     void daemonLineFollowsOldWalletSupportWhenReopened();
     void clearAll();
     void no2xReplacesComment();
     void enterSavesAndCtrlEnterBreaksLines_data();
     void enterSavesAndCtrlEnterBreaksLines();
-    void cancelStoresOnlyThePosition();
 };
 
 namespace {
@@ -70,14 +69,8 @@ void TestConfGeneratorWindow::valueLines_data()
 
     QTest::newRow("wallet") << "WALLET_FILE_TEXTBOX"
                             << "wallet.dat" << 2 << "wallet=wallet.dat";
-    QTest::newRow("timeout") << "TIMEOUT_TEXTBOX"
-                             << "3000" << 12 << "timeout=3000";
     QTest::newRow("rpc timeout zero") << "RPC_TIMEOUT_TEXTBOX"
                                       << "0" << 13 << "rpctimeout=0";
-    QTest::newRow("max connections") << "MAX_CONNECTIONS_TEXTBOX"
-                                     << "20" << 14 << "maxconnections=20";
-    QTest::newRow("port") << "PEER_PORT_TEXTBOX"
-                          << "8333" << 15 << "port=8333";
     QTest::newRow("rpc port cleared") << "RPC_PORT_TEXTBOX"
                                       << "" << 16 << "#rpcport=";
     QTest::newRow("rpc port one blank") << "RPC_PORT_TEXTBOX"
@@ -86,8 +79,6 @@ void TestConfGeneratorWindow::valueLines_data()
                                          << " a=b " << 17 << "uacomment= a=b ";
     QTest::newRow("rpc user") << "RPC_USER_TEXTBOX"
                               << "IM_ALL_IN" << 19 << "rpcuser=IM_ALL_IN";
-    QTest::newRow("rpc password") << "RPC_PASSWORD_TEXTBOX"
-                                  << "pass word" << 20 << "rpcpassword=pass word";
     QTest::newRow("coin name in header")
         << "CRYPTO_NAME_TEXTBOX"
         << "LTC - Litecoin" << 1
@@ -110,6 +101,37 @@ void TestConfGeneratorWindow::valueLines()
     box->setText(value);
     QCOMPARE(rig.line(line), expected);
     QCOMPARE(rig.preview().split(QStringLiteral("\r\n")).size(), 25);
+}
+
+void TestConfGeneratorWindow::blocks_data()
+{
+    QTest::addColumn<QString>("userDefined");
+    QTest::addColumn<QString>("nodeList");
+    QTest::addColumn<QString>("tail"); // the text after "#rpcauth=\r\n\r\n"
+
+    QTest::newRow("two-line user block") << "regtest=1\r\ntxindex=1"
+                                         << ""
+                                         << "regtest=1\r\ntxindex=1\r\n\r\n";
+    QTest::newRow("node list ends the text") << ""
+                                             << "addnode=a\r\naddnode=b"
+                                             << "\r\n\r\naddnode=a\r\naddnode=b";
+    QTest::newRow("blocks as typed") << "  x = 1 \r\n"
+                                     << "\r\n"
+                                     << "  x = 1 \r\n\r\n\r\n\r\n";
+}
+
+void TestConfGeneratorWindow::blocks()
+{
+    QFETCH(QString, userDefined);
+    QFETCH(QString, nodeList);
+    QFETCH(QString, tail);
+
+    ConfGeneratorRig rig;
+    rig.window->USER_DEFINED_SETTINGS_TEXTBOX->setText(userDefined);
+    rig.window->FULL_NODE_LIST_TEXTBOX = nodeList;
+    const QString text = rig.preview();
+    const QString before = QStringLiteral("#rpcauth=\r\n\r\n");
+    QCOMPARE(text.mid(text.indexOf(before) + before.size()), tail);
 }
 
 void TestConfGeneratorWindow::tickBoxRules_data()
@@ -144,9 +166,7 @@ void TestConfGeneratorWindow::tickBoxRules_data()
     row("Server", { "SERVER_TICKBOX" }, 4, "server=1", false, false);
     row("Server off again", { "SERVER_TICKBOX", "SERVER_TICKBOX" }, 4, "#server=0", false, false);
     row("Alerts", { "ALERTS_TICKBOX" }, 5, "alerts=1", false, false);
-    row("Listen", { "LISTEN_TICKBOX" }, 6, "listen=1", false, false);
     row("UPnP", { "UPNP_TICKBOX" }, 7, "upnp=1", false, false);
-    row("DNS", { "DNS_TICKBOX" }, 8, "dns=1", false, false);
     row("PEER localhost", { "PEER_LOCALHOST_TICKBOX" }, 10, "allowip=127.0.0.1", false, false);
     row("PEER localhost off again", { "PEER_LOCALHOST_TICKBOX", "PEER_LOCALHOST_TICKBOX" }, 10,
         "#allowip=127.0.0.1", false, false);
@@ -167,20 +187,6 @@ void TestConfGeneratorWindow::tickBoxRules()
     QCOMPARE(rig.line(line), expected);
     QCOMPARE(rig.window->DISABLE_WALLET_TICKBOX->isEnabled(), disabledEnabled);
     QCOMPARE(rig.window->DAEMON_TICKBOX->isEnabled(), daemonEnabled);
-}
-
-void TestConfGeneratorWindow::sameStateRunsNothing()
-{
-    // A rule that ran on an unchanged state would overwrite the label and
-    // untick Daemon.
-    ConfGeneratorRig rig;
-    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
-    w.OLD_WALLET_SUPPORT_TICKBOX->setChecked(true);
-    w.DAEMON_TICKBOX->setChecked(true);
-    w.DAEMON_EQUALS_TEXTBOX = QStringLiteral("marker=");
-    w.OLD_WALLET_SUPPORT_TICKBOX->setChecked(true);
-    QCOMPARE(w.DAEMON_EQUALS_TEXTBOX, QStringLiteral("marker="));
-    QVERIFY(w.DAEMON_TICKBOX->isChecked());
 }
 
 void TestConfGeneratorWindow::daemonLineFollowsOldWalletSupportWhenReopened_data()
@@ -303,22 +309,6 @@ void TestConfGeneratorWindow::enterSavesAndCtrlEnterBreaksLines()
     const auto* line = qobject_cast<QLineEdit*>(field);
     const auto* multi = qobject_cast<MultiLineBox*>(field);
     QCOMPARE(line ? line->text() : multi->text(), text);
-}
-
-void TestConfGeneratorWindow::cancelStoresOnlyThePosition()
-{
-    ConfGeneratorRig rig;
-    rig.window->show();
-    rig.window->move(rig.window->pos() + QPoint(30, 20));
-    const QPoint moved = rig.window->pos();
-    rig.window->CRYPTO_NAME_TEXTBOX->setText(QStringLiteral("edited"));
-    rig.window->CANCEL_BUTTON->click();
-
-    QCOMPARE(rig.fakes.settings.writtenKeys, QStringList({ "MAIN-Left", "MAIN-Top" }));
-    QCOMPARE(rig.fakes.stored(QStringLiteral("MAIN-Left")), QString::number(moved.x() * 15));
-    rig.open();
-    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), QString());
-    QCOMPARE(rig.window->pos(), moved);
 }
 
 QTEST_MAIN(TestConfGeneratorWindow)
