@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "core/form_window.h"
+#include "ui_QUORLIN_CONF_GENERATOR_IDS.h"
+
+class QUORLIN_CONF_GENERATOR_MAIN;
+struct CoinPreset;
+
+// Fills the conf generator window with the basic settings and one coin's
+// name and ports. The tick box arms the seven buttons; a coin disarms them.
+// Nothing but the window's position is stored here: the values reach the
+// store when the conf generator saves.
+class QUORLIN_CONF_GENERATOR_IDS : public FormWindow, public Ui::QUORLIN_CONF_GENERATOR_IDS {
+    Q_OBJECT
+
+public:
+    QUORLIN_CONF_GENERATOR_IDS(AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator);
+
+    void Form_Load();
+    void Form_Unload() override;
+    void IMPORT_SETTINGS_TICKBOX_Click();
+    void BASIC_SETTINGS_BUTTON_Click();
+    void CANCEL_BUTTON_Click();
+
+private:
+    void applyCoinPreset(const CoinPreset& coin);
+
+    AppContext& m_context;
+    QUORLIN_CONF_GENERATOR_MAIN& m_confGenerator;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "core/form_window.h"
+#include "ui_QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+
+#include <QColor>
+
+#include <array>
+#include <optional>
+
+class QUORLIN_CONF_GENERATOR_MAIN;
+
+// Offers the ten fixed RPC test credential sets. It shows the conf
+// generator's credentials when it opens, a preset when one is chosen, and
+// hands what its three boxes hold back to the conf generator on "USE CURRENT
+// CREDENTIALS". The button of the preset whose user name is shown is green.
+class QUORLIN_CONF_GENERATOR_TEST_RPC : public FormWindow, public Ui::QUORLIN_CONF_GENERATOR_TEST_RPC {
+    Q_OBJECT
+
+public:
+    QUORLIN_CONF_GENERATOR_TEST_RPC(AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator);
+
+    // Preset n's button at index n - 1.
+    std::array<QPushButton*, 10> presetButtons() const;
+
+    void Form_Load();
+    void Form_Unload() override;
+    void TEST_CFG_BUTTON_Click(int preset); // preset 1 to 10
+    void USE_CURRENT_CREDENTIALS_BUTTON_Click();
+    void CANCEL_BUTTON_Click();
+
+private:
+    void markPreset(std::optional<int> preset);
+
+    AppContext& m_context;
+    QUORLIN_CONF_GENERATOR_MAIN& m_confGenerator;
+    QColor m_buttonFace;
+};
+
+// Where to get the script that makes one's own credentials.
+extern const QString kRpcUserInfoText;

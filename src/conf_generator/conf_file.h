@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/executable.h"
+
+#include <QString>
+
+#include <optional>
+
+// Writes a ".conf" text to the configuration's default ".conf" file beside the
+// executable: UTF-8, followed by one CR LF, owner-only where the file system
+// keeps permissions. The earlier file is replaced in one step, so a failed
+// write leaves it whole. Returns nothing on success, otherwise a message that
+// names the path and the system's reason.
+std::optional<QString> writeConfFile(const ExecutableIdentity& executable, const QString& text);
