@@ -5,8 +5,10 @@
 #include "core/label_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
+#include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "core/window_placement.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "info/QUORLIN_ABOUT.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QSignalBlocker>
@@ -157,7 +159,11 @@ void QUORLIN_MAIN_SETTINGS::CRYPTO_SETTINGS_BUTTON_Click()
     window.exec();
 }
 
-void QUORLIN_MAIN_SETTINGS::CONF_MANAGER_BUTTON_Click() { }
+void QUORLIN_MAIN_SETTINGS::CONF_MANAGER_BUTTON_Click()
+{
+    QUORLIN_CONF_GENERATOR_MAIN window(m_context, m_main, this);
+    window.exec();
+}
 
 void QUORLIN_MAIN_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
 {
@@ -165,4 +171,8 @@ void QUORLIN_MAIN_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
     window.exec();
 }
 
-void QUORLIN_MAIN_SETTINGS::ABOUT_BUTTON_Click() { }
+void QUORLIN_MAIN_SETTINGS::ABOUT_BUTTON_Click()
+{
+    QUORLIN_ABOUT window(m_context, this);
+    window.exec();
+}

@@ -183,15 +183,23 @@ void TestMainSettings::openedModallyFromMainWindow()
     QTimer::singleShot(0, [&] {
         auto* w = qobject_cast<QUORLIN_MAIN_SETTINGS*>(QApplication::activeModalWidget());
         QVERIFY(w && w->isModal() && w->parentWidget() == &main);
-        // Crypto settings and output commands open modally, owned by this window.
-        for (QPushButton* button :
-            { static_cast<QPushButton*>(w->CRYPTO_SETTINGS_BUTTON), w->VIEW_OUTPUT_COMMANDS_BUTTON }) {
-            QTimer::singleShot(0, [w] {
+        // Every window of the hub opens modally, owned by it.
+        const QList<std::pair<QPushButton*, const char*>> opens {
+            { w->CRYPTO_SETTINGS_BUTTON, "QUORLIN_CRYPTO_SETTINGS" },
+            { w->CONF_MANAGER_BUTTON, "QUORLIN_CONF_GENERATOR_MAIN" },
+            { w->VIEW_OUTPUT_COMMANDS_BUTTON, "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
+            { w->ABOUT_BUTTON, "QUORLIN_ABOUT" },
+        };
+        for (const auto& [button, windowClass] : opens) {
+            QString opened;
+            QTimer::singleShot(0, [w, &opened] {
                 QWidget* child = QApplication::activeModalWidget();
                 QVERIFY(child && child != w && child->parentWidget() == w);
+                opened = QString::fromLatin1(child->metaObject()->className());
                 child->close();
             });
             button->click();
+            QCOMPARE(opened, QString::fromLatin1(windowClass));
         }
         w->CANCEL_BUTTON->click();
         done = true;
