@@ -1,5 +1,7 @@
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
 
+#include "core/tick_box.h"
+
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_file.h"
@@ -84,11 +86,6 @@ void applyLabelRule(Window& window, const LabelRule& rule)
 
 } // namespace
 
-int tickState(const QCheckBox& box)
-{
-    return box.isChecked() ? 1 : 0;
-}
-
 QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(
     AppContext& context, QUORLIN_MAIN& mainWindow, QWidget* owner)
     : FormWindow(owner)
@@ -125,7 +122,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
     for (const StoredField& stored : kStoredFields) {
         std::visit(Overloaded {
                        [&](TextBox box) { (this->*box)->setText(store.readText(stored.key)); },
-                       [&](TickBox box) { (this->*box)->setChecked(store.readTick(stored.key, 0) == 1); },
+                       [&](TickBox box) { setTickState(*(this->*box), store.readTick(stored.key, 0)); },
                        [&](BlockBox box) { (this->*box)->setText(store.readText(stored.key)); },
                        [&](HiddenText text) { this->*text = store.readText(stored.key); },
                    },

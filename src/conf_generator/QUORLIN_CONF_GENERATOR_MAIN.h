@@ -75,6 +75,3 @@ private:
     AppContext& m_context;
     QUORLIN_MAIN& m_mainWindow;
 };
-
-// A tick box state as stored: 1 ticked, 0 unticked.
-int tickState(const QCheckBox& box);

@@ -1,6 +1,7 @@
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "core/control_colours.h"
 #include "core/look.h"
 #include "core/window_placement.h"
 #include "rpc_test_credentials.h"
@@ -65,11 +66,8 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::Form_Unload()
 void QUORLIN_CONF_GENERATOR_TEST_RPC::markPreset(std::optional<int> preset)
 {
     const std::array<QPushButton*, 10> buttons = presetButtons();
-    for (int n = 1; n <= kRpcTestPresetCount; ++n) {
-        QPalette palette = buttons[n - 1]->palette();
-        palette.setColor(QPalette::Button, n == preset ? colourFromBgr(kGreenBgr) : m_buttonFace);
-        buttons[n - 1]->setPalette(palette);
-    }
+    for (int n = 1; n <= kRpcTestPresetCount; ++n)
+        setBackColour(*buttons[n - 1], n == preset ? colourFromBgr(kGreenBgr) : m_buttonFace);
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::TEST_CFG_BUTTON_Click(int preset)

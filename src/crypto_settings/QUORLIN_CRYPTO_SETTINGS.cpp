@@ -1,7 +1,8 @@
 #include "QUORLIN_CRYPTO_SETTINGS.h"
 
 #include "command_line_builder.h"
-#include "core/label_colours.h"
+#include "core/control_colours.h"
+#include "core/tick_box.h"
 #include "core/window_placement.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
@@ -146,7 +147,7 @@ void QUORLIN_CRYPTO_SETTINGS::Form_Load()
     for (QLineEdit* field : textFields())
         field->setText(store.readText(field->objectName()));
     for (QCheckBox* box : tickBoxes())
-        box->setChecked(store.readTick(box->objectName(), 0) == 1);
+        setTickState(*box, store.readTick(box->objectName(), 0));
     CONF_FILE_LOCATION_TEXTBOX = m_opener.CONF_FILE_LOCATION_TEXTBOX->text();
     for (TickPair& pair : m_tickPairs)
         pair.applyLoaded();
@@ -180,7 +181,7 @@ void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
     for (const QLineEdit* field : textFields())
         store.writeText(field->objectName(), field->text());
     for (const QCheckBox* box : tickBoxes())
-        store.writeTick(box->objectName(), box->isChecked() ? 1 : 0);
+        store.writeTick(box->objectName(), tickState(*box));
 
     m_main.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
     m_main.QT_NAME_TEXTBOX = QT_NAME_TEXTBOX->text();

@@ -1,9 +1,9 @@
 #include "QUORLIN_ABOUT.h"
 
 #include "TOVEK88_KALDERA_DONATIONS_WINDOW.h"
+#include "core/control_colours.h"
 #include "core/look.h"
 #include "core/window_placement.h"
-#include "form_colours.h"
 #include "maker_details.h"
 
 QUORLIN_ABOUT::QUORLIN_ABOUT(AppContext& context, QWidget* owner)

@@ -1,8 +1,8 @@
 #include "TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 
+#include "core/control_colours.h"
 #include "core/look.h"
 #include "core/window_placement.h"
-#include "form_colours.h"
 #include "maker_details.h"
 
 namespace {

@@ -1,11 +1,12 @@
 #include "QUORLIN_MAIN_SETTINGS.h"
 
 #include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
-#include "core/default_conf_path.h"
-#include "core/label_colours.h"
-#include "core/look.h"
-#include "core/timer_switch.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "core/control_colours.h"
+#include "core/default_conf_path.h"
+#include "core/look.h"
+#include "core/tick_box.h"
+#include "core/timer_switch.h"
 #include "core/window_placement.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
 #include "info/QUORLIN_ABOUT.h"
@@ -20,11 +21,6 @@ const QString kUseOwnConfKey = QStringLiteral("USE_OWN_CONF_TICKBOX");
 const QString kConfFileKey = QStringLiteral("CONF_FILE_LOCATION_TEXTBOX");
 const QString kAlwaysOnTopKey = QStringLiteral("AlwaysOnTop_TICKBOX");
 
-int tickState(const QCheckBox& box)
-{
-    return box.isChecked() ? 1 : 0;
-}
-
 } // namespace
 
 QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow)
@@ -35,7 +31,7 @@ QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& 
     setupUi(this);
     setCancelButton(CANCEL_BUTTON);
     CONF_BROWSE_BUTTON->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    paintLabel(*EXE_FILENAME_HELP_LABEL, kGreenBgr, kBlackBgr);
+    paintControl(*EXE_FILENAME_HELP_LABEL, kBlackBgr, kGreenBgr);
     for (QLabel* heading : { SETTINGS_LABEL, QUORLIN_TITLE_LABEL, KALDERA_TITLE_LABEL })
         paintHeading(*heading);
 
@@ -71,9 +67,9 @@ void QUORLIN_MAIN_SETTINGS::Form_Load()
     {
         const QSignalBlocker quietOwnConf(USE_OWN_CONF_TICKBOX);
         const QSignalBlocker quietAlwaysOnTop(AlwaysOnTop_TICKBOX);
-        USE_OWN_CONF_TICKBOX->setChecked(store.readTick(kUseOwnConfKey, 0) == 1);
+        setTickState(*USE_OWN_CONF_TICKBOX, store.readTick(kUseOwnConfKey, 0));
         CONF_FILE_LOCATION_TEXTBOX->setText(store.readText(kConfFileKey));
-        AlwaysOnTop_TICKBOX->setChecked(store.readTick(kAlwaysOnTopKey, 1) == 1);
+        setTickState(*AlwaysOnTop_TICKBOX, store.readTick(kAlwaysOnTopKey, 1));
     }
 
     if (USE_OWN_CONF_TICKBOX->isChecked()) {
@@ -86,9 +82,7 @@ void QUORLIN_MAIN_SETTINGS::Form_Load()
         CONF_BROWSE_BUTTON->setEnabled(false);
         CONF_MANAGER_BUTTON->setEnabled(true);
         CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
-        QPalette green = CONF_FILE_LOCATION_TEXTBOX->palette();
-        green.setColor(QPalette::Base, colourFromBgr(kGreenBgr));
-        CONF_FILE_LOCATION_TEXTBOX->setPalette(green);
+        setBackColour(*CONF_FILE_LOCATION_TEXTBOX, colourFromBgr(kGreenBgr));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 
-#include "core/label_colours.h"
+#include "core/control_colours.h"
 #include "core/window_placement.h"
 #include "node_control/QUORLIN_MAIN.h"
 

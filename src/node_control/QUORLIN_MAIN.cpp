@@ -1,5 +1,6 @@
 #include "QUORLIN_MAIN.h"
 
+#include "core/control_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
@@ -10,13 +11,6 @@ namespace {
 
 const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
 
-void paintStatus(QLineEdit& box, bool running)
-{
-    QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, colourFromBgr(running ? kGreenBgr : kRedBgr));
-    box.setPalette(palette);
-}
-
 } // namespace
 
 QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
@@ -25,9 +19,7 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
 {
     setupUi(this);
     SETTINGS_BUTTON->setIcon(settingsButtonPicture());
-    QPalette green = SETTINGS_BUTTON->palette();
-    green.setColor(QPalette::Button, colourFromBgr(kGreenBgr));
-    SETTINGS_BUTTON->setPalette(green);
+    setBackColour(*SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
 
     connect(EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
     connect(SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
@@ -142,7 +134,7 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
         if (status.name.isEmpty())
             continue;
         const bool running = IsProcessRunning(status.name);
-        paintStatus(*status.box, running);
+        setBackColour(*status.box, colourFromBgr(running ? kGreenBgr : kRedBgr));
         if (status.lockedWhileRunning)
             status.lockedWhileRunning->setEnabled(!running);
         status.box->setToolTip(status.name + (running ? status.runningText : status.stoppedText));

@@ -16,7 +16,7 @@ bool mainWindowInFront(const QWidget& mainWindow)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 void QtWindowStacking::stackingStep(QWidget& mainWindow)
 {

@@ -1,5 +1,6 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator_rig.h"
+#include "core/tick_box.h"
 
 #include <QtTest>
 

@@ -1,7 +1,8 @@
-#include "form_colours.h"
+#include "control_colours.h"
 
-#include "core/look.h"
+#include "look.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPalette>
 
@@ -19,6 +20,8 @@ QPalette::ColorRole textRole(const QWidget& control)
 
 QPalette::ColorRole backRole(const QWidget& control)
 {
+    if (qobject_cast<const QAbstractButton*>(&control))
+        return QPalette::Button;
     return isLabel(control) ? QPalette::Window : QPalette::Base;
 }
 
@@ -49,4 +52,9 @@ void paintControl(QWidget& control, quint32 textBgr, quint32 backBgr)
 {
     setTextColour(control, colourFromBgr(textBgr));
     setBackColour(control, colourFromBgr(backBgr));
+}
+
+void paintHeading(QWidget& heading)
+{
+    paintControl(heading, kGreenBgr, kBlackBgr);
 }
