@@ -1,13 +1,12 @@
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
 
-#include "core/tick_box.h"
-
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_file.h"
 #include "conf_text.h"
 #include "core/default_conf_path.h"
 #include "core/overloaded.h"
+#include "core/tick_box.h"
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
 #include "node_control/QUORLIN_MAIN.h"
