@@ -1,4 +1,5 @@
 #include "core/look.h"
+#include "node_commands.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_test_context.h"
 
@@ -23,25 +24,18 @@ namespace {
 // a second after "stop"; the limits leave room for a slow, busy machine.
 constexpr int kNodeTimeoutMs = 30000;
 
-// The keys as the crypto settings window saves them for this node: the
-// programs in their installed folder, every wallet and daemon switch unticked,
-// which leaves one blank at the end of the daemon line and two before "stop".
+// The keys as the crypto settings window saves them for this node.
 void seedCryptoSettings(SettingsStore& store, const NodeSandbox& sandbox)
 {
-    const QString folder = NodeSandbox::programFolder();
-    const QString conf = sandbox.confPath();
-    const QString data = sandbox.dataFolder();
+    const NodeCommands commands = nodeCommands(sandbox.confPath(), sandbox.dataFolder());
     const std::pair<const char*, QString> keys[] = {
         { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
         { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
         { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
         { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
-        { "KD_QT_COMMAND_TEXTBOX",
-            QStringLiteral("\"%1/litecoin\" -conf=\"%2\" -datadir=\"%3\" ").arg(folder, conf, data) },
-        { "KD_D_COMMAND_TEXTBOX",
-            QStringLiteral("\"%1/litecoind\" -conf=\"%2\" -datadir=\"%3\" ").arg(folder, conf, data) },
-        { "KDCLI_STOP_COMMAND_TEXTBOX",
-            QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, conf) },
+        { "KD_QT_COMMAND_TEXTBOX", commands.qt },
+        { "KD_D_COMMAND_TEXTBOX", commands.daemon },
+        { "KDCLI_STOP_COMMAND_TEXTBOX", commands.stop },
     };
     for (const auto& [key, value] : keys)
         store.writeText(QLatin1String(key), value);
