@@ -37,7 +37,6 @@ private slots:
     void tickBoxes();
     void closingKeepsEveryChange_data();
     void closingKeepsEveryChange();
-    void browse();
     void hubOpensEveryWindowModally();
     void outputCommandsShowTheLiveLines();
 };
@@ -85,6 +84,7 @@ void TestMainSettings::closingKeepsEveryChange_data()
     QTest::newRow("Enter presses OK") << int(Qt::Key_Return) << true;
 }
 
+// Every choice is stored as it is made, the browsed path on closing, however the window closes.
 void TestMainSettings::closingKeepsEveryChange()
 {
     QFETCH(int, key);
@@ -95,8 +95,19 @@ void TestMainSettings::closingKeepsEveryChange()
     QVERIFY(QTest::qWaitForWindowExposed(&o.w));
     o.w.USE_OWN_CONF_TICKBOX->click();
     o.w.AlwaysOnTop_TICKBOX->click();
-    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf");
     t.fakes.settings.writtenKeys.clear();
+    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf");
+    t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
+    o.w.CONF_BROWSE_BUTTON->click(); // cancelled
+    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/typed/own.conf"));
+    o.w.CONF_BROWSE_BUTTON->click();
+    const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
+    QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
+                 asked.filters.value(0).caption, asked.filters.value(0).pattern,
+                 asked.filters.value(1).caption, asked.filters.value(1).pattern }),
+        QStringList({ "SELECT \".CONF\" FILE:", "conf", "/opt/nodes", "CONF Files (*.conf)", "*.conf",
+            "All files (*.*)", "*.*" }));
+
     if (key)
         QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(o.w.CANCEL_BUTTON) : &o.w, Qt::Key(key));
     else
@@ -107,27 +118,7 @@ void TestMainSettings::closingKeepsEveryChange()
     QCOMPARE(t.fakes.settings.writtenKeys, ok ? choices + unload : unload);
     QCOMPARE(
         QStringList({ t.fakes.stored(choices[0]), t.fakes.stored(choices[1]), t.fakes.stored(choices[2]) }),
-        QStringList({ "1", "/typed/own.conf", "0" }));
-}
-
-void TestMainSettings::browse()
-{
-    TestContext t;
-    t.fakes.store("USE_OWN_CONF_TICKBOX", "1");
-    t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/old.conf");
-    Opened o { t };
-    t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
-    o.w.CONF_BROWSE_BUTTON->click(); // cancelled
-    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/home/ann/old.conf"));
-    o.w.CONF_BROWSE_BUTTON->click();
-    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/srv/node/picked.conf"));
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-    const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
-    QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
-                 asked.filters.value(0).caption, asked.filters.value(0).pattern,
-                 asked.filters.value(1).caption, asked.filters.value(1).pattern }),
-        QStringList({ "SELECT \".CONF\" FILE:", "conf", "/opt/nodes", "CONF Files (*.conf)", "*.conf",
-            "All files (*.*)", "*.*" }));
+        QStringList({ "1", "/srv/node/picked.conf", "0" }));
 }
 
 void TestMainSettings::hubOpensEveryWindowModally()
