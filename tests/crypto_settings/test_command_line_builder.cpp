@@ -4,18 +4,6 @@
 
 Q_DECLARE_METATYPE(CommandLineFields)
 
-namespace {
-
-// Example folders and files, data folder D:\BitcoinData.
-CommandLineFields node(const QString& qtSwitch, const QString& daemonSwitch, const QString& cliSwitch)
-{
-    return { R"(C:\Program Files\Bitcoin)", "bitcoin-qt.exe", R"(C:\Program Files\Bitcoin\Daemon)",
-        "bitcoind.exe", "bitcoin-cli.exe", R"(D:\BitcoinData)", R"(C:\Nodes\btc-node-CRYPTO-CONFIG.conf)",
-        qtSwitch, daemonSwitch, cliSwitch };
-}
-
-} // namespace
-
 class TestCommandLineBuilder : public QObject {
     Q_OBJECT
 
@@ -28,12 +16,13 @@ void TestCommandLineBuilder::commandLines_data()
 {
     QTest::addColumn<CommandLineFields>("fields");
     QTest::addColumn<QChar>("separator");
-    QTest::addColumn<QString>("qt");
-    QTest::addColumn<QString>("daemon");
-    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QStringList>("lines"); // Qt wallet, daemon, client stop
 
-    const CommandLineFields on = node("-disablewallet=0", "-disablewallet=1", "-daemon=1");
-    const CommandLineFields off = node({}, {}, {});
+    const CommandLineFields on { R"(C:\Program Files\Bitcoin)", "bitcoin-qt.exe",
+        R"(C:\Program Files\Bitcoin\Daemon)", "bitcoind.exe", "bitcoin-cli.exe", R"(D:\BitcoinData)",
+        R"(C:\Nodes\btc-node-CRYPTO-CONFIG.conf)", "-disablewallet=0", "-disablewallet=1", "-daemon=1" };
+    CommandLineFields off = on;
+    off.qtWalletSwitch = off.daemonWalletSwitch = off.cliDaemonSwitch = QString();
     const QStringList examples[] = {
         { R"("C:\Program Files\Bitcoin\bitcoin-qt.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" -disablewallet=0)",
             R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" -disablewallet=1)",
@@ -42,31 +31,30 @@ void TestCommandLineBuilder::commandLines_data()
             R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
             R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf"  stop)" },
     };
-    // With "/" only the separator before each program's name changes.
-    const auto slashed = [](QString line) { return line.replace(R"(\bitcoin)", "/bitcoin"); };
     for (int i = 0; i < 2; ++i) {
-        const CommandLineFields& fields = i == 0 ? on : off;
-        const QStringList& lines = examples[i];
-        QTest::addRow("example %d, \\", i + 1) << fields << QChar(u'\\') << lines[0] << lines[1] << lines[2];
+        QTest::addRow("example %d, \\", i + 1) << (i ? off : on) << QChar(u'\\') << examples[i];
+        QStringList slashed = examples[i]; // only the separator before each program's name changes
         QTest::addRow("example %d, /", i + 1)
-            << fields << QChar(u'/') << slashed(lines[0]) << slashed(lines[1]) << slashed(lines[2]);
+            << (i ? off : on) << QChar(u'/') << slashed.replaceInStrings(R"(\bitcoin)", "/bitcoin");
     }
     const QString conf = R"( -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf")";
 
     CommandLineFields empty;
     empty.confFileLocation = R"(C:\Nodes\K.conf)";
-    QTest::newRow("all empty") << empty << QChar(u'\\') << R"("\" -conf="C:\Nodes\K.conf" -datadir="" )"
-                               << R"("\" -conf="C:\Nodes\K.conf" -datadir="" )"
-                               << R"("\" -conf="C:\Nodes\K.conf"  stop)";
+    QTest::newRow("all empty") << empty << QChar(u'\\')
+                               << QStringList { R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
+                                      R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
+                                      R"("\" -conf="C:\Nodes\K.conf"  stop)" };
 
     CommandLineFields roots = on;
     roots.qtLocation = R"(C:\)";
     roots.daemonCliLocation = "/";
     roots.blockchainHome = R"(D:\)";
     QTest::newRow("folders ending in a separator")
-        << roots << QChar(u'\\') << R"("C:\\bitcoin-qt.exe")" + conf + R"( -datadir="D:\" -disablewallet=0)"
-        << R"("/\bitcoind.exe")" + conf + R"( -datadir="D:\" -disablewallet=1)"
-        << R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop";
+        << roots << QChar(u'\\')
+        << QStringList { R"("C:\\bitcoin-qt.exe")" + conf + R"( -datadir="D:\" -disablewallet=0)",
+               R"("/\bitcoind.exe")" + conf + R"( -datadir="D:\" -disablewallet=1)",
+               R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop" };
 
     CommandLineFields quoted = off;
     quoted.qtName = R"(bit"coin.exe)";
@@ -74,9 +62,10 @@ void TestCommandLineBuilder::commandLines_data()
     quoted.cliName = R"(cli" -x ")";
     QTest::newRow("quotes and blanks copied unchanged")
         << quoted << QChar(u'\\')
-        << R"("C:\Program Files\Bitcoin\bit"coin.exe")" + conf + R"( -datadir=" D:\My "Data" " )"
-        << R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )"
-        << R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop";
+        << QStringList { R"("C:\Program Files\Bitcoin\bit"coin.exe")" + conf
+                   + R"( -datadir=" D:\My "Data" " )",
+               R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
+               R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" };
 }
 
 void TestCommandLineBuilder::commandLines()
@@ -84,9 +73,7 @@ void TestCommandLineBuilder::commandLines()
     QFETCH(CommandLineFields, fields);
     QFETCH(QChar, separator);
     const CommandLines lines = buildCommandLines(fields, separator);
-    QTEST(lines.qt, "qt");
-    QTEST(lines.daemon, "daemon");
-    QTEST(lines.stop, "stop");
+    QTEST(QStringList({ lines.qt, lines.daemon, lines.stop }), "lines");
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

@@ -1,5 +1,6 @@
 #include "fakes/fake_platform.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
+#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -8,18 +9,24 @@ namespace {
 
 const QString kDefaultConf = QStringLiteral("/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf");
 
-// The ".conf" choice as the user sees it: tick box, label, field (enabled,
-// read-only), browse button, conf manager button, then the field's text.
-QString confView(const QUORLIN_MAIN_SETTINGS& w)
-{
-    const QList<bool> states { w.USE_OWN_CONF_TICKBOX->isChecked(), w.CONF_FILE_LOCATION_LABEL->isEnabled(),
-        w.CONF_FILE_LOCATION_TEXTBOX->isEnabled(), w.CONF_FILE_LOCATION_TEXTBOX->isReadOnly(),
-        w.CONF_BROWSE_BUTTON->isEnabled(), w.CONF_MANAGER_BUTTON->isEnabled() };
-    QString view;
-    for (const bool state : states)
-        view += state ? u'1' : u'0';
-    return view + u' ' + w.CONF_FILE_LOCATION_TEXTBOX->text();
-}
+struct Opened {
+    TestContext& t;
+    QUORLIN_MAIN main { t.context };
+    QUORLIN_MAIN_SETTINGS w { t.context, main };
+
+    // The ".conf" choice as the user sees it: tick box, label, field (enabled,
+    // read-only), browse button, conf manager button, then the field's text.
+    QString confView() const
+    {
+        QString view;
+        for (const bool state :
+            { w.USE_OWN_CONF_TICKBOX->isChecked(), w.CONF_FILE_LOCATION_LABEL->isEnabled(),
+                w.CONF_FILE_LOCATION_TEXTBOX->isEnabled(), w.CONF_FILE_LOCATION_TEXTBOX->isReadOnly(),
+                w.CONF_BROWSE_BUTTON->isEnabled(), w.CONF_MANAGER_BUTTON->isEnabled() })
+            view += state ? u'1' : u'0';
+        return view + u' ' + w.CONF_FILE_LOCATION_TEXTBOX->text();
+    }
+};
 
 } // namespace
 
@@ -27,72 +34,44 @@ class TestMainSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void load_data();
-    void load();
-    void tickUntickTick();
+    void tickBoxes();
     void closingKeepsEveryChange_data();
     void closingKeepsEveryChange();
-    void browse();
-    void alwaysOnTopSwitchesMainWindowAtOnce();
-    void openedModallyFromMainWindow();
+    void hubOpensEveryWindowModally();
+    void outputCommandsShowTheLiveLines();
 };
 
-void TestMainSettings::load_data()
-{
-    QTest::addColumn<QString>("ownConf");
-    QTest::addColumn<QString>("alwaysOnTop");
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<bool>("green");
-    // Loading leaves the label greyed and the field editable, as created.
-    QTest::newRow("first run") << ""
-                               << ""
-                               << "000001 " + kDefaultConf << true;
-    QTest::newRow("own file") << "1"
-                              << "0"
-                              << "101010 /home/ann/own.conf" << false;
-}
-
-void TestMainSettings::load()
-{
-    QFETCH(QString, ownConf);
-    QFETCH(QString, alwaysOnTop);
-    TestContext t;
-    if (!ownConf.isEmpty()) {
-        t.fakes.store("USE_OWN_CONF_TICKBOX", ownConf);
-        t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/own.conf");
-        t.fakes.store("AlwaysOnTop_TICKBOX", alwaysOnTop);
-    }
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS w(t.context, main);
-
-    QTEST(confView(w), "view");
-    QTEST(w.CONF_FILE_LOCATION_TEXTBOX->palette().color(QPalette::Base) == QColor(0, 255, 0), "green");
-    QCOMPARE(w.AlwaysOnTop_TICKBOX->isChecked(), alwaysOnTop != "0");
-    QCOMPARE(w.windowTitle(), QStringLiteral("QUORLIN - MAIN SETTINGS"));
-    QVERIFY(w.OK_BUTTON->isDefault());
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-}
-
-void TestMainSettings::tickUntickTick()
+// First run, tick/untick/tick, the always-on-top box, then loading an own file.
+void TestMainSettings::tickBoxes()
 {
     TestContext t;
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS w(t.context, main);
-
-    w.USE_OWN_CONF_TICKBOX->click();
-    QCOMPARE(confView(w), QStringLiteral("111010 "));
+    Opened o { t };
+    QCOMPARE(o.confView(), "000001 " + kDefaultConf); // the label greyed and the field editable, as created
+    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->palette().color(QPalette::Base), QColor(0, 255, 0));
+    QVERIFY(o.w.AlwaysOnTop_TICKBOX->isChecked() && o.main.AlwaysOnTopTimer.isActive());
+    o.w.USE_OWN_CONF_TICKBOX->click();
+    QCOMPARE(o.confView(), QStringLiteral("111010 "));
+    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/home/ann/own.conf");
+    o.w.USE_OWN_CONF_TICKBOX->click();
+    QCOMPARE(o.confView(), "000101 " + kDefaultConf);
+    o.w.USE_OWN_CONF_TICKBOX->click(); // the own file is lost: the default path shows
+    QCOMPARE(o.confView(), "111010 " + kDefaultConf);
+    o.w.AlwaysOnTop_TICKBOX->click(); // the main window stops its timer at once, before OK
+    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 0);
+    o.w.AlwaysOnTop_TICKBOX->click();
+    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 1);
+    o.w.AlwaysOnTop_TICKBOX->click();
     QCOMPARE(t.fakes.settings.writtenValues,
-        QStringList({ "USE_OWN_CONF_TICKBOX=1", "CONF_FILE_LOCATION_TEXTBOX=" }));
+        QStringList({ "USE_OWN_CONF_TICKBOX=1", "CONF_FILE_LOCATION_TEXTBOX=", "USE_OWN_CONF_TICKBOX=0",
+            "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf, "USE_OWN_CONF_TICKBOX=1",
+            "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf, "AlwaysOnTop_TICKBOX=0", "AlwaysOnTop_TICKBOX=1",
+            "AlwaysOnTop_TICKBOX=0" }));
 
-    w.CONF_FILE_LOCATION_TEXTBOX->setText("/home/ann/own.conf");
-    w.USE_OWN_CONF_TICKBOX->click();
-    QCOMPARE(confView(w), "000101 " + kDefaultConf);
-    QCOMPARE(t.fakes.settings.writtenValues.mid(2),
-        QStringList({ "USE_OWN_CONF_TICKBOX=0", "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf }));
-
-    // The own file is lost: ticking again shows the default path.
-    w.USE_OWN_CONF_TICKBOX->click();
-    QCOMPARE(confView(w), "111010 " + kDefaultConf);
+    t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/own.conf");
+    Opened own { t };
+    QCOMPARE(own.confView(), QStringLiteral("101010 /home/ann/own.conf"));
+    QVERIFY(own.w.CONF_FILE_LOCATION_TEXTBOX->palette().color(QPalette::Base) != QColor(0, 255, 0));
+    QVERIFY(!own.w.AlwaysOnTop_TICKBOX->isChecked());
 }
 
 void TestMainSettings::closingKeepsEveryChange_data()
@@ -105,77 +84,44 @@ void TestMainSettings::closingKeepsEveryChange_data()
     QTest::newRow("Enter presses OK") << int(Qt::Key_Return) << true;
 }
 
+// Every choice is stored as it is made, the browsed path on closing, however the window closes.
 void TestMainSettings::closingKeepsEveryChange()
 {
     QFETCH(int, key);
     QFETCH(bool, ok);
     TestContext t;
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS w(t.context, main);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.USE_OWN_CONF_TICKBOX->click();
-    w.AlwaysOnTop_TICKBOX->click();
-    w.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf");
+    Opened o { t };
+    o.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
+    o.w.USE_OWN_CONF_TICKBOX->click();
+    o.w.AlwaysOnTop_TICKBOX->click();
     t.fakes.settings.writtenKeys.clear();
+    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf");
+    t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
+    o.w.CONF_BROWSE_BUTTON->click(); // cancelled
+    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/typed/own.conf"));
+    o.w.CONF_BROWSE_BUTTON->click();
+    const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
+    QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
+                 asked.filters.value(0).caption, asked.filters.value(0).pattern,
+                 asked.filters.value(1).caption, asked.filters.value(1).pattern }),
+        QStringList({ "SELECT \".CONF\" FILE:", "conf", "/opt/nodes", "CONF Files (*.conf)", "*.conf",
+            "All files (*.*)", "*.*" }));
 
     if (key)
-        QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(w.CANCEL_BUTTON) : &w, Qt::Key(key));
+        QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(o.w.CANCEL_BUTTON) : &o.w, Qt::Key(key));
     else
-        w.close();
-
-    QVERIFY(!w.isVisible());
+        o.w.close();
+    QVERIFY(!o.w.isVisible());
     const QStringList choices { "USE_OWN_CONF_TICKBOX", "CONF_FILE_LOCATION_TEXTBOX", "AlwaysOnTop_TICKBOX" };
     const QStringList unload = QStringList { "MAIN_SETTINGS-Left", "MAIN_SETTINGS-Top" } + choices;
     QCOMPARE(t.fakes.settings.writtenKeys, ok ? choices + unload : unload);
-    QCOMPARE(QStringList({ t.fakes.stored("USE_OWN_CONF_TICKBOX"),
-                 t.fakes.stored("CONF_FILE_LOCATION_TEXTBOX"), t.fakes.stored("AlwaysOnTop_TICKBOX") }),
-        QStringList({ "1", "/typed/own.conf", "0" }));
+    QCOMPARE(
+        QStringList({ t.fakes.stored(choices[0]), t.fakes.stored(choices[1]), t.fakes.stored(choices[2]) }),
+        QStringList({ "1", "/srv/node/picked.conf", "0" }));
 }
 
-void TestMainSettings::browse()
-{
-    TestContext t;
-    t.fakes.store("USE_OWN_CONF_TICKBOX", "1");
-    t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/old.conf");
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS w(t.context, main);
-
-    t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
-    w.CONF_BROWSE_BUTTON->click();
-    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/home/ann/old.conf"));
-    w.CONF_BROWSE_BUTTON->click();
-    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/srv/node/picked.conf"));
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-
-    const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
-    QCOMPARE(asked.title, QStringLiteral("SELECT \".CONF\" FILE:"));
-    QCOMPARE(asked.defaultExtension, QStringLiteral("conf"));
-    QCOMPARE(asked.initialFolder, QStringLiteral("/opt/nodes"));
-    QCOMPARE(QStringList({ asked.filters.value(0).caption, asked.filters.value(0).pattern,
-                 asked.filters.value(1).caption, asked.filters.value(1).pattern }),
-        QStringList({ "CONF Files (*.conf)", "*.conf", "All files (*.*)", "*.*" }));
-}
-
-void TestMainSettings::alwaysOnTopSwitchesMainWindowAtOnce()
-{
-    TestContext t;
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS w(t.context, main);
-    QVERIFY(main.AlwaysOnTopTimer.isActive());
-
-    w.AlwaysOnTop_TICKBOX->click();
-    QCOMPARE(main.AlwaysOnTop_TICKBOX, 0);
-    QVERIFY(!main.AlwaysOnTopTimer.isActive());
-    QCOMPARE(t.fakes.settings.writtenValues, QStringList({ "AlwaysOnTop_TICKBOX=0" }));
-
-    w.AlwaysOnTop_TICKBOX->click();
-    QCOMPARE(main.AlwaysOnTop_TICKBOX, 1);
-    QVERIFY(main.AlwaysOnTopTimer.isActive());
-    QCOMPARE(t.fakes.settings.writtenValues.last(), QStringLiteral("AlwaysOnTop_TICKBOX=1"));
-}
-
-void TestMainSettings::openedModallyFromMainWindow()
+void TestMainSettings::hubOpensEveryWindowModally()
 {
     TestContext t;
     QUORLIN_MAIN main(t.context);
@@ -183,8 +129,8 @@ void TestMainSettings::openedModallyFromMainWindow()
     QTimer::singleShot(0, [&] {
         auto* w = qobject_cast<QUORLIN_MAIN_SETTINGS*>(QApplication::activeModalWidget());
         QVERIFY(w && w->isModal() && w->parentWidget() == &main);
-        // Every window of the hub opens modally, owned by it.
-        const QList<std::pair<QPushButton*, const char*>> opens {
+        QCOMPARE(w->windowTitle(), QStringLiteral("QUORLIN - MAIN SETTINGS"));
+        const std::pair<QPushButton*, const char*> opens[] {
             { w->CRYPTO_SETTINGS_BUTTON, "QUORLIN_CRYPTO_SETTINGS" },
             { w->CONF_MANAGER_BUTTON, "QUORLIN_CONF_GENERATOR_MAIN" },
             { w->VIEW_OUTPUT_COMMANDS_BUTTON, "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
@@ -207,6 +153,33 @@ void TestMainSettings::openedModallyFromMainWindow()
     main.SETTINGS_BUTTON->click();
     QTRY_VERIFY(done);
     QVERIFY(main.findChildren<QUORLIN_MAIN_SETTINGS*>().isEmpty()); // discarded when closed
+}
+
+// Each press shows the live main window's line, not the stored one; closing stores only the position.
+void TestMainSettings::outputCommandsShowTheLiveLines()
+{
+    TestContext t;
+    t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored");
+    QUORLIN_MAIN main(t.context);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, main, &main);
+    w.show();
+    QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(), "RUN COMMAND - |");
+    QVERIFY(w.ALL_COMMANDS_TEXTBOX->isReadOnly());
+    const std::tuple<QPushButton*, QString*, QString> shows[] {
+        { w.QT_COMMAND_BUTTON, &main.KD_QT_COMMAND_TEXTBOX, "QT" },
+        { w.DAEMON_COMMAND_BUTTON, &main.KD_D_COMMAND_TEXTBOX, "DAEMON" },
+        { w.CLI_STOP_COMMAND_BUTTON, &main.KDCLI_STOP_COMMAND_TEXTBOX, "CLI - STOP" },
+    };
+    for (const auto& [button, command, name] : shows) {
+        *command = "live " + name;
+        button->click();
+        QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(),
+            "RUN COMMAND - " + name + "|live " + name);
+    }
+    w.OK_BUTTON->click();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(t.fakes.settings.writtenKeys,
+        QStringList({ "SINGLE_OUTPUT_COMMANDS_WINDOW-Left", "SINGLE_OUTPUT_COMMANDS_WINDOW-Top" }));
 }
 
 QTEST_MAIN(TestMainSettings)
