@@ -80,14 +80,12 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("reasonPart");
         QTest::newRow("empty") << QString() << u"empty"_s;
-        QTest::newRow("blanks") << u"  "_s << u"empty"_s;
         QTest::newRow("program quote open") << u"\"/bin/echo hi"_s << u"never closed"_s;
         QTest::newRow("argument quote open") << u"prog -conf=\"/a b.conf"_s << u"never closed"_s;
         QTest::newRow("missing path") << u"\"/nonexistent/qrl/prog\" -x"_s << u"No such file"_s;
         QTest::newRow("missing on search path")
             << u"qrl-no-such-program-7a1 stop"_s << u"qrl-no-such-program-7a1"_s;
         QTest::newRow("not executable") << u"\"%1\" -x"_s.arg(plainFile) << u"Permission denied"_s;
-        QTest::newRow("a folder") << u"\"%1\""_s.arg(m_dir.path()) << u"Is a directory"_s;
     }
 
     void reportsWhyNothingStarted()
