@@ -3,300 +3,206 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList kClosingKeys { QStringLiteral("MAIN_Left"), QStringLiteral("MAIN_Top"),
-    QStringLiteral("AlwaysOnTop_TICKBOX") };
+// A live node setup as the crypto settings save leaves it.
+const std::pair<QString, QString> kNodeSetup[] = {
+    { u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s },
+    { u"QT_NAME_TEXTBOX"_s, u"litecoin-qt"_s },
+    { u"CLI_NAME_TEXTBOX"_s, u"litecoin-cli"_s },
+    { u"DAEMON_NAME_TEXTBOX"_s, u"litecoind"_s },
+    { u"KD_QT_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoin-qt\" -conf=\"/c.conf\" "_s },
+    { u"KD_D_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoind\" -conf=\"/c.conf\" "_s },
+    { u"KDCLI_STOP_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s },
+};
 
-// The stored values of a live node setup, as the crypto settings save leaves them.
-void seedNodeSetup(FakePlatform& fakes)
+bool seedNodeSetup(FakePlatform& fakes)
 {
-    fakes.store(QStringLiteral("CRYPTO_NAME_TEXTBOX"), QStringLiteral("Litecoin"));
-    fakes.store(QStringLiteral("QT_NAME_TEXTBOX"), QStringLiteral("litecoin-qt"));
-    fakes.store(QStringLiteral("DAEMON_NAME_TEXTBOX"), QStringLiteral("litecoind"));
-    fakes.store(QStringLiteral("CLI_NAME_TEXTBOX"), QStringLiteral("litecoin-cli"));
-    fakes.store(QStringLiteral("KD_QT_COMMAND_TEXTBOX"),
-        QStringLiteral(R"("/opt/ltc/litecoin-qt" -conf="/c.conf" )"));
-    fakes.store(
-        QStringLiteral("KD_D_COMMAND_TEXTBOX"), QStringLiteral(R"("/opt/ltc/litecoind" -conf="/c.conf" )"));
-    fakes.store(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"),
-        QStringLiteral(R"("/opt/ltc/litecoin-cli" -conf="/c.conf"  stop)"));
+    for (const auto& [key, value] : kNodeSetup)
+        fakes.store(key, value);
+    return true;
 }
 
-void showAndActivate(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
+// The window over a store seeded with the node setup, shown and active.
+struct Shown {
+    Shown()
+    {
+        window.show();
+        window.activateWindow();
+        active = QTest::qWaitForWindowActive(&window);
+    }
+    TestContext t;
+    const bool seeded = seedNodeSetup(t.fakes);
+    QUORLIN_MAIN window { t.context };
+    bool active = false;
+};
 
-enum class Closing { ExitButton, EnterKey, CloseBox };
+QStringList hiddenFields(const QUORLIN_MAIN& w)
+{
+    return { w.CRYPTO_NAME_TEXTBOX->text(), w.QT_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX, w.DAEMON_NAME_TEXTBOX,
+        w.KD_QT_COMMAND_TEXTBOX, w.KD_D_COMMAND_TEXTBOX, w.KDCLI_STOP_COMMAND_TEXTBOX };
+}
 
 } // namespace
-
-Q_DECLARE_METATYPE(Closing)
-Q_DECLARE_METATYPE(WindowStyle)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRun();
-    void loadsSeededStore();
-    void closingStoresPositionAndChoice_data();
-    void closingStoresPositionAndChoice();
-    void escapeDoesNotClose();
-    void launchButtonsHandOverTheirLine_data();
-    void launchButtonsHandOverTheirLine();
-    void enterPressesFocusedLaunchButton();
-    void failingLaunchIsReported();
-    void stackingTimerRunsStackingStep();
+    void firstRun()
+    {
+        TestContext t;
+        QUORLIN_MAIN window(t.context);
+        QCOMPARE(window.windowTitle(), u"QUORLIN - "_s);
+        QCOMPARE(hiddenFields(window), QStringList(7));
+        QCOMPARE(window.AlwaysOnTop_TICKBOX, 1);
+        QVERIFY(window.AlwaysOnTopTimer.isActive() && window.MULTI_PROCESS_WATCHER_TIMER.isActive());
+        QCOMPARE(window.AlwaysOnTopTimer.interval(), 1000);
+        QCOMPARE(window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
+        const std::pair<QWidget*, const char*> toolTips[] = {
+            { window.PROCESS_TEXTBOX_1, "QT PROCESS - GREEN=RUNNING, RED=STOPPED" },
+            { window.PROCESS_TEXTBOX_2, "DAEMON  PROCESS - GREEN=RUNNING, RED=STOPPED" },
+            { window.PROCESS_TEXTBOX_3, "CLI  PROCESS - GREEN=RUNNING, RED=STOPPED" },
+            { window.QT_START_BUTTON, "START QT" },
+            { window.DAEMON_START_BUTTON, "START DAEMON" },
+            { window.CLI_STOP_BUTTON, "CLI \"STOP\"" },
+        };
+        for (const auto& [widget, toolTip] : toolTips)
+            QCOMPARE(widget->toolTip(), QString::fromLatin1(toolTip));
+        QVERIFY(window.EXIT_BUTTON->isDefault());
+        QCOMPARE(window.SETTINGS_BUTTON->icon().actualSize(QSize(200, 200)), QSize(99, 37));
+        QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
+    }
+
+    void loadsSeededStore()
+    {
+        Shown s;
+        QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s };
+        QStringList values;
+        for (const auto& [key, value] : kNodeSetup)
+            keys += key, values += value;
+        QCOMPARE(s.t.fakes.settings.readKeys, keys + QStringList { u"AlwaysOnTop_TICKBOX"_s });
+        QCOMPARE(hiddenFields(s.window), values);
+        QCOMPARE(s.window.windowTitle(), u"QUORLIN - Litecoin"_s);
+
+        TestContext off;
+        off.fakes.store(u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
+        QUORLIN_MAIN unticked(off.context);
+        QCOMPARE(unticked.AlwaysOnTop_TICKBOX, 0);
+        QVERIFY(!unticked.AlwaysOnTopTimer.isActive());
+    }
+
+    // Exit saves, then the unload saves the same values once more; never a
+    // width or height. Escape closes nothing.
+    void closingStoresPositionAndChoice_data()
+    {
+        const auto saved = [](const char* tick) {
+            return QStringList { u"MAIN_Left=2100"_s, u"MAIN_Top=1350"_s, u"AlwaysOnTop_TICKBOX="_s + tick };
+        };
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("alwaysOnTop");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("exit button") << 0 << 1 << saved("1") + saved("1");
+        QTest::newRow("enter key") << int(Qt::Key_Return) << 0 << saved("0") + saved("0");
+        QTest::newRow("close box") << -1 << 0 << saved("0");
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << QStringList {};
+    }
+
+    void closingStoresPositionAndChoice()
+    {
+        QFETCH(int, key);
+        QFETCH(QStringList, written);
+        Shown s;
+        QVERIFY(s.active);
+        QSignalSpy finished(&s.window, &QDialog::finished);
+        s.window.move(140, 90);
+        s.window.resize(400, 200);
+        QFETCH(int, alwaysOnTop);
+        s.window.AlwaysOnTop_TICKBOX = alwaysOnTop;
+        if (key == 0)
+            QTest::mouseClick(s.window.EXIT_BUTTON, Qt::LeftButton);
+        else if (key < 0)
+            QVERIFY(s.window.close());
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+
+        QCOMPARE(s.t.fakes.settings.writtenValues, written);
+        QCOMPARE(finished.size(), written.isEmpty() ? 0 : 1);
+        QCOMPARE(s.window.isVisible(), written.isEmpty());
+        QCOMPARE(s.window.MULTI_PROCESS_WATCHER_TIMER.isActive(), written.isEmpty());
+    }
+
+    void launchButtonsHandOverTheirLine_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("lineKey");
+        QTest::addColumn<WindowStyle>("style");
+        QTest::newRow("START QT") << u"QT_START_BUTTON"_s << u"KD_QT_COMMAND_TEXTBOX"_s
+                                  << WindowStyle::Normal;
+        QTest::newRow("DAEMON") << u"DAEMON_START_BUTTON"_s << u"KD_D_COMMAND_TEXTBOX"_s
+                                << WindowStyle::Hidden;
+        QTest::newRow("CLI STOP") << u"CLI_STOP_BUTTON"_s << u"KDCLI_STOP_COMMAND_TEXTBOX"_s
+                                  << WindowStyle::Hidden;
+    }
+
+    void launchButtonsHandOverTheirLine()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, lineKey);
+        QFETCH(WindowStyle, style);
+        Shown s;
+        QVERIFY(s.active);
+        QTest::mouseClick(s.window.findChild<QPushButton*>(button), Qt::LeftButton);
+        // A line written into the live window by another window is used at once.
+        const QString changed = u"\"/opt/new/prog\"  -x "_s;
+        s.window.KD_QT_COMMAND_TEXTBOX = s.window.KD_D_COMMAND_TEXTBOX = s.window.KDCLI_STOP_COMMAND_TEXTBOX
+            = changed;
+        // Enter presses the launch button that has the focus, not Exit.
+        s.window.findChild<QPushButton*>(button)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+        const QList<FakeProcessLauncher::Call>& calls = s.t.fakes.launcher.calls;
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls[0].commandLine, s.t.fakes.stored(lineKey));
+        QCOMPARE(calls[1].commandLine, changed);
+        QCOMPARE(calls[0].style, style);
+        QCOMPARE(calls[1].style, style);
+        QVERIFY(s.window.isVisible());
+        QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
+    }
+
+    void failingLaunchIsReported()
+    {
+        Shown s;
+        const QString reason = u"/opt/ltc/litecoind: No such file or directory"_s;
+        s.t.fakes.launcher.nextResult = { false, reason };
+        QTest::mouseClick(s.window.DAEMON_START_BUTTON, Qt::LeftButton);
+        QCOMPARE(s.t.fakes.dialogs.errors.size(), 1);
+        const QString& error = s.t.fakes.dialogs.errors.first();
+        QVERIFY2(error.contains(s.window.KD_D_COMMAND_TEXTBOX) && error.contains(reason), qPrintable(error));
+        QVERIFY(s.window.isVisible() && s.window.MULTI_PROCESS_WATCHER_TIMER.isActive());
+
+        s.t.fakes.launcher.nextResult = { true, {} };
+        QTest::mouseClick(s.window.DAEMON_START_BUTTON, Qt::LeftButton);
+        QCOMPARE(s.t.fakes.launcher.calls.size(), 2);
+        QCOMPARE(s.t.fakes.dialogs.errors.size(), 1);
+    }
+
+    void timersRunByThemselves()
+    {
+        TestContext t;
+        t.fakes.store(u"DAEMON_NAME_TEXTBOX"_s, u"litecoind"_s);
+        t.fakes.processes.setRunning(u"litecoind"_s, 1);
+        QUORLIN_MAIN window(t.context);
+        QVERIFY(t.fakes.processes.queries.isEmpty());
+        window.AlwaysOnTopTimer.setInterval(1);
+        QTRY_VERIFY(t.fakes.stacking.steps >= 2);
+        QTRY_VERIFY(!window.DAEMON_START_BUTTON->isEnabled());
+        QCOMPARE(window.PROCESS_TEXTBOX_2->palette().color(QPalette::Base), QColor(0, 255, 0));
+    }
 };
-
-void TestMainWindow::firstRun()
-{
-    TestContext t;
-    QUORLIN_MAIN window(t.context);
-
-    QCOMPARE(window.windowTitle(), QStringLiteral("QUORLIN - "));
-    QCOMPARE(window.CRYPTO_NAME_TEXTBOX->text(), QString());
-    QVERIFY(window.CRYPTO_NAME_TEXTBOX->isReadOnly());
-    for (const QString* hidden :
-        { &window.QT_NAME_TEXTBOX, &window.DAEMON_NAME_TEXTBOX, &window.CLI_NAME_TEXTBOX,
-            &window.KD_QT_COMMAND_TEXTBOX, &window.KD_D_COMMAND_TEXTBOX, &window.KDCLI_STOP_COMMAND_TEXTBOX })
-        QCOMPARE(*hidden, QString());
-    QCOMPARE(window.AlwaysOnTop_TICKBOX, 1);
-    QVERIFY(window.AlwaysOnTopTimer.isActive());
-    QCOMPARE(window.AlwaysOnTopTimer.interval(), 1000);
-    QVERIFY(window.MULTI_PROCESS_WATCHER_TIMER.isActive());
-    QCOMPARE(window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
-
-    const struct {
-        QLineEdit* box;
-        const char* text;
-        const char* toolTip;
-    } boxes[] = {
-        { window.PROCESS_TEXTBOX_1, "QT", "QT PROCESS - GREEN=RUNNING, RED=STOPPED" },
-        { window.PROCESS_TEXTBOX_2, "DAEMON", "DAEMON  PROCESS - GREEN=RUNNING, RED=STOPPED" },
-        { window.PROCESS_TEXTBOX_3, "CLI", "CLI  PROCESS - GREEN=RUNNING, RED=STOPPED" },
-    };
-    for (const auto& status : boxes) {
-        QCOMPARE(status.box->text(), QLatin1String(status.text));
-        QCOMPARE(status.box->toolTip(), QLatin1String(status.toolTip));
-        QVERIFY(status.box->isReadOnly());
-        QVERIFY(status.box->font().bold());
-    }
-
-    const struct {
-        QPushButton* button;
-        const char* caption;
-        const char* toolTip;
-    } buttons[] = {
-        { window.EXIT_BUTTON, "Exit", "" },
-        { window.QT_START_BUTTON, "START QT", "START QT" },
-        { window.DAEMON_START_BUTTON, "DAEMON", "START DAEMON" },
-        { window.CLI_STOP_BUTTON, "CLI", "CLI \"STOP\"" },
-    };
-    for (const auto& b : buttons) {
-        QCOMPARE(b.button->text(), QLatin1String(b.caption));
-        QCOMPARE(b.button->toolTip(), QLatin1String(b.toolTip));
-        QVERIFY(b.button->isEnabled());
-    }
-    QVERIFY(window.EXIT_BUTTON->isDefault());
-    QCOMPARE(window.SETTINGS_BUTTON->text(), QString());
-    QCOMPARE(window.SETTINGS_BUTTON->icon().actualSize(QSize(200, 200)), QSize(99, 37));
-
-    // Reading the defaults writes nothing.
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-}
-
-void TestMainWindow::loadsSeededStore()
-{
-    TestContext t;
-    seedNodeSetup(t.fakes);
-    t.fakes.store(QStringLiteral("AlwaysOnTop_TICKBOX"), QStringLiteral("0"));
-    QUORLIN_MAIN window(t.context);
-
-    QCOMPARE(t.fakes.settings.readKeys,
-        QStringList({ "MAIN_Left", "MAIN_Top", "MAIN_Width", "MAIN_Height", "CRYPTO_NAME_TEXTBOX",
-            "QT_NAME_TEXTBOX", "CLI_NAME_TEXTBOX", "DAEMON_NAME_TEXTBOX", "KD_QT_COMMAND_TEXTBOX",
-            "KD_D_COMMAND_TEXTBOX", "KDCLI_STOP_COMMAND_TEXTBOX", "AlwaysOnTop_TICKBOX" }));
-    QCOMPARE(window.windowTitle(), QStringLiteral("QUORLIN - Litecoin"));
-    QCOMPARE(window.CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("Litecoin"));
-    QCOMPARE(window.QT_NAME_TEXTBOX, QStringLiteral("litecoin-qt"));
-    QCOMPARE(window.DAEMON_NAME_TEXTBOX, QStringLiteral("litecoind"));
-    QCOMPARE(window.CLI_NAME_TEXTBOX, QStringLiteral("litecoin-cli"));
-    QCOMPARE(window.KD_QT_COMMAND_TEXTBOX, t.fakes.stored(QStringLiteral("KD_QT_COMMAND_TEXTBOX")));
-    QCOMPARE(window.KD_D_COMMAND_TEXTBOX, t.fakes.stored(QStringLiteral("KD_D_COMMAND_TEXTBOX")));
-    QCOMPARE(window.KDCLI_STOP_COMMAND_TEXTBOX, t.fakes.stored(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX")));
-    QCOMPARE(window.AlwaysOnTop_TICKBOX, 0);
-    QVERIFY(!window.AlwaysOnTopTimer.isActive());
-}
-
-void TestMainWindow::closingStoresPositionAndChoice_data()
-{
-    QTest::addColumn<Closing>("how");
-    QTest::addColumn<int>("alwaysOnTop");
-    QTest::addColumn<QStringList>("writtenKeys");
-
-    // Exit saves, then the unload saves the same keys once more.
-    QTest::newRow("exit button") << Closing::ExitButton << 1 << kClosingKeys + kClosingKeys;
-    QTest::newRow("enter key") << Closing::EnterKey << 0 << kClosingKeys + kClosingKeys;
-    QTest::newRow("close box") << Closing::CloseBox << 0 << kClosingKeys;
-}
-
-void TestMainWindow::closingStoresPositionAndChoice()
-{
-    QFETCH(Closing, how);
-    QFETCH(int, alwaysOnTop);
-    QFETCH(QStringList, writtenKeys);
-
-    TestContext t;
-    t.fakes.store(QStringLiteral("MAIN_Width"), QStringLiteral("5000"));
-    QUORLIN_MAIN window(t.context);
-    QSignalSpy finished(&window, &QDialog::finished);
-    showAndActivate(window);
-    window.move(140, 90);
-    window.resize(400, 200);
-    window.AlwaysOnTop_TICKBOX = alwaysOnTop;
-
-    switch (how) {
-    case Closing::ExitButton:
-        QTest::mouseClick(window.EXIT_BUTTON, Qt::LeftButton);
-        break;
-    case Closing::EnterKey:
-        QCOMPARE(QApplication::focusWidget(), window.EXIT_BUTTON);
-        QTest::keyClick(&window, Qt::Key_Return);
-        break;
-    case Closing::CloseBox:
-        QVERIFY(window.close());
-        break;
-    }
-
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!window.MULTI_PROCESS_WATCHER_TIMER.isActive());
-    QCOMPARE(t.fakes.settings.writtenKeys, writtenKeys);
-    QCOMPARE(t.fakes.stored(QStringLiteral("MAIN_Left")), QStringLiteral("2100"));
-    QCOMPARE(t.fakes.stored(QStringLiteral("MAIN_Top")), QStringLiteral("1350"));
-    QCOMPARE(t.fakes.stored(QStringLiteral("AlwaysOnTop_TICKBOX")), QString::number(alwaysOnTop));
-    QCOMPARE(t.fakes.stored(QStringLiteral("MAIN_Width")), QStringLiteral("5000"));
-    QVERIFY(t.fakes.stored(QStringLiteral("MAIN_Height")).isNull());
-}
-
-void TestMainWindow::escapeDoesNotClose()
-{
-    TestContext t;
-    QUORLIN_MAIN window(t.context);
-    showAndActivate(window);
-    QTest::keyClick(&window, Qt::Key_Escape);
-    QVERIFY(window.isVisible());
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-}
-
-void TestMainWindow::launchButtonsHandOverTheirLine_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("lineKey");
-    QTest::addColumn<WindowStyle>("style");
-
-    QTest::newRow("START QT") << QStringLiteral("QT_START_BUTTON") << QStringLiteral("KD_QT_COMMAND_TEXTBOX")
-                              << WindowStyle::Normal;
-    QTest::newRow("DAEMON") << QStringLiteral("DAEMON_START_BUTTON") << QStringLiteral("KD_D_COMMAND_TEXTBOX")
-                            << WindowStyle::Hidden;
-    QTest::newRow("CLI STOP") << QStringLiteral("CLI_STOP_BUTTON")
-                              << QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX") << WindowStyle::Hidden;
-}
-
-void TestMainWindow::launchButtonsHandOverTheirLine()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, lineKey);
-    QFETCH(WindowStyle, style);
-
-    TestContext t;
-    seedNodeSetup(t.fakes);
-    QUORLIN_MAIN window(t.context);
-    showAndActivate(window);
-
-    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    QCOMPARE(t.fakes.launcher.calls.size(), 1);
-    QCOMPARE(t.fakes.launcher.calls[0].commandLine, t.fakes.stored(lineKey));
-    QCOMPARE(t.fakes.launcher.calls[0].style, style);
-    QVERIFY(t.fakes.dialogs.errors.isEmpty());
-
-    // A line written into the live window by another window is used at once.
-    const QString changed = QStringLiteral("\"/opt/new/prog\"  -x ");
-    window.KD_QT_COMMAND_TEXTBOX = changed;
-    window.KD_D_COMMAND_TEXTBOX = changed;
-    window.KDCLI_STOP_COMMAND_TEXTBOX = changed;
-    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    QCOMPARE(t.fakes.launcher.calls.size(), 2);
-    QCOMPARE(t.fakes.launcher.calls[1].commandLine, changed);
-    QCOMPARE(window.windowTitle(), QStringLiteral("QUORLIN - Litecoin"));
-}
-
-void TestMainWindow::enterPressesFocusedLaunchButton()
-{
-    TestContext t;
-    seedNodeSetup(t.fakes);
-    QUORLIN_MAIN window(t.context);
-    showAndActivate(window);
-
-    window.DAEMON_START_BUTTON->setFocus();
-    QCOMPARE(QApplication::focusWidget(), window.DAEMON_START_BUTTON);
-    QTest::keyClick(window.DAEMON_START_BUTTON, Qt::Key_Return);
-    QCOMPARE(t.fakes.launcher.calls.size(), 1);
-    QCOMPARE(t.fakes.launcher.calls[0].style, WindowStyle::Hidden);
-    QVERIFY(window.isVisible());
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-
-    // Once the focus is off the buttons, Enter is Exit again.
-    window.CRYPTO_NAME_TEXTBOX->setFocus();
-    QTest::keyClick(window.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(t.fakes.launcher.calls.size(), 1);
-}
-
-void TestMainWindow::failingLaunchIsReported()
-{
-    TestContext t;
-    seedNodeSetup(t.fakes);
-    t.fakes.launcher.nextResult = { false, QStringLiteral("/opt/ltc/litecoind: No such file or directory") };
-    QUORLIN_MAIN window(t.context);
-    showAndActivate(window);
-
-    QTest::mouseClick(window.DAEMON_START_BUTTON, Qt::LeftButton);
-    QCOMPARE(t.fakes.dialogs.errors.size(), 1);
-    const QString& error = t.fakes.dialogs.errors.first();
-    QVERIFY2(error.contains(t.fakes.stored(QStringLiteral("KD_D_COMMAND_TEXTBOX"))), qPrintable(error));
-    QVERIFY2(
-        error.contains(QStringLiteral("/opt/ltc/litecoind: No such file or directory")), qPrintable(error));
-    QVERIFY(window.isVisible());
-    QVERIFY(window.MULTI_PROCESS_WATCHER_TIMER.isActive());
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
-
-    // The next press tries again.
-    t.fakes.launcher.nextResult = { true, {} };
-    QTest::mouseClick(window.DAEMON_START_BUTTON, Qt::LeftButton);
-    QCOMPARE(t.fakes.launcher.calls.size(), 2);
-    QCOMPARE(t.fakes.dialogs.errors.size(), 1);
-}
-
-void TestMainWindow::stackingTimerRunsStackingStep()
-{
-    TestContext t;
-    QUORLIN_MAIN window(t.context);
-    QVERIFY(window.AlwaysOnTopTimer.isActive());
-    window.AlwaysOnTopTimer.setInterval(1);
-    QTRY_VERIFY(t.fakes.stacking.steps >= 2);
-
-    TestContext off;
-    off.fakes.store(QStringLiteral("AlwaysOnTop_TICKBOX"), QStringLiteral("0"));
-    QUORLIN_MAIN unticked(off.context);
-    QVERIFY(!unticked.AlwaysOnTopTimer.isActive());
-    QCOMPARE(unticked.AlwaysOnTopTimer.interval(), 1000);
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "test_main_window.moc"

@@ -6,10 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kApp = QStringLiteral("KD_QUORLIN");
-const QString kSection = QStringLiteral("KD-QUORLIN");
+const QString kApp = u"KD_QUORLIN"_s;
+const QString kSection = u"KD-QUORLIN"_s;
 
 // This executable doubles as a second copy of the program writing the same
 // store: "--peer <root> save <key> <value>", "--peer <root> read <key>",
@@ -18,16 +20,12 @@ int runPeer(const QStringList& args)
 {
     QSettingsBacking backing(args.value(2));
     const QString action = args.value(3);
-    const QString key = args.value(4);
-    if (action == QStringLiteral("save"))
-        backing.SaveSetting(kApp, kSection, key, args.value(5));
-    else if (action == QStringLiteral("read"))
-        QTextStream(stdout) << backing.GetSetting(kApp, kSection, key, QStringLiteral("<default>"));
-    else if (action == QStringLiteral("save-many"))
-        for (int i = 1; i <= args.value(5).toInt(); ++i)
-            backing.SaveSetting(kApp, kSection, key, QString::number(i));
-    else
-        return 2;
+    if (action == u"read"_s)
+        QTextStream(stdout) << backing.GetSetting(kApp, kSection, args.value(4), u"<default>"_s);
+    for (int i = 1; action == u"save-many"_s && i <= args.value(5).toInt(); ++i)
+        backing.SaveSetting(kApp, kSection, args.value(4), QString::number(i));
+    if (action == u"save"_s)
+        backing.SaveSetting(kApp, kSection, args.value(4), args.value(5));
     return 0;
 }
 
@@ -37,212 +35,127 @@ class TestSettingsBacking : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { QVERIFY((m_root = std::make_unique<QTemporaryDir>())->isValid()); }
 
-    void roundTripsTextExactly_data();
-    void roundTripsTextExactly();
-    void missingReadsDefaultAndWritesNothing();
-    void storesOwnerOnlySectionFile();
-    void sectionsAreSeparateFiles();
+    void roundTripsTextExactly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("CR LF inside") << u"first\r\nsecond\r\n"_s;
+        QTest::newRow("commas") << u"a,b, c,"_s;
+        QTest::newRow("quotes") << u"\"C:\\Program Files\\x.exe\" -conf=\"a b\""_s;
+        QTest::newRow("backslashes") << u"\\\\server\\share\\ \\x41\\0"_s;
+        QTest::newRow("equals") << u"rpcuser=me=you"_s;
+        QTest::newRow("semicolon") << u";comment-like; value"_s;
+        QTest::newRow("hash") << u"#disablewallet=1"_s;
+        QTest::newRow("brackets") << u"[General]"_s;
+        QTest::newRow("leading and trailing blanks") << u"  padded  "_s;
+        QTest::newRow("non-ascii") << u"Ærø Ünïcødé 比特币 ₿"_s;
+        QTest::newRow("starts with @") << u"@ByteArray(x)"_s;
+        QTest::newRow("looks like a list") << u"a, b"_s;
+    }
 
-    void secondCopySeesEachWrite();
-    void concurrentWritersKeepFileParseable();
+    // Each save is written through at once: a later run and a second copy of
+    // the program read it, and this copy reads what the second one saved last.
+    void roundTripsTextExactly()
+    {
+        QFETCH(QString, text);
+        QSettingsBacking mine(m_root->path());
+        mine.SaveSetting(kApp, kSection, u"KEY"_s, text);
+        QCOMPARE(QSettingsBacking(m_root->path()).GetSetting(kApp, kSection, u"KEY"_s, u"default"_s), text);
+        QCOMPARE(peer({ u"read"_s, u"KEY"_s }), text);
+        QCOMPARE(peer({ u"save"_s, u"KEY"_s, text + u"!"_s }), QString());
+        QCOMPARE(mine.GetSetting(kApp, kSection, u"KEY"_s, u"default"_s), text + u"!"_s);
+    }
 
-    void userConfigRootFollowsXdg_data();
-    void userConfigRootFollowsXdg();
+    void missingReadsDefaultAndWritesNothing()
+    {
+        QSettingsBacking backing(m_root->path());
+        QCOMPARE(backing.GetSetting(kApp, kSection, u"MAIN_Left"_s, u"1000"_s), u"1000"_s);
+        QVERIFY(!QFileInfo::exists(iniSectionFilePath(m_root->path(), kApp, kSection)));
+        backing.SaveSetting(kApp, kSection, u"OTHER"_s, u"1"_s);
+        QCOMPARE(backing.GetSetting(kApp, kSection, u"MAIN_Left"_s, u"1000"_s), u"1000"_s);
+    }
+
+    // One owner-only file per section; a folder someone opened up is closed again at the next write.
+    void storesOwnerOnlySectionFiles()
+    {
+        const QString folder = m_root->filePath(u"KD_QUORLIN"_s);
+        const QString file = folder + u"/KD-QUORLIN.ini"_s;
+        QCOMPARE(iniSectionFilePath(m_root->path(), kApp, kSection), file);
+        QSettingsBacking backing(m_root->path());
+        backing.SaveSetting(kApp, u"LTC-NODE"_s, u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s);
+        QCOMPARE(backing.GetSetting(kApp, kSection, u"CRYPTO_NAME_TEXTBOX"_s, {}), QString());
+        QVERIFY(QFileInfo::exists(folder + u"/LTC-NODE.ini"_s) && !QFileInfo::exists(file));
+
+        const auto other = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(folder, QFileInfo(folder).permissions() | other));
+        backing.SaveSetting(kApp, kSection, u"RPC_PASSWORD_TEXTBOX"_s, u"secret"_s);
+        const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        QCOMPARE(QFileInfo(folder).permissions() & (owner | other), owner);
+        QCOMPARE(QFileInfo(file).permissions() & (owner | other), owner & ~QFileDevice::ExeOwner);
+    }
+
+    void concurrentWritersKeepFileParseable()
+    {
+        QProcess other;
+        other.start(QCoreApplication::applicationFilePath(),
+            { u"--peer"_s, m_root->path(), u"save-many"_s, u"PEER"_s, u"40"_s });
+        QVERIFY(other.waitForStarted());
+        QSettingsBacking mine(m_root->path());
+        for (int i = 1; i <= 40; ++i)
+            mine.SaveSetting(kApp, kSection, u"MINE"_s, QString::number(i));
+        QVERIFY(other.waitForFinished(60000) && other.exitCode() == 0);
+
+        QSettings file(iniSectionFilePath(m_root->path(), kApp, kSection), QSettings::IniFormat);
+        QCOMPARE(file.status(), QSettings::NoError);
+        QStringList keys = file.allKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList { u"MINE"_s, u"PEER"_s }));
+        for (const QString& key : keys)
+            QVERIFY(file.value(key).toString().toInt() >= 1 && file.value(key).toString().toInt() <= 40);
+        QCOMPARE(mine.GetSetting(kApp, kSection, u"PEER"_s, {}), file.value(u"PEER"_s).toString());
+    }
+
+    void userConfigRootFollowsXdg()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard(
+            [&] { saved.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", saved); });
+        qputenv("XDG_CONFIG_HOME", "/srv/cfg");
+        QCOMPARE(userConfigRoot(), u"/srv/cfg"_s);
+        qputenv("XDG_CONFIG_HOME", "");
+        QCOMPARE(userConfigRoot(), QDir::homePath() + u"/.config"_s);
+    }
+
+    // On Windows each section is a registry key of the current user, the one the
+    // Visual Basic runtime's settings functions use, so earlier settings are found.
+    void registryKeyOfSection()
+    {
+        QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-nœud"_s),
+            u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\KD-QUORLIN-nœud"_s);
+    }
 
 private:
-    QString peer(const QStringList& args);
+    QString peer(const QStringList& args)
+    {
+        QProcess process;
+        process.start(
+            QCoreApplication::applicationFilePath(), QStringList { u"--peer"_s, m_root->path() } + args);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return u"<peer failed>"_s;
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
 
     std::unique_ptr<QTemporaryDir> m_root;
 };
 
-void TestSettingsBacking::init()
-{
-    m_root = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_root->isValid());
-}
-
-QString TestSettingsBacking::peer(const QStringList& args)
-{
-    QProcess process;
-    process.start(QCoreApplication::applicationFilePath(),
-        QStringList { QStringLiteral("--peer"), m_root->path() } + args);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QStringLiteral("<peer failed>");
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-void TestSettingsBacking::roundTripsTextExactly_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("CR LF inside") << QStringLiteral("first\r\nsecond\r\n");
-    QTest::newRow("lone LF and tab") << QStringLiteral("a\nb\tc");
-    QTest::newRow("commas") << QStringLiteral("a,b, c,");
-    QTest::newRow("quotes") << QStringLiteral(R"("C:\Program Files\x.exe" -conf="a b")");
-    QTest::newRow("backslashes") << QStringLiteral(R"(\\server\share\ \x41\0)");
-    QTest::newRow("equals") << QStringLiteral("rpcuser=me=you");
-    QTest::newRow("semicolon") << QStringLiteral(";comment-like; value");
-    QTest::newRow("hash") << QStringLiteral("#disablewallet=1");
-    QTest::newRow("brackets") << QStringLiteral("[General]");
-    QTest::newRow("leading and trailing blanks") << QStringLiteral("  padded  ");
-    QTest::newRow("blank only") << QStringLiteral(" ");
-    QTest::newRow("non-ascii") << QStringLiteral("Ærø Ünïcødé 比特币 ₿");
-    QTest::newRow("starts with @") << QStringLiteral("@ByteArray(x)");
-    QTest::newRow("at sign alone") << QStringLiteral("@");
-    QTest::newRow("looks like a list") << QStringLiteral("a, b");
-    QTest::newRow("looks like a number") << QStringLiteral("007");
-    QTest::newRow("looks like true") << QStringLiteral("true");
-}
-
-void TestSettingsBacking::roundTripsTextExactly()
-{
-    QFETCH(QString, text);
-    {
-        QSettingsBacking writer(m_root->path());
-        writer.SaveSetting(kApp, kSection, QStringLiteral("KEY"), text);
-        QCOMPARE(writer.GetSetting(kApp, kSection, QStringLiteral("KEY"), QStringLiteral("default")), text);
-    }
-    // A later run reads the file afresh.
-    QSettingsBacking reader(m_root->path());
-    QCOMPARE(reader.GetSetting(kApp, kSection, QStringLiteral("KEY"), QStringLiteral("default")), text);
-    QCOMPARE(peer({ QStringLiteral("read"), QStringLiteral("KEY") }), text);
-}
-
-void TestSettingsBacking::missingReadsDefaultAndWritesNothing()
-{
-    QSettingsBacking backing(m_root->path());
-    QCOMPARE(backing.GetSetting(kApp, kSection, QStringLiteral("MAIN_Left"), QStringLiteral("1000")),
-        QStringLiteral("1000"));
-    QCOMPARE(backing.GetSetting(kApp, kSection, QStringLiteral("X"), QString()), QString());
-    QVERIFY(!QFileInfo::exists(iniSectionFilePath(m_root->path(), kApp, kSection)));
-
-    backing.SaveSetting(kApp, kSection, QStringLiteral("OTHER"), QStringLiteral("1"));
-    QCOMPARE(backing.GetSetting(kApp, kSection, QStringLiteral("MAIN_Left"), QStringLiteral("1000")),
-        QStringLiteral("1000"));
-}
-
-void TestSettingsBacking::storesOwnerOnlySectionFile()
-{
-    const QString folder = m_root->filePath(QStringLiteral("KD_QUORLIN"));
-    const QString file = folder + QStringLiteral("/KD-QUORLIN.ini");
-    QCOMPARE(iniSectionFilePath(m_root->path(), kApp, kSection), file);
-
-    QSettingsBacking backing(m_root->path());
-    backing.SaveSetting(kApp, kSection, QStringLiteral("RPC_PASSWORD_TEXTBOX"), QStringLiteral("secret"));
-    QVERIFY(QFileInfo::exists(file));
-
-    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    const auto other = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    const QFileDevice::Permissions folderMode = QFileInfo(folder).permissions();
-    QCOMPARE(folderMode & (owner | QFileDevice::ExeOwner | other), owner | QFileDevice::ExeOwner);
-    const QFileDevice::Permissions fileMode = QFileInfo(file).permissions();
-    QCOMPARE(fileMode & (owner | QFileDevice::ExeOwner | other), owner);
-
-    // A folder that someone opened up is closed again at the next write.
-    QVERIFY(QFile::setPermissions(
-        folder, QFileInfo(folder).permissions() | QFileDevice::ReadOther | QFileDevice::ExeOther));
-    backing.SaveSetting(kApp, kSection, QStringLiteral("RPC_PASSWORD_TEXTBOX"), QStringLiteral("secret2"));
-    QCOMPARE(QFileInfo(folder).permissions() & other, QFileDevice::Permissions());
-    QCOMPARE(QFileInfo(file).permissions() & other, QFileDevice::Permissions());
-}
-
-void TestSettingsBacking::sectionsAreSeparateFiles()
-{
-    QSettingsBacking backing(m_root->path());
-    backing.SaveSetting(
-        kApp, QStringLiteral("LTC-NODE"), QStringLiteral("CRYPTO_NAME_TEXTBOX"), QStringLiteral("Litecoin"));
-    QCOMPARE(backing.GetSetting(kApp, kSection, QStringLiteral("CRYPTO_NAME_TEXTBOX"), QString()), QString());
-    QCOMPARE(backing.GetSetting(
-                 kApp, QStringLiteral("LTC-NODE"), QStringLiteral("CRYPTO_NAME_TEXTBOX"), QString()),
-        QStringLiteral("Litecoin"));
-    QVERIFY(QFileInfo::exists(m_root->filePath(QStringLiteral("KD_QUORLIN/LTC-NODE.ini"))));
-    QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("KD_QUORLIN/KD-QUORLIN.ini"))));
-}
-
-void TestSettingsBacking::secondCopySeesEachWrite()
-{
-    QSettingsBacking mine(m_root->path());
-    const QString key = QStringLiteral("KD_D_COMMAND_TEXTBOX");
-    mine.SaveSetting(kApp, kSection, key, QStringLiteral("mine 1"));
-    mine.SaveSetting(kApp, kSection, QStringLiteral("MAIN_Left"), QStringLiteral("1500"));
-    QCOMPARE(peer({ QStringLiteral("read"), key }), QStringLiteral("mine 1"));
-
-    // The other copy writes last: its value wins, and mine keeps its other keys.
-    QCOMPARE(peer({ QStringLiteral("save"), key, QStringLiteral("peer 2") }), QString());
-    QCOMPARE(peer({ QStringLiteral("save"), QStringLiteral("PEER_ONLY"), QStringLiteral("p") }), QString());
-    QCOMPARE(mine.GetSetting(kApp, kSection, key, QString()), QStringLiteral("peer 2"));
-    QCOMPARE(mine.GetSetting(kApp, kSection, QStringLiteral("MAIN_Left"), QString()), QStringLiteral("1500"));
-
-    mine.SaveSetting(kApp, kSection, key, QStringLiteral("mine 3"));
-    QCOMPARE(peer({ QStringLiteral("read"), key }), QStringLiteral("mine 3"));
-    QCOMPARE(peer({ QStringLiteral("read"), QStringLiteral("PEER_ONLY") }), QStringLiteral("p"));
-}
-
-void TestSettingsBacking::concurrentWritersKeepFileParseable()
-{
-    constexpr int kWrites = 40;
-    QProcess other;
-    other.start(QCoreApplication::applicationFilePath(),
-        { QStringLiteral("--peer"), m_root->path(), QStringLiteral("save-many"), QStringLiteral("PEER"),
-            QString::number(kWrites) });
-    QVERIFY(other.waitForStarted());
-    QSettingsBacking mine(m_root->path());
-    for (int i = 1; i <= kWrites; ++i)
-        mine.SaveSetting(kApp, kSection, QStringLiteral("MINE"), QString::number(i));
-    QVERIFY(other.waitForFinished(60000));
-    QCOMPARE(other.exitCode(), 0);
-
-    QSettings file(iniSectionFilePath(m_root->path(), kApp, kSection), QSettings::IniFormat);
-    QCOMPARE(file.status(), QSettings::NoError);
-    QStringList keys = file.allKeys();
-    keys.sort();
-    QCOMPARE(keys, (QStringList { QStringLiteral("MINE"), QStringLiteral("PEER") }));
-    for (const QString& key : keys) {
-        bool number = false;
-        const int value = file.value(key).toString().toInt(&number);
-        QVERIFY(number && value >= 1 && value <= kWrites);
-    }
-    QCOMPARE(mine.GetSetting(kApp, kSection, QStringLiteral("PEER"), QString()),
-        file.value(QStringLiteral("PEER")).toString());
-}
-
-void TestSettingsBacking::userConfigRootFollowsXdg_data()
-{
-    QTest::addColumn<QByteArray>("xdg");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("set") << QByteArray("/srv/cfg") << QStringLiteral("/srv/cfg");
-    QTest::newRow("empty") << QByteArray("") << QDir::homePath() + QStringLiteral("/.config");
-    QTest::newRow("unset") << QByteArray() << QDir::homePath() + QStringLiteral("/.config");
-}
-
-void TestSettingsBacking::userConfigRootFollowsXdg()
-{
-    QFETCH(QByteArray, xdg);
-    QFETCH(QString, expected);
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    const auto restore = qScopeGuard([&] {
-        if (wasSet)
-            qputenv("XDG_CONFIG_HOME", saved);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
-    });
-    if (xdg.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", xdg);
-    QCOMPARE(userConfigRoot(), expected);
-}
-
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.value(1) == QStringLiteral("--peer"))
-        return runPeer(args);
+    if (QCoreApplication::arguments().value(1) == u"--peer"_s)
+        return runPeer(QCoreApplication::arguments());
     TestSettingsBacking test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,27 +1,11 @@
-#include "check.h"
 #include "platform/win32/window_stacking_win32.h"
+#include "support.h"
 
 namespace {
 
 bool isTopmost(HWND window)
 {
     return (::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-HWND createWindow(const wchar_t* title)
-{
-    static const wchar_t* const kClass = L"QuorlinStackingTest";
-    static const ATOM registered = [] {
-        WNDCLASSW windowClass {};
-        windowClass.lpfnWndProc = ::DefWindowProcW;
-        windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kClass;
-        return ::RegisterClassW(&windowClass);
-    }();
-    if (!registered)
-        return nullptr;
-    return ::CreateWindowExW(0, kClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr,
-        nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 void setTopmost(HWND window, bool topmost)
@@ -33,14 +17,16 @@ void setTopmost(HWND window, bool topmost)
 
 void testWindowStacking()
 {
-    const HWND main = createWindow(L"main");
-    const HWND other = createWindow(L"other");
+    HWND windows[2];
+    for (HWND& window : windows)
+        window = ::CreateWindowExW(0, L"STATIC", L"quorlin", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+            200, nullptr, nullptr, nullptr, nullptr);
+    const auto [main, other] = windows;
     check(main && other, "stacking: the test program opens two real windows");
     if (!main || !other)
         return;
 
     // Another program's window is in front and topmost.
-    setTopmost(main, false);
     setTopmost(other, true);
     ::SetForegroundWindow(other);
     check(::GetForegroundWindow() == other, "stacking: the other window is in the foreground");
