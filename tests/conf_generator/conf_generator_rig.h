@@ -5,15 +5,16 @@
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include <memory>
 
 // A main window and a conf generator window over fake services, with the
 // executable placed in a temporary folder so that saves write real files.
 struct ConfGeneratorRig {
-    explicit ConfGeneratorRig(const QString& executableName = QStringLiteral("KD-QUORLIN"))
+    ConfGeneratorRig()
     {
-        fakes.executable = { executableName, folder.path() };
+        fakes.executable = { "KD-QUORLIN", folder.path() };
         context = std::make_unique<AppContext>(fakes.platform());
         mainWindow = std::make_unique<QUORLIN_MAIN>(*context);
         open();
@@ -23,28 +24,20 @@ struct ConfGeneratorRig {
     {
         window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(*context, *mainWindow, mainWindow.get());
     }
-
     void reopen()
     {
         window->CANCEL_BUTTON->click();
         open();
     }
+    QString confPath() const { return folder.path() + "/KD-QUORLIN-CRYPTO-CONFIG.conf"; }
 
-    QString confPath() const
-    {
-        return folder.path() + QStringLiteral("/") + fakes.executable.name
-            + QStringLiteral("-CRYPTO-CONFIG.conf");
-    }
-
-    // The preview after the renderer's next tick.
+    // The preview after the renderer's next tick, and line n (from 1) of it.
     QString preview() const
     {
         window->CONF_OUTPUT_TIMER_Timer();
         return window->CONF_OUTPUT_TEXTBOX->text();
     }
-
-    // Line n (from 1) of the preview.
-    QString line(int n) const { return preview().split(QStringLiteral("\r\n")).value(n - 1); }
+    QString line(int n) const { return preview().split("\r\n").value(n - 1); }
 
     QTemporaryDir folder;
     FakePlatform fakes;
@@ -55,34 +48,9 @@ struct ConfGeneratorRig {
 
 // The text of a first run with nothing entered: 25 lines, the last (the
 // empty node list) without a line end.
-inline QString firstRunText()
-{
-    const QStringList lines {
-        QStringLiteral("# -  - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -"),
-        QStringLiteral("#wallet="),
-        QStringLiteral("#disablewallet=0"),
-        QStringLiteral("#server=0"),
-        QStringLiteral("#alerts=0"),
-        QStringLiteral("#listen=0"),
-        QStringLiteral("#upnp=0"),
-        QStringLiteral("#dns=0"),
-        QStringLiteral("#daemon=0"),
-        QStringLiteral("#allowip=127.0.0.1"),
-        QStringLiteral("#rpcallowip=127.0.0.1"),
-        QStringLiteral("#timeout="),
-        QStringLiteral("#rpctimeout="),
-        QStringLiteral("#maxconnections="),
-        QStringLiteral("#port="),
-        QStringLiteral("#rpcport="),
-        QStringLiteral("#uacomment="),
-        QString(),
-        QStringLiteral("#rpcuser="),
-        QStringLiteral("#rpcpassword="),
-        QStringLiteral("#rpcauth="),
-        QString(),
-        QString(),
-        QString(),
-        QString(),
-    };
-    return lines.join(QStringLiteral("\r\n"));
-}
+inline const QString kFirstRunText
+    = "# -  - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR "
+      "-\r\n#wallet=\r\n#disablewallet=0\r\n"
+      "#server=0\r\n#alerts=0\r\n#listen=0\r\n#upnp=0\r\n#dns=0\r\n#daemon=0\r\n#allowip=127.0.0.1\r\n"
+      "#rpcallowip=127.0.0.1\r\n#timeout=\r\n#rpctimeout=\r\n#maxconnections=\r\n#port=\r\n#rpcport=\r\n"
+      "#uacomment=\r\n\r\n#rpcuser=\r\n#rpcpassword=\r\n#rpcauth=\r\n\r\n\r\n\r\n";

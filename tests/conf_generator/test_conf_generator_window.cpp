@@ -1,314 +1,233 @@
 #include "conf_generator_rig.h"
 
-#include <QtTest>
-
 class TestConfGeneratorWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRun();
-    void valueLines_data();
-    void valueLines();
-    void blocks_data();
-    void blocks();
-    void tickBoxRules_data();
-    void tickBoxRules();
-    void daemonLineFollowsOldWalletSupportWhenReopened_data();
-    void daemonLineFollowsOldWalletSupportWhenReopened();
-    void clearAll();
-    void no2xReplacesComment();
-    void enterSavesAndCtrlEnterBreaksLines_data();
-    void enterSavesAndCtrlEnterBreaksLines();
+    void firstRunAndClearAll();
+    void linesFollowTheControls_data();
+    void linesFollowTheControls();
+    void saveStoresWritesAndReopens();
+    void failedWriteKeepsTheOldFileAndTheWindow_data();
+    void failedWriteKeepsTheOldFileAndTheWindow();
+    void otherExecutableNameKeepsItsOwnFileAndSettings();
 };
 
 namespace {
 
-QCheckBox* tickBox(QUORLIN_CONF_GENERATOR_MAIN& window, const QString& name)
+QByteArray fileBytes(const QString& path)
 {
-    auto* box = window.findChild<QCheckBox*>(name);
-    Q_ASSERT(box);
-    return box;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QStringList kAllTickBoxes { QStringLiteral("WALLET_TICKBOX"), QStringLiteral("DISABLE_WALLET_TICKBOX"),
-    QStringLiteral("SERVER_TICKBOX"), QStringLiteral("ALERTS_TICKBOX"), QStringLiteral("LISTEN_TICKBOX"),
-    QStringLiteral("UPNP_TICKBOX"), QStringLiteral("DNS_TICKBOX"),
-    QStringLiteral("OLD_WALLET_SUPPORT_TICKBOX"), QStringLiteral("DAEMON_TICKBOX"),
-    QStringLiteral("PEER_LOCALHOST_TICKBOX"), QStringLiteral("RPC_LOCALHOST_TICKBOX") };
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
 
 } // namespace
 
-void TestConfGeneratorWindow::firstRun()
+void TestConfGeneratorWindow::firstRunAndClearAll()
 {
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
-
-    QCOMPARE(w.windowTitle(), QStringLiteral("QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR"));
-    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
-    for (const QString& name : kAllTickBoxes)
-        QVERIFY2(!tickBox(w, name)->isChecked(), qPrintable(name));
-    QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled());
-    QVERIFY(!w.DAEMON_TICKBOX->isEnabled());
-    QVERIFY(w.CONF_OUTPUT_TIMER.isActive());
-    QCOMPARE(w.CONF_OUTPUT_TIMER.interval(), 1000);
-    QCOMPARE(w.CANCEL_BUTTON->text(), QStringLiteral("Cancel"));
-    QVERIFY(w.SAVE_BUTTON->isDefault());
-
-    // The preview holds the text from the start, before the first tick.
-    QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), firstRunText());
-    QCOMPARE(rig.preview(), firstRunText());
-    QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
-}
-
-void TestConfGeneratorWindow::valueLines_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("wallet") << "WALLET_FILE_TEXTBOX"
-                            << "wallet.dat" << 2 << "wallet=wallet.dat";
-    QTest::newRow("rpc timeout zero") << "RPC_TIMEOUT_TEXTBOX"
-                                      << "0" << 13 << "rpctimeout=0";
-    QTest::newRow("rpc port cleared") << "RPC_PORT_TEXTBOX"
-                                      << "" << 16 << "#rpcport=";
-    QTest::newRow("rpc port one blank") << "RPC_PORT_TEXTBOX"
-                                        << " " << 16 << "rpcport= ";
-    QTest::newRow("comment not trimmed") << "UACOMMENT_TEXTBOX"
-                                         << " a=b " << 17 << "uacomment= a=b ";
-    QTest::newRow("rpc user") << "RPC_USER_TEXTBOX"
-                              << "IM_ALL_IN" << 19 << "rpcuser=IM_ALL_IN";
-    QTest::newRow("coin name in header")
-        << "CRYPTO_NAME_TEXTBOX"
-        << "LTC - Litecoin" << 1
-        << "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - "
-           "CONF-GENERATOR -";
-}
-
-void TestConfGeneratorWindow::valueLines()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, value);
-    QFETCH(int, line);
-    QFETCH(QString, expected);
-
-    ConfGeneratorRig rig;
-    auto* box = rig.window->findChild<QLineEdit*>(field);
-    QVERIFY(box);
-    box->setText(QStringLiteral("something"));
-    rig.preview();
-    box->setText(value);
-    QCOMPARE(rig.line(line), expected);
-    QCOMPARE(rig.preview().split(QStringLiteral("\r\n")).size(), 25);
-}
-
-void TestConfGeneratorWindow::blocks_data()
-{
-    QTest::addColumn<QString>("userDefined");
-    QTest::addColumn<QString>("nodeList");
-    QTest::addColumn<QString>("tail"); // the text after "#rpcauth=\r\n\r\n"
-
-    QTest::newRow("two-line user block") << "regtest=1\r\ntxindex=1"
-                                         << ""
-                                         << "regtest=1\r\ntxindex=1\r\n\r\n";
-    QTest::newRow("node list ends the text") << ""
-                                             << "addnode=a\r\naddnode=b"
-                                             << "\r\n\r\naddnode=a\r\naddnode=b";
-    QTest::newRow("blocks as typed") << "  x = 1 \r\n"
-                                     << "\r\n"
-                                     << "  x = 1 \r\n\r\n\r\n\r\n";
-}
-
-void TestConfGeneratorWindow::blocks()
-{
-    QFETCH(QString, userDefined);
-    QFETCH(QString, nodeList);
-    QFETCH(QString, tail);
-
-    ConfGeneratorRig rig;
-    rig.window->USER_DEFINED_SETTINGS_TEXTBOX->setText(userDefined);
-    rig.window->FULL_NODE_LIST_TEXTBOX = nodeList;
-    const QString text = rig.preview();
-    const QString before = QStringLiteral("#rpcauth=\r\n\r\n");
-    QCOMPARE(text.mid(text.indexOf(before) + before.size()), tail);
-}
-
-void TestConfGeneratorWindow::tickBoxRules_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("disabledEnabled");
-    QTest::addColumn<bool>("daemonEnabled");
-
-    const auto row = [](const char* name, QStringList clicks, int line, const char* expected, bool disabled,
-                         bool daemon) {
-        QTest::newRow(name) << clicks << line << QString::fromLatin1(expected) << disabled << daemon;
+    QCOMPARE(w.windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
+    QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
+    QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), kFirstRunText); // before the first tick
+    const auto verifyCleared = [&] {
+        for (const QCheckBox* box : w.findChildren<QCheckBox*>())
+            QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+        QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled() && !w.DAEMON_TICKBOX->isEnabled());
+        for (const QLineEdit* box : w.findChildren<QLineEdit*>())
+            QCOMPARE(box->text(), box == w.CONF_FILE_LOCATION_TEXTBOX ? rig.confPath() : QString());
+        QCOMPARE(rig.preview(), kFirstRunText);
     };
-    row("Wallet enables Disabled", { "WALLET_TICKBOX" }, 3, "disablewallet=0", true, false);
-    row("Disabled gives the value", { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX" }, 3, "disablewallet=1",
-        true, false);
-    row("unticking Wallet unticks and greys Disabled",
-        { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "WALLET_TICKBOX" }, 3, "#disablewallet=0", false,
-        false);
-    row("greyed Disabled ignores clicks", { "DISABLE_WALLET_TICKBOX" }, 3, "#disablewallet=0", false, false);
-    row("OLD Wallet Support enables Daemon", { "OLD_WALLET_SUPPORT_TICKBOX" }, 9, "daemon=0", false, true);
-    row("Daemon gives the value", { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX" }, 9, "daemon=1", false,
-        true);
-    row("unticking OLD Wallet Support unticks and greys Daemon",
-        { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX", "OLD_WALLET_SUPPORT_TICKBOX" }, 9, "#daemon=0",
-        false, false);
-    row("ticking it again gives daemon=0",
-        { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX", "OLD_WALLET_SUPPORT_TICKBOX",
-            "OLD_WALLET_SUPPORT_TICKBOX" },
-        9, "daemon=0", false, true);
-    row("Server", { "SERVER_TICKBOX" }, 4, "server=1", false, false);
-    row("Server off again", { "SERVER_TICKBOX", "SERVER_TICKBOX" }, 4, "#server=0", false, false);
-    row("Alerts", { "ALERTS_TICKBOX" }, 5, "alerts=1", false, false);
-    row("UPnP", { "UPNP_TICKBOX" }, 7, "upnp=1", false, false);
-    row("PEER localhost", { "PEER_LOCALHOST_TICKBOX" }, 10, "allowip=127.0.0.1", false, false);
-    row("PEER localhost off again", { "PEER_LOCALHOST_TICKBOX", "PEER_LOCALHOST_TICKBOX" }, 10,
-        "#allowip=127.0.0.1", false, false);
-    row("RPC localhost", { "RPC_LOCALHOST_TICKBOX" }, 11, "rpcallowip=127.0.0.1", false, false);
-}
+    verifyCleared();
 
-void TestConfGeneratorWindow::tickBoxRules()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(int, line);
-    QFETCH(QString, expected);
-    QFETCH(bool, disabledEnabled);
-    QFETCH(bool, daemonEnabled);
-
-    ConfGeneratorRig rig;
-    for (const QString& name : clicks)
-        tickBox(*rig.window, name)->click();
-    QCOMPARE(rig.line(line), expected);
-    QCOMPARE(rig.window->DISABLE_WALLET_TICKBOX->isEnabled(), disabledEnabled);
-    QCOMPARE(rig.window->DAEMON_TICKBOX->isEnabled(), daemonEnabled);
-}
-
-void TestConfGeneratorWindow::daemonLineFollowsOldWalletSupportWhenReopened_data()
-{
-    QTest::addColumn<bool>("oldWalletSupport");
-    QTest::addColumn<bool>("daemon");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("daemonEnabled");
-
-    QTest::newRow("OLD ticked, Daemon unticked") << true << false << "daemon=0" << true;
-    QTest::newRow("both ticked") << true << true << "daemon=1" << true;
-    QTest::newRow("neither") << false << false << "#daemon=0" << false;
-}
-
-void TestConfGeneratorWindow::daemonLineFollowsOldWalletSupportWhenReopened()
-{
-    QFETCH(bool, oldWalletSupport);
-    QFETCH(bool, daemon);
-    QFETCH(QString, expected);
-    QFETCH(bool, daemonEnabled);
-
-    ConfGeneratorRig rig;
-    rig.window->OLD_WALLET_SUPPORT_TICKBOX->setChecked(oldWalletSupport);
-    rig.window->DAEMON_TICKBOX->setChecked(daemon);
-    QCOMPARE(rig.line(9), expected);
-    rig.window->SAVE_BUTTON->click();
-
-    rig.reopen();
-    QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text().split(QStringLiteral("\r\n")).value(8), expected);
-    QCOMPARE(rig.line(9), expected);
-    QCOMPARE(rig.window->DAEMON_TICKBOX->isEnabled(), daemonEnabled);
-    QCOMPARE(rig.window->DAEMON_TICKBOX->isChecked(), daemon);
-}
-
-void TestConfGeneratorWindow::clearAll()
-{
-    ConfGeneratorRig rig;
-    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
-    for (const QString& name : kAllTickBoxes)
-        tickBox(w, name)->click();
+    for (QCheckBox* box : w.findChildren<QCheckBox*>())
+        box->click();
+    QVERIFY(w.DISABLE_WALLET_TICKBOX->isChecked() && w.DAEMON_TICKBOX->isChecked());
     for (QLineEdit* box : w.findChildren<QLineEdit*>()) {
         if (box != w.CONF_FILE_LOCATION_TEXTBOX)
-            box->setText(QStringLiteral("x"));
+            box->setText("x");
     }
-    w.RPC_AUTH_TEXTBOX->setText(QStringLiteral("a\r\nb"));
-    w.USER_DEFINED_SETTINGS_TEXTBOX->setText(QStringLiteral("regtest=1"));
-    w.FULL_NODE_LIST_TEXTBOX = QStringLiteral("addnode=x");
-    w.SAVE_BUTTON->click();
-    const QMap<QString, QString> storedBefore = rig.fakes.settings.values;
-    rig.fakes.settings.writtenKeys.clear();
-    QVERIFY(w.DISABLE_WALLET_TICKBOX->isChecked());
-    QVERIFY(w.DAEMON_TICKBOX->isChecked());
-
+    w.RPC_AUTH_TEXTBOX->setText("a\r\nb");
+    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("regtest=1");
+    w.FULL_NODE_LIST_TEXTBOX = "addnode=x";
     w.CLEAR_ALL_BUTTON->click();
+    verifyCleared();
 
-    for (const QString& name : kAllTickBoxes)
-        QVERIFY2(!tickBox(w, name)->isChecked(), qPrintable(name));
-    QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled());
-    QVERIFY(!w.DAEMON_TICKBOX->isEnabled());
-    for (QLineEdit* box : w.findChildren<QLineEdit*>()) {
-        const bool location = box == w.CONF_FILE_LOCATION_TEXTBOX;
-        QCOMPARE(box->text(), location ? rig.confPath() : QString());
-    }
-    QVERIFY(w.FULL_NODE_LIST_TEXTBOX.isEmpty());
-    QCOMPARE(rig.preview(), firstRunText());
-    QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
-
-    // Clear ALL and Cancel leave the stored configuration as it was.
+    // Only Cancel stores anything, and only the position.
     w.CANCEL_BUTTON->click();
     QCOMPARE(rig.fakes.settings.writtenKeys, QStringList({ "MAIN-Left", "MAIN-Top" }));
-    QMap<QString, QString> storedAfter = rig.fakes.settings.values;
-    QCOMPARE(storedAfter, storedBefore);
 }
 
-void TestConfGeneratorWindow::no2xReplacesComment()
+void TestConfGeneratorWindow::linesFollowTheControls_data()
+{
+    // A step types into a field ("FIELD=text") or clicks a control (which a
+    // greyed tick box ignores); a tick follows each.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, QStringList steps, int line, const char* expected) {
+        QTest::newRow(name) << steps << line << QString(expected);
+    };
+    row("cleared field", { "RPC_PORT_TEXTBOX=19332", "RPC_PORT_TEXTBOX=" }, 16, "#rpcport=");
+    row("one blank", { "RPC_PORT_TEXTBOX= " }, 16, "rpcport= ");
+    row("zero is a value", { "RPC_TIMEOUT_TEXTBOX=0" }, 13, "rpctimeout=0");
+    row("NO2X replaces the comment", { "UACOMMENT_TEXTBOX=my node", "NO_2X_BUTTON" }, 17, "uacomment=NO2X");
+    row("Wallet", { "WALLET_TICKBOX" }, 3, "disablewallet=0");
+    row("Wallet enables Disabled", { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX" }, 3, "disablewallet=1");
+    row("Wallet off unticks and greys Disabled",
+        { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX" }, 3,
+        "#disablewallet=0");
+    row("OLD Wallet Support", { "OLD_WALLET_SUPPORT_TICKBOX" }, 9, "daemon=0");
+    row("OLD Wallet Support enables Daemon", { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX" }, 9,
+        "daemon=1");
+    row("OLD Wallet Support off unticks and greys Daemon",
+        { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX", "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX" }, 9,
+        "#daemon=0");
+    row("UPnP", { "UPNP_TICKBOX" }, 7, "upnp=1");
+    row("PEER localhost off again", { "PEER_LOCALHOST_TICKBOX", "PEER_LOCALHOST_TICKBOX" }, 10,
+        "#allowip=127.0.0.1");
+}
+
+void TestConfGeneratorWindow::linesFollowTheControls()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    ConfGeneratorRig rig;
+    for (const QString& step : steps) {
+        if (const qsizetype equals = step.indexOf(u'='); equals < 0)
+            rig.window->findChild<QAbstractButton*>(step)->click();
+        else
+            rig.window->findChild<QLineEdit*>(step.left(equals))->setText(step.mid(equals + 1));
+        rig.preview();
+    }
+    QCOMPARE(rig.line(line), expected);
+}
+
+void TestConfGeneratorWindow::saveStoresWritesAndReopens()
 {
     ConfGeneratorRig rig;
-    rig.window->UACOMMENT_TEXTBOX->setText(QStringLiteral("my node"));
-    rig.window->NO_2X_BUTTON->click();
-    QCOMPARE(rig.window->UACOMMENT_TEXTBOX->text(), QStringLiteral("NO2X"));
-    QCOMPARE(rig.line(17), QStringLiteral("uacomment=NO2X"));
+    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
+    writeFile(rig.confPath(), QByteArray(20000, 'x'));
+    w.WALLET_FILE_TEXTBOX->setText("wallet.dat");
+    for (QCheckBox* box : { w.WALLET_TICKBOX, w.DISABLE_WALLET_TICKBOX, w.SERVER_TICKBOX, w.LISTEN_TICKBOX,
+             w.OLD_WALLET_SUPPORT_TICKBOX, w.RPC_LOCALHOST_TICKBOX })
+        box->click();
+    w.TIMEOUT_TEXTBOX->setText("3000");
+    w.MAX_CONNECTIONS_TEXTBOX->setText(" ");
+    w.PEER_PORT_TEXTBOX->setText("9333");
+    w.UACOMMENT_TEXTBOX->setText("Grüße");
+    w.RPC_USER_TEXTBOX->setText("IM_ALL_IN");
+    w.RPC_PASSWORD_TEXTBOX->setText("secret");
+    w.RPC_AUTH_TEXTBOX->setText("IM_ALL_IN:ab$cd\r\nsecond line");
+    w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
+    // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
+    w.show();
+    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "regtest=1");
+    QTest::keyClick(w.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "txindex=1");
+    QTest::keyClicks(w.CRYPTO_NAME_TEXTBOX, "LTC - Litecoin");
+    QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
+
+    const QStringList expected { "MAIN-Left", "MAIN-Top", "CRYPTO_NAME_TEXTBOX=LTC - Litecoin",
+        "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
+        "ALERTS_TICKBOX=0", "LISTEN_TICKBOX=1", "UPNP_TICKBOX=0", "DNS_TICKBOX=0",
+        "OLD_WALLET_SUPPORT_TICKBOX=1", "DAEMON_TICKBOX=0", "PEER_LOCALHOST_TICKBOX=0",
+        "RPC_LOCALHOST_TICKBOX=1", "TIMEOUT_TEXTBOX=3000",
+        "RPC_TIMEOUT_TEXTBOX=", "MAX_CONNECTIONS_TEXTBOX= ", "PEER_PORT_TEXTBOX=9333",
+        "RPC_PORT_TEXTBOX=", "UACOMMENT_TEXTBOX=Grüße", "RPC_USER_TEXTBOX=IM_ALL_IN",
+        "RPC_PASSWORD_TEXTBOX=secret", "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line",
+        "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
+        "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
+    QCOMPARE(rig.fakes.settings.writtenKeys.mid(0, 2) + rig.fakes.settings.writtenValues.mid(2), expected);
+    QCOMPARE(rig.mainWindow->CRYPTO_NAME_TEXTBOX->text(), "LTC - Litecoin");
+    QCOMPARE(w.CANCEL_BUTTON->text(), "Close");
+    QVERIFY(w.isVisible() && rig.fakes.dialogs.errors.isEmpty());
+
+    // Saved at once after the edits: the preview is rendered from them, and
+    // the file is that text and one CR LF, replacing the longer old file.
+    const QString preview = w.CONF_OUTPUT_TEXTBOX->text();
+    QVERIFY(
+        preview.endsWith("\r\nrpcauth=IM_ALL_IN:ab$cd\r\nsecond line\r\n\r\nregtest=1\r\ntxindex=1\r\n\r\n"
+                         "addnode=10.0.0.1\r\naddnode=10.0.0.2"));
+    QCOMPARE(preview.split("\r\n").value(8), "daemon=0");
+    QCOMPARE(fileBytes(rig.confPath()), preview.toUtf8() + "\r\n");
+#ifndef _WIN32
+    QCOMPARE(QFileInfo(rig.confPath()).permissions() & QFileDevice::Permissions(0x7077),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
+
+    rig.reopen();
+    QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text(), preview);
+    QVERIFY(rig.window->DISABLE_WALLET_TICKBOX->isEnabled() && rig.window->DAEMON_TICKBOX->isEnabled());
 }
 
-void TestConfGeneratorWindow::enterSavesAndCtrlEnterBreaksLines_data()
+void TestConfGeneratorWindow::failedWriteKeepsTheOldFileAndTheWindow_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("saves");
-    QTest::addColumn<QString>("text"); // of the box after typing "a", the key, "b"
-
-    QTest::newRow("Enter in the coin name") << "CRYPTO_NAME_TEXTBOX" << int(Qt::NoModifier) << true << "ab";
-    QTest::newRow("Enter in the user block")
-        << "USER_DEFINED_SETTINGS_TEXTBOX" << int(Qt::NoModifier) << true << "ab";
-    QTest::newRow("Ctrl+Enter in the user block")
-        << "USER_DEFINED_SETTINGS_TEXTBOX" << int(Qt::ControlModifier) << false << "a\r\nb";
-    QTest::newRow("Ctrl+Enter in the rpcauth box")
-        << "RPC_AUTH_TEXTBOX" << int(Qt::ControlModifier) << false << "a\r\nb";
-    QTest::newRow("Enter in the rpcauth box") << "RPC_AUTH_TEXTBOX" << int(Qt::NoModifier) << true << "ab";
+    QTest::addColumn<bool>("folderAtPath"); // otherwise the executable's folder is read-only
+    QTest::newRow("read-only folder") << false;
+    QTest::newRow("a folder in the file's place") << true;
 }
 
-void TestConfGeneratorWindow::enterSavesAndCtrlEnterBreaksLines()
+void TestConfGeneratorWindow::failedWriteKeepsTheOldFileAndTheWindow()
 {
-    QFETCH(QString, box);
-    QFETCH(int, modifiers);
-    QFETCH(bool, saves);
-    QFETCH(QString, text);
-
+    QFETCH(bool, folderAtPath);
     ConfGeneratorRig rig;
+    const QString path = rig.confPath();
+    const QString kept = folderAtPath ? path + "/inside" : path;
+    QVERIFY(!folderAtPath || QDir().mkdir(path));
+    writeFile(kept, "kept");
+    if (!folderAtPath) {
+        QVERIFY(QFile::setPermissions(rig.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (QFile(rig.folder.path() + "/probe").open(QIODevice::WriteOnly))
+            QSKIP("This user may write into read-only folders; the other row covers the failure.");
+    }
     rig.window->show();
-    QWidget* field = rig.window->findChild<QWidget*>(box);
-    QVERIFY(field);
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A);
-    QTest::keyClick(field, Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
-    QTest::keyClick(field, Qt::Key_B);
+    rig.window->SAVE_BUTTON->click();
+    QFile::setPermissions(
+        rig.folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(rig.fakes.settings.writtenKeys.contains(QStringLiteral("CRYPTO_NAME_TEXTBOX")), saves);
-    QCOMPARE(rig.window->CANCEL_BUTTON->text(), saves ? QStringLiteral("Close") : QStringLiteral("Cancel"));
+    QCOMPARE(rig.fakes.dialogs.errors.size(), 1);
+    const QString message = rig.fakes.dialogs.errors.first();
+    QVERIFY2(message.contains(path)
+            && message.contains(folderAtPath ? "directory" : "Permission denied", Qt::CaseInsensitive),
+        qPrintable(message));
     QVERIFY(rig.window->isVisible());
-    const auto* line = qobject_cast<QLineEdit*>(field);
-    const auto* multi = qobject_cast<MultiLineBox*>(field);
-    QCOMPARE(line ? line->text() : multi->text(), text);
+    QCOMPARE(rig.fakes.settings.writtenKeys.size(), 26);
+    QCOMPARE(fileBytes(kept), "kept");
+    QCOMPARE(QDir(rig.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void TestConfGeneratorWindow::otherExecutableNameKeepsItsOwnFileAndSettings()
+{
+    ConfGeneratorRig rig;
+    rig.window->CRYPTO_NAME_TEXTBOX->setText("BTC - Bitcoin");
+    rig.window->SAVE_BUTTON->click();
+
+    // A copy of the executable under another name, in the same folder and
+    // over the same settings store.
+    Platform copy = rig.fakes.platform();
+    copy.executable.name = "BTC-NODE";
+    AppContext copyContext(copy);
+    QUORLIN_MAIN copyMain(copyContext);
+    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, copyMain, &copyMain);
+    QCOMPARE(copyWindow.CRYPTO_NAME_TEXTBOX->text(), QString());
+    copyWindow.CRYPTO_NAME_TEXTBOX->setText("NMC - Namecoin");
+    copyWindow.SAVE_BUTTON->click();
+
+    QVERIFY(fileBytes(rig.confPath()).startsWith("# - BTC - Bitcoin - "));
+    QVERIFY(
+        fileBytes(rig.folder.path() + "/BTC-NODE-CRYPTO-CONFIG.conf").startsWith("# - NMC - Namecoin - "));
+    rig.reopen();
+    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
 }
 
 QTEST_MAIN(TestConfGeneratorWindow)
