@@ -4,10 +4,9 @@ class TestConfGeneratorWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRunAndClearAll();
-    void linesFollowTheControls_data();
-    void linesFollowTheControls();
-    void saveStoresWritesAndReopens();
+    void clicksSetTheLines_data();
+    void clicksSetTheLines();
+    void firstRunSaveReopenAndClearAll();
     void failedWriteKeepsTheOldFileAndTheWindow_data();
     void failedWriteKeepsTheOldFileAndTheWindow();
     void otherExecutableNameKeepsItsOwnFileAndSettings();
@@ -29,7 +28,41 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-void TestConfGeneratorWindow::firstRunAndClearAll()
+void TestConfGeneratorWindow::clicksSetTheLines_data()
+{
+    QTest::addColumn<QStringList>("clicks"); // a greyed tick box ignores a click
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("expected");
+
+    const QString wallet = "WALLET_TICKBOX", disabled = "DISABLE_WALLET_TICKBOX";
+    const QString old = "OLD_WALLET_SUPPORT_TICKBOX", daemon = "DAEMON_TICKBOX",
+                  peer = "PEER_LOCALHOST_TICKBOX";
+    QTest::newRow("NO2X replaces the comment") << QStringList { "NO_2X_BUTTON" } << 17 << "uacomment=NO2X";
+    QTest::newRow("Wallet enables Disabled") << QStringList { wallet, disabled } << 3 << "disablewallet=1";
+    QTest::newRow("Wallet off unticks and greys Disabled")
+        << QStringList { wallet, disabled, wallet, disabled } << 3 << "#disablewallet=0";
+    QTest::newRow("OLD enables Daemon") << QStringList { old, daemon } << 9 << "daemon=1";
+    QTest::newRow("OLD off unticks and greys Daemon")
+        << QStringList { old, daemon, old, daemon } << 9 << "#daemon=0";
+    QTest::newRow("PEER localhost off again") << QStringList { peer, peer } << 10 << "#allowip=127.0.0.1";
+}
+
+void TestConfGeneratorWindow::clicksSetTheLines()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    ConfGeneratorRig rig;
+    rig.window->UACOMMENT_TEXTBOX->setText("my node");
+    for (const QString& name : clicks) {
+        rig.window->findChild<QAbstractButton*>(name)->click();
+        rig.preview();
+    }
+    QCOMPARE(rig.line(line), expected);
+}
+
+void TestConfGeneratorWindow::firstRunSaveReopenAndClearAll()
 {
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
@@ -37,96 +70,26 @@ void TestConfGeneratorWindow::firstRunAndClearAll()
     QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
     QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), kFirstRunText); // before the first tick
     const auto verifyCleared = [&] {
-        for (const QCheckBox* box : w.findChildren<QCheckBox*>())
+        QUORLIN_CONF_GENERATOR_MAIN& now = *rig.window;
+        for (const QCheckBox* box : now.findChildren<QCheckBox*>())
             QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
-        QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled() && !w.DAEMON_TICKBOX->isEnabled());
-        for (const QLineEdit* box : w.findChildren<QLineEdit*>())
-            QCOMPARE(box->text(), box == w.CONF_FILE_LOCATION_TEXTBOX ? rig.confPath() : QString());
+        QVERIFY(!now.DISABLE_WALLET_TICKBOX->isEnabled() && !now.DAEMON_TICKBOX->isEnabled());
+        for (const QLineEdit* box : now.findChildren<QLineEdit*>())
+            QCOMPARE(box->text(), box == now.CONF_FILE_LOCATION_TEXTBOX ? rig.confPath() : QString());
         QCOMPARE(rig.preview(), kFirstRunText);
     };
     verifyCleared();
 
-    for (QCheckBox* box : w.findChildren<QCheckBox*>())
-        box->click();
-    QVERIFY(w.DISABLE_WALLET_TICKBOX->isChecked() && w.DAEMON_TICKBOX->isChecked());
-    for (QLineEdit* box : w.findChildren<QLineEdit*>()) {
-        if (box != w.CONF_FILE_LOCATION_TEXTBOX)
-            box->setText("x");
-    }
-    w.RPC_AUTH_TEXTBOX->setText("a\r\nb");
-    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("regtest=1");
-    w.FULL_NODE_LIST_TEXTBOX = "addnode=x";
-    w.CLEAR_ALL_BUTTON->click();
-    verifyCleared();
-
-    // Only Cancel stores anything, and only the position.
-    w.CANCEL_BUTTON->click();
-    QCOMPARE(rig.fakes.settings.writtenKeys, QStringList({ "MAIN-Left", "MAIN-Top" }));
-}
-
-void TestConfGeneratorWindow::linesFollowTheControls_data()
-{
-    // A step types into a field ("FIELD=text") or clicks a control (which a
-    // greyed tick box ignores); a tick follows each.
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* name, QStringList steps, int line, const char* expected) {
-        QTest::newRow(name) << steps << line << QString(expected);
-    };
-    row("cleared field", { "RPC_PORT_TEXTBOX=19332", "RPC_PORT_TEXTBOX=" }, 16, "#rpcport=");
-    row("one blank", { "RPC_PORT_TEXTBOX= " }, 16, "rpcport= ");
-    row("zero is a value", { "RPC_TIMEOUT_TEXTBOX=0" }, 13, "rpctimeout=0");
-    row("NO2X replaces the comment", { "UACOMMENT_TEXTBOX=my node", "NO_2X_BUTTON" }, 17, "uacomment=NO2X");
-    row("Wallet", { "WALLET_TICKBOX" }, 3, "disablewallet=0");
-    row("Wallet enables Disabled", { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX" }, 3, "disablewallet=1");
-    row("Wallet off unticks and greys Disabled",
-        { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX" }, 3,
-        "#disablewallet=0");
-    row("OLD Wallet Support", { "OLD_WALLET_SUPPORT_TICKBOX" }, 9, "daemon=0");
-    row("OLD Wallet Support enables Daemon", { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX" }, 9,
-        "daemon=1");
-    row("OLD Wallet Support off unticks and greys Daemon",
-        { "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX", "OLD_WALLET_SUPPORT_TICKBOX", "DAEMON_TICKBOX" }, 9,
-        "#daemon=0");
-    row("UPnP", { "UPNP_TICKBOX" }, 7, "upnp=1");
-    row("PEER localhost off again", { "PEER_LOCALHOST_TICKBOX", "PEER_LOCALHOST_TICKBOX" }, 10,
-        "#allowip=127.0.0.1");
-}
-
-void TestConfGeneratorWindow::linesFollowTheControls()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(int, line);
-    QFETCH(QString, expected);
-
-    ConfGeneratorRig rig;
-    for (const QString& step : steps) {
-        if (const qsizetype equals = step.indexOf(u'='); equals < 0)
-            rig.window->findChild<QAbstractButton*>(step)->click();
-        else
-            rig.window->findChild<QLineEdit*>(step.left(equals))->setText(step.mid(equals + 1));
-        rig.preview();
-    }
-    QCOMPARE(rig.line(line), expected);
-}
-
-void TestConfGeneratorWindow::saveStoresWritesAndReopens()
-{
-    ConfGeneratorRig rig;
-    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
     writeFile(rig.confPath(), QByteArray(20000, 'x'));
-    w.WALLET_FILE_TEXTBOX->setText("wallet.dat");
     for (QCheckBox* box : { w.WALLET_TICKBOX, w.DISABLE_WALLET_TICKBOX, w.SERVER_TICKBOX, w.LISTEN_TICKBOX,
              w.OLD_WALLET_SUPPORT_TICKBOX, w.RPC_LOCALHOST_TICKBOX })
         box->click();
-    w.TIMEOUT_TEXTBOX->setText("3000");
-    w.MAX_CONNECTIONS_TEXTBOX->setText(" ");
-    w.PEER_PORT_TEXTBOX->setText("9333");
-    w.UACOMMENT_TEXTBOX->setText("Grüße");
-    w.RPC_USER_TEXTBOX->setText("IM_ALL_IN");
-    w.RPC_PASSWORD_TEXTBOX->setText("secret");
+    const std::pair<QLineEdit*, const char*> texts[] = { { w.WALLET_FILE_TEXTBOX, "wallet.dat" },
+        { w.TIMEOUT_TEXTBOX, "3000" }, { w.RPC_TIMEOUT_TEXTBOX, "0" }, { w.MAX_CONNECTIONS_TEXTBOX, " " },
+        { w.PEER_PORT_TEXTBOX, "9333" }, { w.RPC_PORT_TEXTBOX, "9332" }, { w.UACOMMENT_TEXTBOX, "Grüße" },
+        { w.RPC_USER_TEXTBOX, "IM_ALL_IN" }, { w.RPC_PASSWORD_TEXTBOX, "secret" } };
+    for (const auto& [box, text] : texts)
+        box->setText(text);
     w.RPC_AUTH_TEXTBOX->setText("IM_ALL_IN:ab$cd\r\nsecond line");
     w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
     // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
@@ -141,10 +104,10 @@ void TestConfGeneratorWindow::saveStoresWritesAndReopens()
         "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
         "ALERTS_TICKBOX=0", "LISTEN_TICKBOX=1", "UPNP_TICKBOX=0", "DNS_TICKBOX=0",
         "OLD_WALLET_SUPPORT_TICKBOX=1", "DAEMON_TICKBOX=0", "PEER_LOCALHOST_TICKBOX=0",
-        "RPC_LOCALHOST_TICKBOX=1", "TIMEOUT_TEXTBOX=3000",
-        "RPC_TIMEOUT_TEXTBOX=", "MAX_CONNECTIONS_TEXTBOX= ", "PEER_PORT_TEXTBOX=9333",
-        "RPC_PORT_TEXTBOX=", "UACOMMENT_TEXTBOX=Grüße", "RPC_USER_TEXTBOX=IM_ALL_IN",
-        "RPC_PASSWORD_TEXTBOX=secret", "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line",
+        "RPC_LOCALHOST_TICKBOX=1", "TIMEOUT_TEXTBOX=3000", "RPC_TIMEOUT_TEXTBOX=0",
+        "MAX_CONNECTIONS_TEXTBOX= ", "PEER_PORT_TEXTBOX=9333", "RPC_PORT_TEXTBOX=9332",
+        "UACOMMENT_TEXTBOX=Grüße", "RPC_USER_TEXTBOX=IM_ALL_IN", "RPC_PASSWORD_TEXTBOX=secret",
+        "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line",
         "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
         "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(0, 2) + rig.fakes.settings.writtenValues.mid(2), expected);
@@ -158,7 +121,9 @@ void TestConfGeneratorWindow::saveStoresWritesAndReopens()
     QVERIFY(
         preview.endsWith("\r\nrpcauth=IM_ALL_IN:ab$cd\r\nsecond line\r\n\r\nregtest=1\r\ntxindex=1\r\n\r\n"
                          "addnode=10.0.0.1\r\naddnode=10.0.0.2"));
-    QCOMPARE(preview.split("\r\n").value(8), "daemon=0");
+    QCOMPARE(preview.split("\r\n").mid(8, 6),
+        QStringList({ "daemon=0", "#allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000",
+            "rpctimeout=0", "maxconnections= " }));
     QCOMPARE(fileBytes(rig.confPath()), preview.toUtf8() + "\r\n");
 #ifndef _WIN32
     QCOMPARE(QFileInfo(rig.confPath()).permissions() & QFileDevice::Permissions(0x7077),
@@ -167,7 +132,14 @@ void TestConfGeneratorWindow::saveStoresWritesAndReopens()
 
     rig.reopen();
     QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text(), preview);
-    QVERIFY(rig.window->DISABLE_WALLET_TICKBOX->isEnabled() && rig.window->DAEMON_TICKBOX->isEnabled());
+    for (QCheckBox* box : rig.window->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    rig.window->CLEAR_ALL_BUTTON->click();
+    verifyCleared();
+    // Reopening and cancelling after Clear ALL store the position only.
+    rig.window->CANCEL_BUTTON->click();
+    QCOMPARE(rig.fakes.settings.writtenKeys.mid(26),
+        QStringList({ "MAIN-Left", "MAIN-Top", "MAIN-Left", "MAIN-Top" }));
 }
 
 void TestConfGeneratorWindow::failedWriteKeepsTheOldFileAndTheWindow_data()
