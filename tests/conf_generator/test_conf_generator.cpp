@@ -1,0 +1,418 @@
+#include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
+#include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "conf_generator/rpc_test_credentials.h"
+#include "core/look.h"
+#include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
+
+#include <QMessageAuthenticationCode>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestConfGenerator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clicksSetTheLines_data();
+    void clicksSetTheLines();
+    void firstRunSaveReopenAndClearAll();
+    void failedWriteKeepsTheOldFileAndTheWindow_data();
+    void failedWriteKeepsTheOldFileAndTheWindow();
+    void otherExecutableNameKeepsItsOwnFileAndSettings();
+    void coins_data();
+    void coins();
+    void basicSettings();
+    void credentialPresetsFollowTheRpcauthScheme();
+    void credentials_data();
+    void credentials();
+};
+
+namespace {
+
+// A main and a conf generator window over fakes; the executable's folder is a temporary one.
+struct ConfGeneratorRig {
+    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow); }
+    QString confPath() const { return folder.path() + "/KD-QUORLIN-CRYPTO-CONFIG.conf"; }
+
+    // The preview after the renderer's next tick, and line n (from 1) of it.
+    QString preview() const
+    {
+        window->CONF_OUTPUT_TIMER_Timer();
+        return window->CONF_OUTPUT_TEXTBOX->text();
+    }
+    QString line(int n) const { return preview().split("\r\n").value(n - 1); }
+
+    QTemporaryDir folder;
+    FakePlatform fakes;
+    AppContext context { (fakes.executable.folder = folder.path(), fakes.platform()) };
+    QUORLIN_MAIN mainWindow { context };
+    std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window
+        = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow);
+};
+
+// A first run's text: 25 lines, the last (the empty node list) without a line end.
+const QString kFirstRunText
+    = "# -  - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -\r\n"
+      "#wallet=\r\n#disablewallet=0\r\n#server=0\r\n#alerts=0\r\n#listen=0\r\n#upnp=0\r\n"
+      "#dns=0\r\n#daemon=0\r\n#allowip=127.0.0.1\r\n#rpcallowip=127.0.0.1\r\n#timeout=\r\n"
+      "#rpctimeout=\r\n#maxconnections=\r\n#port=\r\n#rpcport=\r\n#uacomment=\r\n\r\n"
+      "#rpcuser=\r\n#rpcpassword=\r\n#rpcauth=\r\n\r\n\r\n\r\n";
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
+{
+    const QList<QPushButton*> buttons = presets.findChildren<QPushButton*>();
+    return int(std::count_if(buttons.begin(), buttons.end(),
+        [&](const QPushButton* b) { return b != presets.CANCEL_BUTTON && b->isEnabled(); }));
+}
+
+QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
+{
+    QList<int> green;
+    for (int n = 1; n <= kRpcTestPresetCount; ++n)
+        if (credentials.presetButtons()[n - 1]->palette().color(QPalette::Button) == colourFromBgr(kGreenBgr))
+            green.append(n);
+    return green;
+}
+
+template <typename Window> QStringList rpcBoxes(const Window& w)
+{
+    return { w.RPC_USER_TEXTBOX->text(), w.RPC_PASSWORD_TEXTBOX->text(), w.RPC_AUTH_TEXTBOX->text() };
+}
+
+} // namespace
+
+void TestConfGenerator::clicksSetTheLines_data()
+{
+    QTest::addColumn<QStringList>("clicks"); // a greyed tick box ignores a click
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("expected");
+
+    const QString wallet = "WALLET_TICKBOX", disabled = "DISABLE_WALLET_TICKBOX";
+    const QString old = "OLD_WALLET_SUPPORT_TICKBOX", daemon = "DAEMON_TICKBOX";
+    QTest::newRow("NO2X replaces the comment") << QStringList { "NO_2X_BUTTON" } << 17 << "uacomment=NO2X";
+    QTest::newRow("Wallet enables Disabled") << QStringList { wallet, disabled } << 3 << "disablewallet=1";
+    QTest::newRow("Wallet off greys Disabled")
+        << QStringList { wallet, disabled, wallet, disabled } << 3 << "#disablewallet=0";
+    QTest::newRow("OLD enables Daemon") << QStringList { old, daemon } << 9 << "daemon=1";
+    QTest::newRow("OLD off greys Daemon") << QStringList { old, daemon, old, daemon } << 9 << "#daemon=0";
+}
+
+void TestConfGenerator::clicksSetTheLines()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+
+    ConfGeneratorRig rig;
+    rig.window->UACOMMENT_TEXTBOX->setText("my node");
+    for (const QString& name : clicks) {
+        rig.window->findChild<QAbstractButton*>(name)->click();
+        rig.preview();
+    }
+    QCOMPARE(rig.line(line), expected);
+}
+
+void TestConfGenerator::firstRunSaveReopenAndClearAll()
+{
+    ConfGeneratorRig rig;
+    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
+    QCOMPARE(w.windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
+    QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
+    QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), kFirstRunText); // before the first tick
+    QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled() && !w.DAEMON_TICKBOX->isEnabled());
+    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+
+    QFile old(rig.confPath());
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
+    old.close();
+    for (QCheckBox* box : { w.WALLET_TICKBOX, w.DISABLE_WALLET_TICKBOX, w.SERVER_TICKBOX, w.LISTEN_TICKBOX,
+             w.OLD_WALLET_SUPPORT_TICKBOX, w.RPC_LOCALHOST_TICKBOX })
+        box->click();
+    const std::pair<QLineEdit*, const char*> texts[] = { { w.WALLET_FILE_TEXTBOX, "wallet.dat" },
+        { w.TIMEOUT_TEXTBOX, "3000" }, { w.RPC_TIMEOUT_TEXTBOX, "0" }, { w.MAX_CONNECTIONS_TEXTBOX, " " },
+        { w.PEER_PORT_TEXTBOX, "9333" }, { w.RPC_PORT_TEXTBOX, "9332" }, { w.UACOMMENT_TEXTBOX, "Grüße" },
+        { w.RPC_USER_TEXTBOX, "IM_ALL_IN" }, { w.RPC_PASSWORD_TEXTBOX, "secret" } };
+    for (const auto& [box, text] : texts)
+        box->setText(text);
+    w.RPC_AUTH_TEXTBOX->setText("IM_ALL_IN:ab$cd\r\nsecond line");
+    w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
+    // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
+    w.show();
+    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "regtest=1");
+    QTest::keyClick(w.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "txindex=1");
+    QTest::keyClicks(w.CRYPTO_NAME_TEXTBOX, "LTC - Litecoin");
+    QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
+
+    const QStringList expected { "MAIN-Left", "MAIN-Top", "CRYPTO_NAME_TEXTBOX=LTC - Litecoin",
+        "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
+        "ALERTS_TICKBOX=0", "LISTEN_TICKBOX=1", "UPNP_TICKBOX=0", "DNS_TICKBOX=0",
+        "OLD_WALLET_SUPPORT_TICKBOX=1", "DAEMON_TICKBOX=0", "PEER_LOCALHOST_TICKBOX=0",
+        "RPC_LOCALHOST_TICKBOX=1", "TIMEOUT_TEXTBOX=3000", "RPC_TIMEOUT_TEXTBOX=0",
+        "MAX_CONNECTIONS_TEXTBOX= ", "PEER_PORT_TEXTBOX=9333", "RPC_PORT_TEXTBOX=9332",
+        "UACOMMENT_TEXTBOX=Grüße", "RPC_USER_TEXTBOX=IM_ALL_IN", "RPC_PASSWORD_TEXTBOX=secret",
+        "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line",
+        "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
+        "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
+    QCOMPARE(rig.fakes.settings.writtenKeys.mid(0, 2) + rig.fakes.settings.writtenValues.mid(2), expected);
+    QCOMPARE(rig.mainWindow.CRYPTO_NAME_TEXTBOX->text(), "LTC - Litecoin");
+    QCOMPARE(w.CANCEL_BUTTON->text(), "Close");
+    QVERIFY(w.isVisible() && rig.fakes.dialogs.errors.isEmpty());
+
+    // Saved at once: the preview is rendered from the edits; the file is it and CR LF.
+    const QString preview = w.CONF_OUTPUT_TEXTBOX->text();
+    QVERIFY(
+        preview.endsWith("\r\nrpcauth=IM_ALL_IN:ab$cd\r\nsecond line\r\n\r\nregtest=1\r\ntxindex=1\r\n\r\n"
+                         "addnode=10.0.0.1\r\naddnode=10.0.0.2"));
+    QCOMPARE(preview.split("\r\n").mid(8, 6),
+        QStringList({ "daemon=0", "#allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000",
+            "rpctimeout=0", "maxconnections= " }));
+    QCOMPARE(fileBytes(rig.confPath()), preview.toUtf8() + "\r\n");
+#ifndef _WIN32
+    QCOMPARE(QFileInfo(rig.confPath()).permissions() & QFileDevice::Permissions(0x7077),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
+
+    rig.window->CANCEL_BUTTON->click();
+    rig.open();
+    QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text(), preview);
+    for (QCheckBox* box : rig.window->findChildren<QCheckBox*>())
+        box->setChecked(true);
+    rig.window->CLEAR_ALL_BUTTON->click();
+    QVERIFY(!rig.window->DISABLE_WALLET_TICKBOX->isEnabled() && !rig.window->DAEMON_TICKBOX->isEnabled());
+    QCOMPARE(rig.window->CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+    QCOMPARE(rig.preview(), kFirstRunText); // every field empty, every tick box unticked
+    // Reopening and cancelling after Clear ALL store the position only.
+    rig.window->CANCEL_BUTTON->click();
+    QCOMPARE(rig.fakes.settings.writtenKeys.mid(26),
+        QStringList({ "MAIN-Left", "MAIN-Top", "MAIN-Left", "MAIN-Top" }));
+}
+
+void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow_data()
+{
+    QTest::addColumn<bool>("folderAtPath"); // otherwise the executable's folder is read-only
+    QTest::newRow("read-only folder") << false;
+    QTest::newRow("a folder in the file's place") << true;
+}
+
+void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
+{
+    QFETCH(bool, folderAtPath);
+    ConfGeneratorRig rig;
+    const QString path = rig.confPath();
+    const QString kept = folderAtPath ? path + "/inside" : path;
+    QVERIFY(!folderAtPath || QDir().mkdir(path));
+    QFile old(kept);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
+    old.close();
+    if (!folderAtPath) {
+        QVERIFY(QFile::setPermissions(rig.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (QFile(rig.folder.path() + "/probe").open(QIODevice::WriteOnly))
+            QSKIP("This user may write into read-only folders; the other row covers the failure.");
+    }
+    rig.window->show();
+    rig.window->SAVE_BUTTON->click();
+    QFile::setPermissions(rig.folder.path(), QFileDevice::Permissions(0x7700)); // owner may do all again
+
+    QCOMPARE(rig.fakes.dialogs.errors.size(), 1);
+    const QString message = rig.fakes.dialogs.errors.value(0);
+    const QString reason = folderAtPath ? "directory" : "Permission denied";
+    QVERIFY2(message.contains(path) && message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+    QVERIFY(rig.window->isVisible());
+    QCOMPARE(rig.fakes.settings.writtenKeys.size(), 26);
+    QCOMPARE(fileBytes(kept), "kept");
+    QCOMPARE(QDir(rig.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
+{
+    ConfGeneratorRig rig;
+    rig.window->CRYPTO_NAME_TEXTBOX->setText("BTC - Bitcoin");
+    rig.window->SAVE_BUTTON->click();
+
+    // A copy of the executable under another name, in the same folder, over the same store.
+    Platform copy = rig.context.platform;
+    copy.executable.name = "BTC-NODE";
+    AppContext copyContext(copy);
+    QUORLIN_MAIN copyMain(copyContext);
+    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, copyMain, &copyMain);
+    QCOMPARE(copyWindow.CRYPTO_NAME_TEXTBOX->text(), QString());
+    copyWindow.CRYPTO_NAME_TEXTBOX->setText("NMC - Namecoin");
+    copyWindow.SAVE_BUTTON->click();
+
+    QVERIFY(fileBytes(rig.confPath()).startsWith("# - BTC - Bitcoin - "));
+    QVERIFY(
+        fileBytes(rig.folder.path() + "/BTC-NODE-CRYPTO-CONFIG.conf").startsWith("# - NMC - Namecoin - "));
+    rig.window->CANCEL_BUTTON->click();
+    rig.open();
+    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
+}
+
+void TestConfGenerator::coins_data()
+{
+    QTest::addColumn<QString>("vtcNodeList"); // what the conf generator's VTC holder holds
+    QTest::addColumn<QStringList>("result"); // name, peer port, RPC port, node list, daemon line
+
+    const QString nodes = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
+    QTest::newRow("BTC") << nodes << QStringList { "BTC - Bitcoin", "8333", "8332", "", "#daemon=0" };
+    QTest::newRow("NMC") << QString() << QStringList { "NMC - Namecoin", "8334", "8336", "", "daemon=1" };
+    QTest::newRow("VTC") << nodes << QStringList { "VTC - Vertcoin", "5889", "5888", nodes, "#daemon=0" };
+    QTest::newRow("VTC empty") << QString()
+                               << QStringList { "VTC - Vertcoin", "5889", "5888", "", "#daemon=0" };
+    QTest::newRow("DASH") << QString() << QStringList { "DASH - Dash", "9999", "9998", "", "#daemon=0" };
+    QTest::newRow("BTG") << QString() << QStringList { "BTG - BitcoinGold", "8338", "8332", "", "#daemon=0" };
+}
+
+void TestConfGenerator::coins()
+{
+    QFETCH(QString, vtcNodeList);
+    QFETCH(QStringList, result);
+
+    ConfGeneratorRig rig;
+    QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
+    conf.FULL_NODE_LIST_TEXTBOX = "addnode=old";
+    conf.VTC_NODE_LIST_TEXTBOX = vtcNodeList;
+    const QString before = rig.preview();
+    QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
+    QCOMPARE(enabledPresetButtons(presets), 0);
+    presets.IMPORT_SETTINGS_TICKBOX->click();
+    QCOMPARE(enabledPresetButtons(presets), 7);
+    QCOMPARE(rig.preview(), before);
+
+    // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
+    presets.findChild<QPushButton*>(result[0].section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
+    QCOMPARE(QStringList({ conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
+                 conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
+        result);
+    QVERIFY(!presets.IMPORT_SETTINGS_TICKBOX->isChecked() && enabledPresetButtons(presets) == 0);
+    QCOMPARE(presets.CANCEL_BUTTON->text(), "Close");
+}
+
+void TestConfGenerator::basicSettings()
+{
+    ConfGeneratorRig rig;
+    QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
+    QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
+    presets.IMPORT_SETTINGS_TICKBOX->click();
+    presets.BTC_IMPORT_BUTTON->click();
+    presets.IMPORT_SETTINGS_TICKBOX->click();
+    presets.BASIC_SETTINGS_BUTTON->click();
+    QStringList expected { "# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
+        "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1",
+        "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000",
+        "maxconnections=20", "port=8333", "rpcport=8332", "#uacomment=" };
+    expected += kFirstRunText.split("\r\n").mid(17);
+    QCOMPARE(rig.preview().split("\r\n"), expected);
+
+    // Disabled is not one of the basic settings, the comment is; they undo
+    // Namecoin's daemon switch, and twice give what once gives.
+    conf.DISABLE_WALLET_TICKBOX->click();
+    conf.NO_2X_BUTTON->click();
+    presets.IMPORT_SETTINGS_TICKBOX->click();
+    presets.NMC_IMPORT_BUTTON->click();
+    presets.IMPORT_SETTINGS_TICKBOX->click();
+    presets.BASIC_SETTINGS_BUTTON->click();
+    const QString once = rig.preview();
+    presets.BASIC_SETTINGS_BUTTON->click();
+    QCOMPARE(rig.preview(), once);
+    QCOMPARE(enabledPresetButtons(presets), 7);
+    presets.LTC_IMPORT_BUTTON->click();
+    expected[0] = "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -";
+    expected[2] = "disablewallet=1";
+    expected[14] = "port=9333";
+    expected[15] = "rpcport=9332";
+    QCOMPARE(rig.preview().split("\r\n"), expected);
+    QVERIFY(!conf.DAEMON_TICKBOX->isEnabled());
+
+    // Esc closes as Cancel does, and only the position is ever stored here.
+    presets.show();
+    QTest::keyClick(&presets, Qt::Key_Escape);
+    QVERIFY(!presets.isVisible());
+    QCOMPARE(rig.fakes.settings.writtenKeys, QStringList({ "IDS-Left", "IDS-Top", "IDS-Left", "IDS-Top" }));
+}
+
+void TestConfGenerator::credentialPresetsFollowTheRpcauthScheme()
+{
+    const char* users[]
+        = { "CRYPTO_MOONSHOT", "BULLS_GO_LONG", "BEARS_GO_SHORT", "GENESIS_BLOCK_01", "BITCOIN_IS_KING",
+              "BITCONNECT_LIVES_ON", "CRYPTO_TO_INFINITY", "CRYPTO_ALWAYS", "IM_ALL_IN", "HODL_HODL_HODL" };
+    for (int n = 1; n <= kRpcTestPresetCount; ++n) {
+        const RpcCredentials& set = kRpcTestPresets[n - 1];
+        QCOMPARE(set.user, QString(users[n - 1]));
+        // 32 random bytes in URL-safe base64.
+        QVERIFY(QRegularExpression("^[A-Za-z0-9_-]{43}=$").match(set.password).hasMatch());
+        // user:salt$hash, the hash being HMAC-SHA256 keyed with the salt text, of the password.
+        const QRegularExpressionMatch auth
+            = QRegularExpression("^([^:]+):([0-9a-f]{32})\\$([0-9a-f]{64})$").match(set.auth);
+        QVERIFY2(auth.hasMatch(), qPrintable(set.auth.toString()));
+        QCOMPARE(auth.captured(1), set.user);
+        const QByteArray salt = auth.captured(2).toLatin1();
+        QCOMPARE(auth.captured(3).toLatin1(),
+            QMessageAuthenticationCode::hash(set.password.toUtf8(), salt, QCryptographicHash::Sha256)
+                .toHex());
+    }
+}
+
+void TestConfGenerator::credentials_data()
+{
+    QTest::addColumn<QString>("user"); // in the conf generator when the window opens
+    QTest::addColumn<QList<int>>("green");
+    QTest::newRow("exact name") << "IM_ALL_IN" << QList<int> { 9 };
+    QTest::newRow("lower case") << "im_all_in" << QList<int> {};
+    QTest::newRow("trailing blank") << "IM_ALL_IN " << QList<int> {};
+    QTest::newRow("empty") << "" << QList<int> {};
+}
+
+void TestConfGenerator::credentials()
+{
+    QFETCH(QString, user);
+    QFETCH(QList<int>, green);
+
+    ConfGeneratorRig rig;
+    QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
+    const QStringList typed { user, user.isEmpty() ? "" : "typed", user.isEmpty() ? "" : "one\r\ntwo\r\n" };
+    conf.RPC_USER_TEXTBOX->setText(typed[0]);
+    conf.RPC_PASSWORD_TEXTBOX->setText(typed[1]);
+    conf.RPC_AUTH_TEXTBOX->setText(typed[2]);
+    QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, conf);
+    window.show();
+    QCOMPARE(greenButtons(window), green);
+    QCOMPARE(rpcBoxes(window), typed);
+    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    QCOMPARE(rpcBoxes(conf), typed);
+    QCOMPARE(window.CANCEL_BUTTON->text(), "Close");
+
+    // Choosing shows and marks a preset without handing it over; using hands over as typed.
+    window.TEST_CFG_4_BUTTON->click();
+    const QString password = kRpcTestPresets[3].password.toString();
+    QCOMPARE(
+        rpcBoxes(window), QStringList({ "GENESIS_BLOCK_01", password, kRpcTestPresets[3].auth.toString() }));
+    QCOMPARE(greenButtons(window), QList<int> { 4 });
+    QCOMPARE(rpcBoxes(conf), typed);
+    window.RPC_USER_TEXTBOX->setText("HODL_HODL_HODL");
+    window.RPC_AUTH_TEXTBOX->clear();
+    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
+        QStringList({ "rpcuser=HODL_HODL_HODL", "rpcpassword=" + password, "#rpcauth=" }));
+    QVERIFY(window.isVisible());
+
+    // Enter, also in the password box, closes as Cancel does; only the position is stored.
+    QTest::keyClick(window.RPC_PASSWORD_TEXTBOX, Qt::Key_Return);
+    QVERIFY(!window.isVisible());
+    const QString key = "TEST-RPC-CREDENTIALS-";
+    QCOMPARE(rig.fakes.settings.writtenKeys,
+        QStringList({ key + "Left", key + "Top", key + "Left", key + "Top" }));
+}
+
+QTEST_MAIN(TestConfGenerator)
+#include "test_conf_generator.moc"
