@@ -4,3 +4,6 @@
 template <class... Handlers> struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+
+// Spelled out for compilers without deduction from aggregate initialisers.
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;

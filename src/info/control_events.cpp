@@ -3,19 +3,19 @@
 #include <QFocusEvent>
 #include <QWidget>
 
-void ControlEvents::onDblClick(QWidget* control, std::function<void()> handler)
+void ControlEvents::onDblClick(QWidget* control, const std::function<void()>& handler)
 {
-    add(control, QEvent::MouseButtonDblClick, std::move(handler));
+    add(control, QEvent::MouseButtonDblClick, handler);
 }
 
-void ControlEvents::onLostFocus(QWidget* control, std::function<void()> handler)
+void ControlEvents::onLostFocus(QWidget* control, const std::function<void()>& handler)
 {
-    add(control, QEvent::FocusOut, std::move(handler));
+    add(control, QEvent::FocusOut, handler);
 }
 
-void ControlEvents::add(QWidget* control, QEvent::Type type, std::function<void()> handler)
+void ControlEvents::add(QWidget* control, QEvent::Type type, const std::function<void()>& handler)
 {
-    m_handlers.insert({ control, type }, std::move(handler));
+    m_handlers.insert({ control, type }, handler);
     control->installEventFilter(this);
 }
 

@@ -18,17 +18,17 @@ class ControlEvents : public QObject {
 public:
     using QObject::QObject;
 
-    void onDblClick(QWidget* control, std::function<void()> handler);
+    void onDblClick(QWidget* control, const std::function<void()>& handler);
 
     // The focus counts as lost when it moves to another control of the
     // window; a context menu or a switch to another window keeps it.
-    void onLostFocus(QWidget* control, std::function<void()> handler);
+    void onLostFocus(QWidget* control, const std::function<void()>& handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void add(QWidget* control, QEvent::Type type, std::function<void()> handler);
+    void add(QWidget* control, QEvent::Type type, const std::function<void()>& handler);
 
     QHash<QPair<const QObject*, int>, std::function<void()>> m_handlers;
 };

@@ -52,12 +52,10 @@ QList<PlatformFileFilter> platformFileFilters(const QList<FileFilter>& filters, 
 {
     QList<PlatformFileFilter> result;
     for (const FileFilter& filter : filters) {
-        if (programsHaveExtension)
-            result.append({ filter.caption, filter.pattern, false });
-        else if (filter.pattern == kPrograms)
-            result.append({ filter.caption, QStringLiteral("*"), true });
-        else if (filter.pattern == kEveryFile)
-            result.append({ filter.caption, QStringLiteral("*"), false });
+        const bool translate
+            = !programsHaveExtension && (filter.pattern == kPrograms || filter.pattern == kEveryFile);
+        if (translate)
+            result.append({ filter.caption, QStringLiteral("*"), filter.pattern == kPrograms });
         else
             result.append({ filter.caption, filter.pattern, false });
     }
