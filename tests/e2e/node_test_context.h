@@ -1,15 +1,20 @@
 #pragma once
 
+#include "core/look.h"
 #include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
+#include <QCheckBox>
+#include <QtTest>
+
+#include <functional>
 #include <memory>
 
-// What a window under test is given when it drives a real node: the real
-// settings store (kept inside the sandbox), launcher and process query, and
-// fakes for dialogs and stacking, which need a desktop and a user.
+// A window under a real node gets the real settings store (inside the sandbox),
+// launcher and process query; dialogs and stacking, which need a user, are fakes.
 struct NodeTestContext {
     NodeSandbox sandbox;
     QSettingsBacking settings { sandbox.settingsRoot() };
@@ -20,3 +25,70 @@ struct NodeTestContext {
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
     AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable } };
 };
+
+// Start and stop take about half a second each; this leaves room for a busy machine.
+constexpr int kNodeTimeoutMs = 30000;
+
+// The qt, daemon and stop lines the crypto settings window builds for the
+// installed programs with every switch unticked: one blank ends each start
+// line, two stand before "stop".
+inline QStringList nodeCommands(const QString& confPath, const QString& dataFolder)
+{
+    const QString folder = NodeSandbox::programFolder();
+    const QString start = QStringLiteral("\"%1/%2\" -conf=\"%3\" -datadir=\"%4\" ");
+    return { start.arg(folder, QStringLiteral("litecoin"), confPath, dataFolder),
+        start.arg(folder, QStringLiteral("litecoind"), confPath, dataFolder),
+        QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, confPath) };
+}
+
+inline void press(QAbstractButton* button)
+{
+    // A tick box reacts where its box is drawn, at its left end.
+    const bool tickBox = qobject_cast<QCheckBox*>(button) != nullptr;
+    QTest::mouseClick(button, Qt::LeftButton, {}, tickBox ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+// Waits for the daemon box to show the node running (green, both start buttons
+// locked) or stopped (red, both unlocked).
+inline void checkDaemonBox(const QUORLIN_MAIN& w, bool running)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(w.PROCESS_TEXTBOX_2->toolTip(),
+        running ? QStringLiteral("litecoind - DAEMON PROCESS RUNNING")
+                : QStringLiteral("litecoind - DAEMON PROCESS STOPPED"),
+        kNodeTimeoutMs);
+    QCOMPARE(
+        w.PROCESS_TEXTBOX_2->palette().color(QPalette::Base), colourFromBgr(running ? kGreenBgr : kRedBgr));
+    QCOMPARE(w.DAEMON_START_BUTTON->isEnabled(), !running);
+    QCOMPARE(w.QT_START_BUTTON->isEnabled(), !running);
+}
+
+// Presses `opener`, lets `steps` work in the modal window it opens, and closes
+// that window if a failed check left it open.
+template <typename Window> void inWindow(QAbstractButton* opener, const std::function<void(Window&)>& steps)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* window = qobject_cast<Window*>(modal)) {
+            opened = true;
+            steps(*window);
+        }
+        if (modal && modal->isVisible())
+            modal->close();
+    });
+    press(opener);
+    QVERIFY2(opened, Window::staticMetaObject.className());
+}
+
+// Once the node answers RPC, stops it with CLI "STOP" and checks that it and
+// everything it started are gone.
+inline void stopNode(QUORLIN_MAIN& w, NodeTestContext& t, const QString& confPath)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(
+        t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }), 0,
+        kNodeTimeoutMs);
+    press(w.CLI_STOP_BUTTON);
+    checkDaemonBox(w, false);
+    QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
+    QVERIFY(t.sandbox.processes().isEmpty());
+}
