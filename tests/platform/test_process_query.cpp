@@ -7,9 +7,6 @@
 
 #include <unistd.h>
 
-#include <memory>
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 class TestProcessQuery : public QObject {
@@ -20,13 +17,7 @@ private slots:
     // stat text is empty (a process that ended during the scan), its files.
     void initTestCase()
     {
-        const struct {
-            const char* pid;
-            const char* exe;
-            QByteArray cmdline;
-            const char* stat;
-            const char* comm;
-        } entries[] = {
+        const std::tuple<const char*, const char*, QByteArray, const char*, const char*> entries[] = {
             { "100", "/usr/bin/qrl-exe", "other\0", "100 (other) S 1", "other\n" },
             { "101", "/usr/bin/qrl-replaced (deleted)", {}, "101 (x) S 1", "" },
             { "102", "", QByteArray("/opt/bin/qrl-argv\0--flag\0", 25), "102 (short) S 1", "short\n" },
@@ -35,33 +26,31 @@ private slots:
             { "105", "", QByteArray("qrl-argv\0", 9), "105 (qrl-argv) S 1", "" },
             { "106", "/usr/bin/QRL-EXE", {}, "106 (x) S 1", "" },
             { "107", "", {}, "", "" },
+            { "108", "/usr/bin/qrl-äöü", {}, "108 (x) S 1", "" },
             { "self", "/usr/bin/qrl-exe", {}, "", "" },
             { "12a", "/usr/bin/qrl-exe", {}, "", "" },
         };
-        QVERIFY(m_fakeProc.isValid());
-        for (const auto& e : entries) {
-            const QString dir = m_fakeProc.filePath(QString::fromLatin1(e.pid)) + u'/';
+        for (const auto& [pid, exe, cmdline, stat, comm] : entries) {
+            const QString dir = m_fakeProc.filePath(QString::fromLatin1(pid)) + u'/';
             QVERIFY(QDir().mkdir(dir));
-            if (*e.exe)
-                QVERIFY(QFile::link(QString::fromUtf8(e.exe), dir + u"exe"_s));
-            const std::pair<const char*, QByteArray> files[]
-                = { { "cmdline", e.cmdline }, { "stat", e.stat }, { "comm", e.comm } };
-            for (const auto& [name, content] : files) {
+            if (*exe)
+                QVERIFY(QFile::link(QString::fromUtf8(exe), dir + u"exe"_s));
+            for (const auto& [name, content] : { std::pair("cmdline", cmdline), { "stat", QByteArray(stat) },
+                     { "comm", QByteArray(comm) } }) {
                 QFile file(dir + QLatin1String(name));
-                QVERIFY(
-                    !*e.stat || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
+                QVERIFY(!*stat || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
             }
         }
     }
 
-    // The exe link names the process, whatever argv[0] and comm say; argv[0]
-    // when the link cannot be read, comm last; zombies and entries that are no
-    // pids ("self", "12a") do not count.
+    // Entries that are no pids ("self", "12a") never count.
     void readsNamesFromProcEntries_data()
     {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<int>("expected");
         QTest::newRow("exe link, any case") << u"qrl-exe"_s << 2;
+        QTest::newRow("prefix is not the name") << u"qrl"_s << 0;
+        QTest::newRow("non-ascii name, other case") << u"QRL-ÄÖÜ"_s << 1;
         QTest::newRow("exe link wins over argv0 and comm") << u"other"_s << 0;
         QTest::newRow("replaced executable") << u"qrl-replaced"_s << 1;
         QTest::newRow("argv0 when exe is unreadable") << u"qrl-argv"_s << 2;
@@ -78,45 +67,19 @@ private slots:
             std::optional(expected));
     }
 
-    void unreadableProcessListFails()
+    // The real process list, and one that cannot be read.
+    void countsRealProcessOrFails()
     {
-        LinuxProcessQuery query(QFile::encodeName(m_fakeProc.filePath(u"no-such-proc"_s)));
-        QCOMPARE(query.countProcesses(u"sleep"_s), std::nullopt);
-    }
-
-    void countsRealProcessesByName_data()
-    {
-        const QString probe = u"qrl-probe-%1"_s.arg(::getpid());
-        const QString quoted = u"qrl'probe-%1"_s.arg(::getpid());
-        const QString accented = u"qrl-äöü-%1"_s.arg(::getpid());
-        QTest::addColumn<QStringList>("started");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("two copies") << QStringList { probe, probe } << probe << 2;
-        QTest::newRow("other letter case") << QStringList { probe } << probe.toUpper() << 1;
-        QTest::newRow("prefix is not the name") << QStringList { probe } << u"qrl-probe"_s << 0;
-        QTest::newRow("single quote in name") << QStringList { quoted } << quoted << 1;
-        QTest::newRow("non-ascii name, other case") << QStringList { accented } << accented.toUpper() << 1;
-    }
-
-    void countsRealProcessesByName()
-    {
-        QFETCH(QStringList, started);
-        QFETCH(QString, asked);
-        QFETCH(int, expected);
+        const QString name = u"qrl-probe-%1"_s.arg(::getpid());
         QTemporaryDir dir;
-        std::vector<std::unique_ptr<QProcess>> probes;
-        const auto stopProbes = qScopeGuard([&] {
-            for (const auto& probe : probes)
-                probe->kill(), probe->waitForFinished();
-        });
-        for (const QString& name : started) {
-            QFile::copy(u"/bin/sleep"_s, dir.filePath(name));
-            probes.push_back(std::make_unique<QProcess>());
-            probes.back()->start(dir.filePath(name), { u"30"_s });
-            QVERIFY2(probes.back()->waitForStarted(), qPrintable(probes.back()->errorString()));
-        }
-        QCOMPARE(LinuxProcessQuery().countProcesses(asked), std::optional(expected));
+        QVERIFY(QFile::copy(u"/bin/sleep"_s, dir.filePath(name)));
+        QProcess probe;
+        probe.start(dir.filePath(name), { u"30"_s });
+        QVERIFY2(probe.waitForStarted(), qPrintable(probe.errorString()));
+        const auto stopProbe = qScopeGuard([&] { probe.kill(), probe.waitForFinished(); });
+        QCOMPARE(LinuxProcessQuery().countProcesses(name.toUpper()), std::optional(1));
+        QCOMPARE(LinuxProcessQuery(QFile::encodeName(dir.filePath(u"no-proc"_s))).countProcesses(name),
+            std::nullopt);
     }
 
 private:

@@ -16,24 +16,15 @@ private slots:
         QDialog settings(&main);
         QDialog other;
         QtWindowStacking stacking;
-        const auto stepWithActive = [&](QDialog& active) {
-            active.show();
-            active.activateWindow();
-            const bool isActive = QTest::qWaitForWindowActive(&active);
+        for (auto [active, onTop] :
+            { std::pair(&main, false), { &settings, false }, { &other, true }, { &main, true } }) {
+            active->show();
+            active->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(active));
             stacking.stackingStep(main);
-            return isActive;
-        };
-        QVERIFY(stepWithActive(main));
-        QVERIFY(!main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(stepWithActive(settings));
-        QVERIFY(!main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-
-        QVERIFY(stepWithActive(other));
-        QVERIFY(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(main.isVisible());
-        QCOMPARE(main.pos(), QPoint(120, 90));
-        QVERIFY(stepWithActive(main));
-        QVERIFY(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            QCOMPARE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+            QCOMPARE(std::pair(main.isVisible(), main.pos()), std::pair(true, QPoint(120, 90)));
+        }
     }
 };
 
