@@ -2,8 +2,9 @@
 
 #include "settings_section.h"
 
-QSettingsBacking::QSettingsBacking(QString configRoot)
+QSettingsBacking::QSettingsBacking(QString configRoot, WriteFailure onWriteFailure)
     : m_configRoot(std::move(configRoot))
+    , m_onWriteFailure(std::move(onWriteFailure))
 {
 }
 
@@ -35,4 +36,11 @@ void QSettingsBacking::SaveSetting(
     settings.setValue(key, value);
     settings.sync();
     protectSettingsSection(settings);
+
+    const bool failed = settings.status() != QSettings::NoError;
+    if (failed && !m_failing && m_onWriteFailure)
+        m_onWriteFailure(QStringLiteral("The settings could not be saved to %1. Changes made now are kept "
+                                        "only until the program ends.")
+                             .arg(settings.fileName()));
+    m_failing = failed;
 }

@@ -3,6 +3,7 @@
 #include "settings_backing.h"
 
 #include <QSettings>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -11,8 +12,12 @@
 // (iniSectionFilePath), because the store holds RPC passwords.
 class QSettingsBacking final : public SettingsBacking {
 public:
+    // Told, once until a save works again, when a save cannot be written:
+    // the value then lives only until the program ends.
+    using WriteFailure = std::function<void(const QString& message)>;
+
     // `configRoot` is not used on Windows. Tests pass a temporary folder.
-    explicit QSettingsBacking(QString configRoot);
+    explicit QSettingsBacking(QString configRoot, WriteFailure onWriteFailure = {});
     ~QSettingsBacking() override;
 
     QString GetSetting(const QString& application, const QString& section, const QString& key,
@@ -24,5 +29,7 @@ private:
     QSettings& sectionSettings(const QString& application, const QString& section);
 
     QString m_configRoot;
+    WriteFailure m_onWriteFailure;
+    bool m_failing = false;
     std::map<std::pair<QString, QString>, std::unique_ptr<QSettings>> m_sections;
 };

@@ -4,8 +4,13 @@
 #include "qt_dialogs.h"
 #include "settings_location.h"
 
+#include <QApplication>
+
 SystemPlatform::SystemPlatform()
-    : m_settings(std::make_unique<QSettingsBacking>(userConfigRoot()))
+    : m_settings(std::make_unique<QSettingsBacking>(userConfigRoot(),
+        [this](const QString& message) {
+            m_dialogs->showError(QApplication::activeWindow(), QStringLiteral("QUORLIN"), message);
+        }))
     , m_launcher(createSystemProcessLauncher())
     , m_processes(createSystemProcessQuery())
     , m_stacking(createSystemWindowStacking())

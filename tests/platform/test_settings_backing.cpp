@@ -46,6 +46,27 @@ private slots:
         QCOMPARE(QString::fromUtf8(peer.readAllStandardOutput()), text);
     }
 
+    // A save that cannot be written is told once, not at every key, and again
+    // only after a save has worked in between.
+    void failedSaveIsReportedOnce()
+    {
+        const QString root = m_root->filePath(u"config"_s);
+        QFile blocker(root);
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+        blocker.close();
+        QStringList reports;
+        QSettingsBacking backing(root, [&](const QString& message) { reports.append(message); });
+        backing.SaveSetting(kApp, kSection, u"MAIN_Left"_s, u"1000"_s);
+        backing.SaveSetting(kApp, kSection, u"MAIN_Top"_s, u"1000"_s);
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports.first().contains(root + u"/KD_QUORLIN/KD-QUORLIN.ini"_s));
+
+        QVERIFY(QFile::remove(root) && QDir().mkpath(root));
+        backing.SaveSetting(kApp, kSection, u"MAIN_Left"_s, u"2000"_s);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(QSettingsBacking(root).GetSetting(kApp, kSection, u"MAIN_Left"_s, {}), u"2000"_s);
+    }
+
     // One owner-only file per section, none for a section only read; a folder
     // someone opened up is closed again at the next write.
     void storesOwnerOnlySectionFiles()
