@@ -46,6 +46,14 @@ private slots:
         QCOMPARE(QString::fromUtf8(peer.readAllStandardOutput()), text);
     }
 
+    // On Windows a section is the registry key the Visual Basic runtime's
+    // settings functions use, so configurations of earlier releases carry over.
+    void windowsSectionIsTheRuntimesRegistryKey()
+    {
+        QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-LTC"_s),
+            u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\KD-QUORLIN-LTC"_s);
+    }
+
     // A save that cannot be written is told once, not at every key, and again
     // only after a save has worked in between.
     void failedSaveIsReportedOnce()
