@@ -4,6 +4,68 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The lines of a file that are not UTF-8: QSettings reads their bad bytes as
+// U+FFFD (or drops them) and writes that back.
+QList<QByteArray> nonUtf8Lines(const QByteArray& bytes)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (QString::fromUtf8(line).toUtf8() != line)
+            lines.append(line);
+    }
+    return lines;
+}
+
+// The key of an INI line as written, or nothing for a line without one.
+QByteArray lineKey(const QByteArray& line)
+{
+    const qsizetype equals = line.indexOf('=');
+    return equals < 0 ? QByteArray() : line.first(equals).trimmed();
+}
+
+// Gives the lines of keys the program did not set their own bytes back, so
+// that a save changes no value the program did not write.
+void restoreLines(const QString& path, const QList<QByteArray>& originals, const QSet<QString>& keysSet)
+{
+    QList<QByteArray> lines = fileBytes(path).split('\n');
+    bool restored = false;
+    for (QByteArray& line : lines) {
+        const QByteArray key = lineKey(line);
+        if (key.isEmpty() || keysSet.contains(QString::fromUtf8(key)))
+            continue;
+        for (const QByteArray& original : originals) {
+            if (lineKey(original) == key) {
+                line = original;
+                restored = true;
+            }
+        }
+    }
+    if (!restored)
+        return;
+    // Should this fail, the file keeps what QSettings wrote, which still reads.
+    const QByteArray bytes = lines.join('\n');
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        file.commit();
+}
+
+} // namespace
 
 std::unique_ptr<QSettings> openSettingsSection(
     const QString& configRoot, const QString& application, const QString& section)
@@ -12,15 +74,48 @@ std::unique_ptr<QSettings> openSettingsSection(
         iniSectionFilePath(configRoot, application, section), QSettings::IniFormat);
 }
 
-void prepareSettingsSectionForWrite(const QSettings& settings)
+std::optional<QString> unreadableSettingsSection(const QSettings& settings)
 {
-    const QString folder = QFileInfo(settings.fileName()).absolutePath();
-    if (!QFileInfo::exists(folder))
-        QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const int fd = ::open(QFile::encodeName(settings.fileName()).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        // A missing file, or a file where a folder should be: nothing is stored yet.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    struct stat status { };
+    const bool folder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    ::close(fd);
+    if (folder)
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    return std::nullopt;
 }
 
-void protectSettingsSection(const QSettings& settings)
+bool writeSettingsSection(QSettings& settings, const QSet<QString>& keysSet)
 {
-    QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray file = QFile::encodeName(settings.fileName());
+    const QString folder = QFileInfo(settings.fileName()).absolutePath();
+    // Permissions change only on what is created here, never on a folder or
+    // file the user made or set up.
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A new file starts empty and owner-only; QSettings replaces it through a
+    // new file that keeps its permissions.
+    const int created = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (created >= 0)
+        ::close(created);
+
+    // QSettings' status stays set after any earlier error, also a read error,
+    // so the file itself tells: a write that worked replaced it by a new one.
+    struct stat before { };
+    const bool existed = ::stat(file.constData(), &before) == 0;
+    const QList<QByteArray> nonUtf8 = nonUtf8Lines(fileBytes(settings.fileName()));
+    settings.sync();
+    struct stat after { };
+    const bool written = ::stat(file.constData(), &after) == 0
+        && (!existed || after.st_ino != before.st_ino || after.st_dev != before.st_dev);
+    if (written && !nonUtf8.isEmpty())
+        restoreLines(settings.fileName(), nonUtf8, keysSet);
+    return written;
 }
