@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
@@ -21,6 +22,23 @@ inline bool inIsolatedChild()
     return qEnvironmentVariableIsSet("QUORLIN_ISOLATED_CHILD");
 }
 
+// A copy of this test executable that any user may run: the isolated user may
+// not reach the build folder (a clone in root's home).
+inline QString isolatedExecutable()
+{
+    static QTemporaryDir folder;
+    static const QString copy = [] {
+        const QString original = QCoreApplication::applicationFilePath();
+        const QString path = folder.filePath(QFileInfo(original).fileName());
+        QFile::copy(original, path);
+        QFile::setPermissions(folder.path(),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        return path;
+    }();
+    return copy;
+}
+
 // The first way of isolating that this system allows, as a program and the
 // arguments before the command it starts; empty when there is none.
 inline QStringList isolatingCommand(Isolation isolation)
@@ -36,9 +54,7 @@ inline QStringList isolatingCommand(Isolation isolation)
         if (way.isEmpty())
             continue;
         QProcess probe;
-        // The isolated user must also be able to run this executable.
-        probe.start(
-            way.first(), way.mid(1) + QStringList { QCoreApplication::applicationFilePath(), "-functions" });
+        probe.start(way.first(), way.mid(1) + QStringList { isolatedExecutable(), "-functions" });
         if (probe.waitForFinished(10000) && probe.exitStatus() == QProcess::NormalExit
             && probe.exitCode() == 0)
             return way;
@@ -66,7 +82,7 @@ inline IsolatedRun runIsolatedChild(Isolation isolation)
     environment.insert("QUORLIN_ISOLATED_CHILD", "1");
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(way.first(), way.mid(1) + QStringList { QCoreApplication::applicationFilePath(), function });
+    child.start(way.first(), way.mid(1) + QStringList { isolatedExecutable(), function });
     const bool finished = child.waitForFinished(60000);
     return { true, finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
         child.readAll() };
