@@ -17,7 +17,7 @@ constexpr qsizetype kShownEndLines = 12;
 
 // Lines break at blanks; a run of characters without one (a path) may also
 // break after every this many, at an invisible zero-width space.
-constexpr qsizetype kLongestUnbrokenRun = 40;
+constexpr qsizetype kLongestUnbrokenRun = 60;
 
 QString shortened(const QString& line)
 {
