@@ -54,9 +54,13 @@ void QSettingsBacking::SaveSetting(
     Section& opened = openSection(application, section);
     bool written = false;
     if (opened.settings) {
+        // A value saved as it was read (a window storing all its fields) is
+        // no change: the stored bytes stay.
+        const QVariant stored = opened.settings->value(key);
+        if (!stored.isValid() || stored.toString() != value)
+            opened.changedKeys.insert(key);
         opened.settings->setValue(key, value);
-        opened.keysSet.insert(key);
-        written = writeSettingsSection(*opened.settings, opened.keysSet);
+        written = writeSettingsSection(*opened.settings, opened.changedKeys);
     } else {
         opened.unwritten[key] = value;
     }

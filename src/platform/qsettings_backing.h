@@ -33,7 +33,7 @@ private:
         QString fileName;
         std::unique_ptr<QSettings> settings; // none while the stored values cannot be read
         std::map<QString, QString> unwritten; // what was saved meanwhile, for this run only
-        QSet<QString> keysSet; // every key saved in this run
+        QSet<QString> changedKeys; // every key saved with a new value in this run
     };
 
     Section& openSection(const QString& application, const QString& section);

@@ -18,7 +18,7 @@ std::unique_ptr<QSettings> openSettingsSection(
 std::optional<QString> unreadableSettingsSection(const QSettings& settings);
 
 // Writes the section's changes through, creating what is missing (nobody but
-// the current user may read what is created). The values of keys other than
-// `keysSet`, the keys this program has set, keep their stored bytes. Returns
+// the current user may read what is created). Keys other than `changedKeys`,
+// whose values this program has changed, keep their stored bytes. Returns
 // whether the changes reached the store.
-bool writeSettingsSection(QSettings& settings, const QSet<QString>& keysSet);
+bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys);

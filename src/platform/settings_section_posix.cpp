@@ -39,15 +39,15 @@ QByteArray lineKey(const QByteArray& line)
     return equals < 0 ? QByteArray() : line.first(equals).trimmed();
 }
 
-// Gives the lines of keys the program did not set their own bytes back, so
-// that a save changes no value the program did not write.
-void restoreLines(const QString& path, const QList<QByteArray>& originals, const QSet<QString>& keysSet)
+// Gives the lines of keys whose values the program did not change their own
+// bytes back, so that a save changes no value the program did not write.
+void restoreLines(const QString& path, const QList<QByteArray>& originals, const QSet<QString>& changedKeys)
 {
     QList<QByteArray> lines = fileBytes(path).split('\n');
     bool restored = false;
     for (QByteArray& line : lines) {
         const QByteArray key = lineKey(line);
-        if (key.isEmpty() || keysSet.contains(QString::fromUtf8(key)))
+        if (key.isEmpty() || changedKeys.contains(QString::fromUtf8(key)))
             continue;
         for (const QByteArray& original : originals) {
             if (lineKey(original) == key) {
@@ -91,7 +91,7 @@ std::optional<QString> unreadableSettingsSection(const QSettings& settings)
     return std::nullopt;
 }
 
-bool writeSettingsSection(QSettings& settings, const QSet<QString>& keysSet)
+bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys)
 {
     const QByteArray file = QFile::encodeName(settings.fileName());
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
@@ -116,6 +116,6 @@ bool writeSettingsSection(QSettings& settings, const QSet<QString>& keysSet)
     const bool written = ::stat(file.constData(), &after) == 0
         && (!existed || after.st_ino != before.st_ino || after.st_dev != before.st_dev);
     if (written && !nonUtf8.isEmpty())
-        restoreLines(settings.fileName(), nonUtf8, keysSet);
+        restoreLines(settings.fileName(), nonUtf8, changedKeys);
     return written;
 }
