@@ -1,71 +1,16 @@
+#include "ini_lines.h"
 #include "settings_location.h"
 #include "settings_section.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The lines of a file that are not UTF-8: QSettings reads their bad bytes as
-// U+FFFD (or drops them) and writes that back.
-QList<QByteArray> nonUtf8Lines(const QByteArray& bytes)
-{
-    QList<QByteArray> lines;
-    for (const QByteArray& line : bytes.split('\n')) {
-        if (QString::fromUtf8(line).toUtf8() != line)
-            lines.append(line);
-    }
-    return lines;
-}
-
-// The key of an INI line as written, or nothing for a line without one.
-QByteArray lineKey(const QByteArray& line)
-{
-    const qsizetype equals = line.indexOf('=');
-    return equals < 0 ? QByteArray() : line.first(equals).trimmed();
-}
-
-// Gives the lines of keys whose values the program did not change their own
-// bytes back, so that a save changes no value the program did not write.
-void restoreLines(const QString& path, const QList<QByteArray>& originals, const QSet<QString>& changedKeys)
-{
-    QList<QByteArray> lines = fileBytes(path).split('\n');
-    bool restored = false;
-    for (QByteArray& line : lines) {
-        const QByteArray key = lineKey(line);
-        if (key.isEmpty() || changedKeys.contains(QString::fromUtf8(key)))
-            continue;
-        for (const QByteArray& original : originals) {
-            if (lineKey(original) == key) {
-                line = original;
-                restored = true;
-            }
-        }
-    }
-    if (!restored)
-        return;
-    // Should this fail, the file keeps what QSettings wrote, which still reads.
-    const QByteArray bytes = lines.join('\n');
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
-}
-
-} // namespace
 
 std::unique_ptr<QSettings> openSettingsSection(
     const QString& configRoot, const QString& application, const QString& section)
@@ -110,12 +55,12 @@ bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys)
     // so the file itself tells: a write that worked replaced it by a new one.
     struct stat before { };
     const bool existed = ::stat(file.constData(), &before) == 0;
-    const QList<QByteArray> nonUtf8 = nonUtf8Lines(fileBytes(settings.fileName()));
+    const QList<QByteArray> nonUtf8 = nonUtf8IniLines(settings.fileName());
     settings.sync();
     struct stat after { };
     const bool written = ::stat(file.constData(), &after) == 0
         && (!existed || after.st_ino != before.st_ino || after.st_dev != before.st_dev);
     if (written && !nonUtf8.isEmpty())
-        restoreLines(settings.fileName(), nonUtf8, changedKeys);
+        restoreIniLines(settings.fileName(), nonUtf8, changedKeys);
     return written;
 }
