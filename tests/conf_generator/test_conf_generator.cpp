@@ -247,6 +247,9 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
     const QString elsewhere = folder + "/elsewhere";
     if (tag.contains("link"))
         QVERIFY(QFile::link(tag == "dangling link" ? elsewhere : kept, path));
+    // As root, the link is planted by another user, as in a shared folder.
+    if (tag.contains("link") && ::geteuid() == 0)
+        QVERIFY(::lchown(QFile::encodeName(path), 65534, 65534) == 0);
     if (tag == "another user's file" && ::chown(QFile::encodeName(path), 65534, 65534) != 0)
         QSKIP("Only root can give a file to another user here.");
     if (tag == "read-only folder")
