@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -123,6 +126,28 @@ private slots:
         malformed.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"new user"_s);
         QCOMPARE(reports.size(), 2);
         QCOMPARE(QSettingsBacking(root).GetSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, {}), u"new user"_s);
+    }
+
+    // On a full disk the stored file stays whole and the save is reported.
+    void fullDiskKeepsTheStore()
+    {
+        QUORLIN_RUN_ISOLATED(Isolation::OwnMounts);
+        const QString root = m_root->path();
+        QVERIFY2(
+            ::mount("quorlin", QFile::encodeName(root), "tmpfs", 0, "size=16k") == 0, std::strerror(errno));
+        const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(root), MNT_DETACH); });
+        const QString file = iniSectionFilePath(root, kApp, kSection);
+        const QByteArray stored = "[General]\nRPC_USER_TEXTBOX=old user\n";
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeFile(file, stored));
+        QFile filler(root + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'f')) == 512) { }
+
+        QStringList reports;
+        QSettingsBacking backing(root, [&](const QString& message) { reports.append(message); });
+        backing.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"new user"_s);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(readFile(file), stored);
     }
 
     void unreadableStoreIsNeverWritten_data()
