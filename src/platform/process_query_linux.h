@@ -2,20 +2,41 @@
 
 #include "process_query.h"
 
+#include <sys/types.h>
+
 #include <QByteArray>
 
-// Counts processes by reading /proc. A process's image name is the file name
-// of its executable (/proc/<pid>/exe); where that link cannot be read (another
-// user's process) the file name of argv[0], then the kernel's short name
-// (comm, cut at 15 characters and renamed by some daemons while they shut
-// down, so only the last resort). Zombies and kernel threads, which run no
-// program, do not count; a process that ends during the scan is skipped.
+#include <optional>
+#include <string>
+#include <vector>
+
+// Counts processes by reading /proc (ProcImageNames says how a process's
+// image name is found). Zombies and kernel threads, which run no program, do
+// not count; a process that ends during the look is skipped.
+//
+// A look reads the /proc folder once and keeps the image names it learned, so
+// a process already known costs no read of its own. A known process is read
+// again when the entry of its pid is a new one (the pid was reused: procfs
+// gives each process's folder a fresh inode number), while it is young (a
+// program that forks and then execs another), when its name is one of the
+// names asked (so that its exit into a zombie or an exec away shows at once),
+// and now and then in turn (a late exec is seen within about ten seconds).
 class LinuxProcessQuery final : public ProcessQuery {
 public:
     explicit LinuxProcessQuery(QByteArray procRoot = QByteArrayLiteral("/proc"));
 
-    std::optional<int> countProcesses(const QString& imageName) override;
+    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override;
 
 private:
+    struct Known {
+        int pid = 0;
+        ino_t entry = 0; // the inode number of /proc/<pid> when it was read
+        unsigned firstLook = 0;
+        std::optional<std::string> imageName; // none: runs no program
+    };
+
     QByteArray m_procRoot;
+    std::vector<Known> m_known; // ascending pids
+    std::vector<Known> m_next;
+    unsigned m_look = 0;
 };
