@@ -46,7 +46,9 @@ if [[ "${1:-}" == --inside-xvfb ]]; then
   pids+=("$barePid")
   sleep 2 # both settle after showing their windows
 
-  processes=$(find /proc -maxdepth 1 -name '[0-9]*' | wc -l)
+  shopt -s nullglob
+  entries=(/proc/[0-9]*)
+  processes=${#entries[@]}
   read -r busy0 total0 < <(machine)
   panel0=$(cpuTicks "$panelPid") bare0=$(cpuTicks "$barePid") begin=$(date +%s%N)
   sleep "$seconds"

@@ -3,13 +3,17 @@
 #include "proc_image_name.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QString>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -18,6 +22,12 @@ namespace {
 // pace), and every known process again once in so many looks (ten seconds).
 constexpr unsigned kYoungLooks = 4;
 constexpr unsigned kRefreshLooks = 40;
+
+// The longest time between two looks over which the last pid still tells
+// which pids are new (the pid counter could wrap in a longer one), and the
+// most new pids probed one by one instead of reading the whole folder.
+constexpr std::chrono::seconds kLastPidValidity { 1 };
+constexpr long kMostProbes = 64;
 
 bool isAscii(std::string_view text)
 {
@@ -78,21 +88,115 @@ std::optional<std::vector<Entry>> readEntries(DIR* proc)
     return entries;
 }
 
+// The last pid handed out in this program's pid namespace, the last field of
+// "loadavg"; nullopt when it cannot be read.
+std::optional<long> readLastPid(int procFd)
+{
+    const int fd = ::openat(procFd, "loadavg", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[128];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    std::string_view line(text, n > 0 ? static_cast<size_t>(n) : 0);
+    while (line.ends_with('\n'))
+        line.remove_suffix(1);
+    line.remove_prefix(std::min(line.rfind(' ') + 1, line.size()));
+    long pid = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), pid);
+    if (line.empty() || error != std::errc() || end != line.data() + line.size())
+        return std::nullopt;
+    return pid;
+}
+
+// The entry of /proc/<pid> when it is a process that still runs and not one
+// thread of another (threads take their ids from the same counter and can be
+// looked up, though the folder does not list them).
+std::optional<Entry> probeProcess(int procFd, long pid)
+{
+    char path[48] {};
+    char* end = std::to_chars(path, path + 24, pid).ptr;
+    struct stat folder { };
+    if (::fstatat(procFd, path, &folder, 0) != 0)
+        return std::nullopt;
+    std::copy_n("/status", sizeof "/status", end);
+    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[1024];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    const std::string_view status(text, n > 0 ? static_cast<size_t>(n) : 0);
+    constexpr std::string_view kTgid = "\nTgid:\t";
+    const size_t at = status.find(kTgid);
+    long tgid = 0;
+    if (at == std::string_view::npos
+        || std::from_chars(status.data() + at + kTgid.size(), status.data() + status.size(), tgid).ec
+            != std::errc()
+        || tgid != pid)
+        return std::nullopt;
+    return Entry { static_cast<int>(pid), folder.st_ino };
+}
+
+bool isOwnNamespace(const QByteArray& procRoot)
+{
+    char self[32] {};
+    const ssize_t n = ::readlink((procRoot + "/self").constData(), self, sizeof self - 1);
+    return n > 0 && std::string_view(self, static_cast<size_t>(n)) == std::to_string(::getpid());
+}
+
 } // namespace
 
 LinuxProcessQuery::LinuxProcessQuery(QByteArray procRoot)
     : m_procRoot(std::move(procRoot))
+    , m_ownNamespace(isOwnNamespace(m_procRoot))
 {
 }
 
 std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& imageNames)
 {
     DIR* proc = ::opendir(m_procRoot.constData());
-    const std::optional<std::vector<Entry>> entries = proc ? readEntries(proc) : std::nullopt;
-    if (!entries) {
-        if (proc)
-            ::closedir(proc);
+    if (!proc) {
         m_known.clear();
+        return std::nullopt;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    const std::optional<long> lastPid = m_ownNamespace ? readLastPid(::dirfd(proc)) : std::nullopt;
+    const bool lastPidTells = lastPid && m_lastPid && *lastPid >= *m_lastPid
+        && *lastPid - *m_lastPid <= kMostProbes && now - m_lastLook <= kLastPidValidity
+        && m_looksSinceWholeRead < kRefreshLooks;
+    std::optional<std::vector<Entry>> entries;
+    if (lastPidTells) {
+        // The known processes and those of the pids handed out since the last
+        // look; a known pid handed out again belongs to a new process or none.
+        entries.emplace();
+        for (const Known& known : m_known)
+            entries->push_back({ known.pid, known.entry });
+        for (long pid = *m_lastPid + 1; pid <= *lastPid; ++pid) {
+            const auto at = std::lower_bound(
+                entries->begin(), entries->end(), pid, [](Entry e, long p) { return e.pid < p; });
+            const std::optional<Entry> probed = probeProcess(::dirfd(proc), pid);
+            if (at != entries->end() && at->pid == pid) {
+                if (probed)
+                    *at = *probed;
+                else
+                    entries->erase(at);
+            } else if (probed) {
+                entries->insert(at, *probed);
+            }
+        }
+        ++m_looksSinceWholeRead;
+    } else {
+        // Now and then the whole folder, which also drops the processes that ended.
+        entries = readEntries(proc);
+        m_looksSinceWholeRead = 0;
+    }
+    m_lastPid = lastPid;
+    m_lastLook = now;
+    if (!entries) {
+        ::closedir(proc);
+        m_known.clear();
+        m_lastPid.reset();
         return std::nullopt;
     }
 

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include <chrono>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,16 @@
 // program that forks and then execs another), when its name is one of the
 // names asked (so that its exit into a zombie or an exec away shows at once),
 // and now and then in turn (a late exec is seen within about ten seconds).
+//
+// The whole folder is read every ten seconds, and whenever the pids handed
+// out since the last look are unknown. Where /proc is this program's own (its
+// "self" is this pid), the last pid the kernel handed out (/proc/loadavg) tells
+// them: a process that starts takes a new pid, so the pids between the last
+// look's last pid and this one are probed one by one, and when none was
+// handed out, no process started. Processes that end are found by the reads
+// above where they matter. When the last look is more than a second old (the
+// counter may have come round) or many pids were handed out, or /proc belongs
+// to another pid namespace, the folder is read.
 class LinuxProcessQuery final : public ProcessQuery {
 public:
     explicit LinuxProcessQuery(QByteArray procRoot = QByteArrayLiteral("/proc"));
@@ -36,7 +48,11 @@ private:
     };
 
     QByteArray m_procRoot;
+    bool m_ownNamespace;
     std::vector<Known> m_known; // ascending pids
     std::vector<Known> m_next;
     unsigned m_look = 0;
+    std::optional<long> m_lastPid;
+    unsigned m_looksSinceWholeRead = 0;
+    std::chrono::steady_clock::time_point m_lastLook;
 };

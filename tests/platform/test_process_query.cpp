@@ -7,6 +7,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -112,6 +115,36 @@ private slots:
         while (countOne(query, u"qrl-late"_s) == 0 && looks < 100)
             ++looks;
         QVERIFY2(looks <= 40, qPrintable(QString::number(looks)));
+    }
+
+    // Where /proc is this program's own, the folder is not read while the
+    // last pid handed out tells what is new: the new pids are probed, threads
+    // among them passed over. It is read when the last look is over a second old.
+    void probesThePidsHandedOut()
+    {
+        QTemporaryDir proc;
+        const auto write = [&](const QString& name, const QByteArray& text) {
+            QFile file(proc.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        const auto lastPid
+            = [&](const char* pid) { return write(u"loadavg"_s, "0.00 0.00 0.00 1/90 " + QByteArray(pid)); };
+        const auto process = [&](const char* pid, const char* tgid) {
+            return makeProcess(proc.filePath(QLatin1String(pid)), "/bin/qrl-b")
+                && write(QLatin1String(pid) + u"/status"_s, "Name:\tx\nTgid:\t" + QByteArray(tgid) + "\n");
+        };
+        const QStringList names { u"qrl-a"_s, u"qrl-b"_s };
+        QVERIFY(lastPid("7\n") && QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
+        QVERIFY(makeProcess(proc.filePath(u"7"_s), "/bin/qrl-a"));
+        LinuxProcessQuery query(QFile::encodeName(proc.path()));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 0 }));
+        QVERIFY(process("8", "8") && process("9", "8"));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 0 }));
+        QVERIFY(lastPid("9\n"));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 1 }));
+        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process("10", "10"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 2 }));
     }
 
     // The real process list, and one that cannot be read.
