@@ -62,14 +62,11 @@ bool isWanted(const std::optional<std::string>& name, const std::vector<WantedNa
     });
 }
 
-struct Entry {
-    int pid;
-    ino_t inode;
-};
+using Entry = LinuxProcessQuery::Entry;
 
 // The pid entries of the /proc folder, ascending; nullopt when the folder
 // cannot be read to its end.
-std::optional<std::vector<Entry>> readEntries(DIR* proc)
+std::optional<std::vector<Entry>> readFolder(DIR* proc)
 {
     std::vector<Entry> entries;
     errno = 0;
@@ -153,13 +150,8 @@ LinuxProcessQuery::LinuxProcessQuery(QByteArray procRoot)
 {
 }
 
-std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& imageNames)
+std::optional<std::vector<Entry>> LinuxProcessQuery::readEntries(DIR* proc)
 {
-    DIR* proc = ::opendir(m_procRoot.constData());
-    if (!proc) {
-        m_known.clear();
-        return std::nullopt;
-    }
     const auto now = std::chrono::steady_clock::now();
     const std::optional<long> lastPid = m_ownNamespace ? readLastPid(::dirfd(proc)) : std::nullopt;
     const bool lastPidTells = lastPid && m_lastPid && *lastPid >= *m_lastPid
@@ -167,36 +159,52 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& i
         && m_looksSinceWholeRead < kRefreshLooks;
     std::optional<std::vector<Entry>> entries;
     if (lastPidTells) {
-        // The known processes and those of the pids handed out since the last
-        // look; a known pid handed out again belongs to a new process or none.
-        entries.emplace();
-        for (const Known& known : m_known)
-            entries->push_back({ known.pid, known.entry });
-        for (long pid = *m_lastPid + 1; pid <= *lastPid; ++pid) {
-            const auto at = std::lower_bound(
-                entries->begin(), entries->end(), pid, [](Entry e, long p) { return e.pid < p; });
-            const std::optional<Entry> probed = probeProcess(::dirfd(proc), pid);
-            if (at != entries->end() && at->pid == pid) {
-                if (probed)
-                    *at = *probed;
-                else
-                    entries->erase(at);
-            } else if (probed) {
-                entries->insert(at, *probed);
-            }
-        }
+        entries = probeNewPids(::dirfd(proc), *lastPid);
         ++m_looksSinceWholeRead;
     } else {
         // Now and then the whole folder, which also drops the processes that ended.
-        entries = readEntries(proc);
+        entries = readFolder(proc);
         m_looksSinceWholeRead = 0;
     }
-    m_lastPid = lastPid;
+    m_lastPid = entries ? lastPid : std::nullopt;
     m_lastLook = now;
+    return entries;
+}
+
+// The known processes and those of the pids handed out since the last look;
+// a known pid handed out again belongs to a new process or to none.
+std::vector<Entry> LinuxProcessQuery::probeNewPids(int procFd, long lastPid) const
+{
+    std::vector<Entry> entries;
+    for (const Known& known : m_known)
+        entries.push_back({ known.pid, known.entry });
+    for (long pid = *m_lastPid + 1; pid <= lastPid; ++pid) {
+        const auto at = std::lower_bound(
+            entries.begin(), entries.end(), pid, [](Entry e, long p) { return e.pid < p; });
+        const std::optional<Entry> probed = probeProcess(procFd, pid);
+        if (at != entries.end() && at->pid == pid) {
+            if (probed)
+                *at = *probed;
+            else
+                entries.erase(at);
+        } else if (probed) {
+            entries.insert(at, *probed);
+        }
+    }
+    return entries;
+}
+
+std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& imageNames)
+{
+    DIR* proc = ::opendir(m_procRoot.constData());
+    if (!proc) {
+        m_known.clear();
+        return std::nullopt;
+    }
+    const std::optional<std::vector<Entry>> entries = readEntries(proc);
     if (!entries) {
         ::closedir(proc);
         m_known.clear();
-        m_lastPid.reset();
         return std::nullopt;
     }
 
@@ -220,10 +228,9 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& i
             std::to_chars(pid, pid + sizeof pid - 1, entry.pid);
             process.imageName = names.read(pid);
         }
-        for (qsizetype i = 0; i < counts.size(); ++i)
-            counts[i]
-                += process.imageName && sameImageName(*process.imageName, wanted[static_cast<size_t>(i)]) ? 1
-                                                                                                          : 0;
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (process.imageName && sameImageName(*process.imageName, wanted[i]))
+                ++counts[static_cast<qsizetype>(i)];
         m_next.push_back(std::move(process));
     }
     ::closedir(proc);

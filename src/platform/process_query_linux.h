@@ -2,12 +2,12 @@
 
 #include "process_query.h"
 
+#include <dirent.h>
 #include <sys/types.h>
 
 #include <QByteArray>
 
 #include <chrono>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@
 // image name is found). Zombies and kernel threads, which run no program, do
 // not count; a process that ends during the look is skipped.
 //
-// A look reads the /proc folder once and keeps the image names it learned, so
+// A look keeps the image names it learned from the ones before, so
 // a process already known costs no read of its own. A known process is read
 // again when the entry of its pid is a new one (the pid was reused: procfs
 // gives each process's folder a fresh inode number), while it is young (a
@@ -39,7 +39,17 @@ public:
 
     std::optional<QList<int>> countProcesses(const QStringList& imageNames) override;
 
+    // A pid's folder in /proc.
+    struct Entry {
+        int pid;
+        ino_t inode;
+    };
+
 private:
+    // The processes of this look, ascending pids; nullopt when /proc cannot be read.
+    std::optional<std::vector<Entry>> readEntries(DIR* proc);
+    std::vector<Entry> probeNewPids(int procFd, long lastPid) const;
+
     struct Known {
         int pid = 0;
         ino_t entry = 0; // the inode number of /proc/<pid> when it was read
