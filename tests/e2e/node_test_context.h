@@ -4,6 +4,7 @@
 #include "fakes/fake_platform.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
+#include "platform/client_runner_qprocess.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -22,8 +23,10 @@ struct NodeTestContext {
     std::unique_ptr<ProcessQuery> processes = createSystemProcessQuery();
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    QProcessClientRunner clients;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
-    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable } };
+    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN") } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.

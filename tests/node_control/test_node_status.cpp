@@ -1,0 +1,224 @@
+#include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "node_control/QUORLIN_NODE_STATUS.h"
+#include "node_control/client_call_line.h"
+#include "node_control/launch_watch.h"
+#include "node_control/node_status_reader.h"
+#include "platform/launch_log.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using Outcome = ClientAnswer::Outcome;
+
+namespace {
+
+const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1765000000 + 720, Qt::UTC);
+
+ClientAnswer json(const QString& text)
+{
+    return { Outcome::Finished, 0, text, {} };
+}
+
+ClientAnswer failed(int exitCode, const QString& error)
+{
+    return { Outcome::Finished, exitCode, {}, error };
+}
+
+const QString kSyncedChain = uR"({"chain":"regtest","blocks":3,"headers":3,"verificationprogress":1,
+    "initialblockdownload":false,"time":1765000000,"mediantime":1764999000,"size_on_disk":1234567,
+    "pruned":false,"warnings":""})"_s;
+const QString kNetwork = uR"({"version":210400,"subversion":"/LitecoinCore:0.21.4/","connections":8,
+    "connections_in":2,"connections_out":6,"warnings":""})"_s;
+
+// Every field of the view, in the window's order, in one line.
+QString flat(const NodeStatusView& v)
+{
+    return QStringList { v.state, v.chain, v.blocks, v.headers, v.progress, v.initialDownload,
+        v.bestBlockTime, v.peers, v.version, v.disk, v.warnings }
+        .join(u" | "_s);
+}
+
+} // namespace
+
+class TestNodeStatus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsClientAnswers_data()
+    {
+        QTest::addColumn<ClientAnswer>("chain");
+        QTest::addColumn<std::optional<ClientAnswer>>("network");
+        QTest::addColumn<QString>("shown");
+        const QString noData = u" | - | - | - | - | - | - | - | - | - | -"_s;
+        QTest::newRow("synced")
+            << json(kSyncedChain) << std::optional(json(kNetwork))
+            << u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min "
+               "ago) | 8 (in 2, out 6) | 210400, /LitecoinCore:0.21.4/ | 1.2 MB, not pruned | none"_s;
+        QTest::newRow("syncing, 0.17-era fields, warnings list")
+            << json(uR"({"chain":"main","blocks":100,"headers":2000,"verificationprogress":0.123456,
+                "initialblockdownload":true,"mediantime":1764990000,"pruned":true,"warnings":"old"})"_s)
+            << std::optional(json(uR"({"version":170100,"subversion":"/Satoshi:0.17.1/","connections":3,
+                "warnings":["old","disk low"]})"_s))
+            << u"answering | main | 100 | 2000 | 12.35 % | yes | 2025-12-06 03:00:00 UTC (median) (2 h ago) "
+               u"| 3 | "
+               "170100, /Satoshi:0.17.1/ | -, pruned | old; disk low"_s;
+        QTest::newRow("missing fields, network failed")
+            << json(u"{}"_s) << std::optional(failed(1, u"error: x"_s))
+            << u"answering | - | - | - | - | - | - | - | - | - | none"_s;
+        QTest::newRow("warm-up") << failed(28, u"error code: -28\nerror message:\nLoading block index...\n"_s)
+                                 << std::optional<ClientAnswer>()
+                                 << u"starting: Loading block index..."_s + noData;
+        QTest::newRow("other rpc error")
+            << failed(1, u"error code: -32601\nerror message:\nMethod not found"_s)
+            << std::optional<ClientAnswer>()
+            << u"not answering: Method not found (error code: -32601)"_s + noData;
+        QTest::newRow("connection refused")
+            << failed(1, u"error: Could not connect to the server 127.0.0.1:19443\n\nMake sure the ..."_s)
+            << std::optional<ClientAnswer>()
+            << u"not answering: Could not connect to the server 127.0.0.1:19443"_s + noData;
+        QTest::newRow("silent failure")
+            << failed(3, {}) << std::optional<ClientAnswer>()
+            << u"not answering: The command-line client ended with exit code 3."_s + noData;
+        QTest::newRow("no reply") << ClientAnswer { Outcome::TimedOut, 9, {}, {} }
+                                  << std::optional<ClientAnswer>()
+                                  << u"not answering (no reply in 10 s)"_s + noData;
+        QTest::newRow("client missing")
+            << ClientAnswer { Outcome::NotStarted, -1, {}, u"/x/cli: No such file or directory"_s }
+            << std::optional<ClientAnswer>()
+            << u"not answering: the command-line client cannot run: /x/cli: No such file or directory"_s
+                + noData;
+        QTest::newRow("not json") << json(u"\n<html>proxy\nerror</html>"_s) << std::optional<ClientAnswer>()
+                                  << u"unexpected answer: <html>proxy"_s + noData;
+        QTest::newRow("json, not an object")
+            << json(u"[1,2]"_s) << std::optional<ClientAnswer>() << u"unexpected answer: [1,2]"_s + noData;
+    }
+
+    void readsClientAnswers()
+    {
+        QFETCH(ClientAnswer, chain);
+        QFETCH(std::optional<ClientAnswer>, network);
+        QFETCH(QString, shown);
+        const NodeStatusView view = readNodeStatus(chain, network, kNow);
+        QCOMPARE(flat(view), shown);
+        QCOMPARE(view.progressHundredths,
+            view.progress == u"100.00 %"_s ? 10000
+                : view.progress == u"-"_s  ? 0
+                                           : 1235);
+    }
+
+    void replacesStop_data()
+    {
+        QTest::addColumn<QString>("stopLine");
+        QTest::addColumn<QString>("shown"); // the call's line, or the problem
+        const QString notStop = u"The command-line client line does not end in \"stop\", so it is not a stop "
+                                "command: "_s;
+        QTest::newRow("two blanks, quoted paths")
+            << u"\"/opt/my ltc/litecoin-cli\" -conf=\"/a b.conf\"  stop"_s
+            << u"\"/opt/my ltc/litecoin-cli\" -conf=\"/a b.conf\"  getinfo"_s;
+        QTest::newRow("trailing blanks") << u"litecoin-cli stop  "_s << u"litecoin-cli getinfo"_s;
+        QTest::newRow("empty") << u"  "_s << u"No command-line client configured: open CRYPTO SETTINGS"_s;
+        QTest::newRow("open quote")
+            << u"\"/opt/cli stop"_s
+            << u"The command-line client line cannot be split: a double quote is never "
+               "closed."_s;
+        QTest::newRow("ends otherwise")
+            << u"litecoin-cli getblockcount"_s << notStop + u"litecoin-cli getblockcount"_s;
+        QTest::newRow("stop glued to a word")
+            << u"litecoin-cli -nostop"_s << notStop + u"litecoin-cli -nostop"_s;
+        QTest::newRow("stop alone") << u"stop"_s << notStop + u"stop"_s;
+    }
+
+    void replacesStop()
+    {
+        QFETCH(QString, stopLine);
+        QFETCH(QString, shown);
+        const ClientCallLine call = clientCallLine(stopLine, u"getinfo"_s);
+        QCOMPARE(call.line.isEmpty() ? call.problem : call.line, shown);
+        QVERIFY(call.line.isEmpty() != call.problem.isEmpty());
+    }
+
+    // Ticks are 250 ms apart; "r" is a tick that sees the program, "-" one that does not.
+    void judgesShortLivedPrograms_data()
+    {
+        QTest::addColumn<QString>("ticks");
+        QTest::addColumn<int>("goneAtTick"); // -1: never reported
+        QTest::addColumn<qint64>("ranMs");
+        QTest::newRow("never appears") << u"--"_s << 1 << qint64(250);
+        QTest::newRow("runs, then gone") << u"rrr--"_s << 4 << qint64(1000);
+        QTest::newRow("one failed query") << u"rr-rr"_s << -1 << qint64(0);
+        QTest::newRow("runs 15 s, then stops") << QString(60, u'r') + u"--"_s << -1 << qint64(0);
+        QTest::newRow("gone just before 15 s") << QString(59, u'r') + u"--"_s << 60 << qint64(15000);
+    }
+
+    void judgesShortLivedPrograms()
+    {
+        QFETCH(QString, ticks);
+        QFETCH(int, goneAtTick);
+        QFETCH(qint64, ranMs);
+        LaunchWatch watch;
+        watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0);
+        int reportedAt = -1;
+        for (int i = 0; i < ticks.size(); ++i) {
+            const auto gone = watch.tick([&](const QString&) { return ticks[i] == u'r'; }, (i + 1) * 250);
+            if (!gone.isEmpty()) {
+                QCOMPARE(reportedAt, -1);
+                reportedAt = i;
+                QCOMPARE(gone.first().ranMs, ranMs);
+            }
+        }
+        QCOMPARE(reportedAt, goneAtTick);
+        QVERIFY(watch.isEmpty() || goneAtTick < 0);
+        const LaunchWatch::Gone gone { u"litecoind"_s, u"/l/x-daemon.log"_s, 1250 };
+        QCOMPARE(goneMessage(gone, u"a\nb"_s),
+            u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (/l/x-daemon.log):\n\na\nb"_s);
+    }
+
+    void masksPasswords_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("plain") << u"litecoind -rpcpassword=s3cret -rpcuser=u  -x"_s
+                               << u"litecoind -rpcpassword=*** -rpcuser=u  -x"_s;
+        QTest::newRow("quoted value")
+            << u"d -rpcpassword=\"a b\" -conf=\"/p q\""_s << u"d -rpcpassword=*** -conf=\"/p q\""_s;
+        QTest::newRow("quoted option") << u"d \"--RPCPassword=a b\" x"_s << u"d \"--RPCPassword=***\" x"_s;
+        QTest::newRow("passphrase, no password")
+            << u"d -walletpassphrase=x -datadir=/pass"_s << u"d -walletpassphrase=*** -datadir=/pass"_s;
+    }
+
+    void masksPasswords()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, logged);
+        QCOMPARE(maskPasswords(line), logged);
+    }
+
+    // A start appends its line to an owner-only file, starting over above 1 MB;
+    // the message quotes the last lines.
+    void keepsTheLaunchLog()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"new/x-daemon.log"_s);
+        QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=p"_s), QString());
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        for (int i = 1; i <= 25; ++i)
+            file.write(u"line %1\n"_s.arg(i).toUtf8());
+        file.close();
+        QCOMPARE(lastLogLines(path, 20).split(u'\n').first(), u"line 6"_s);
+        QVERIFY(lastLogLines(path, 30).contains(u" d -rpcpassword=***\nline 1\n"_s));
+
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(kLaunchLogLimit, 'x'));
+        file.close();
+        QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
+        QVERIFY(QFileInfo(path).size() < 100);
+        QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 20).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestNodeStatus)
+#include "test_node_status.moc"
