@@ -218,6 +218,57 @@ private slots:
         QVERIFY(QFileInfo(path).size() < 100);
         QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 20).isEmpty());
     }
+
+    // Opens from a status box or the menu, once; one call at a time; the main
+    // window stays usable; closing stores the position and drops late answers.
+    void windowAsksOneCallAtATime()
+    {
+        TestContext t;
+        const QString stopLine = u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s;
+        t.fakes.store(u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s);
+        t.fakes.store(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, stopLine);
+        QUORLIN_MAIN main(t.context);
+        main.show();
+        QTest::mouseDClick(main.PROCESS_TEXTBOX_2, Qt::LeftButton);
+        main.NODE_MENU.actions().first()->trigger();
+        QCOMPARE(main.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
+        QUORLIN_NODE_STATUS* w = main.findChild<QUORLIN_NODE_STATUS*>();
+        QVERIFY(w->isVisible() && !w->isModal() && main.CLI_STOP_BUTTON->isEnabled());
+        QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
+        QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
+
+        FakeClientRunner& clients = t.fakes.clients;
+        const QString call = stopLine.chopped(4);
+        w->REFRESH_TIMER_Timer(); // still waiting for the first answer: no second call
+        QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
+        QCOMPARE(clients.runs.first().timeoutMs, 10000);
+        QVERIFY(clients.answer(json(kSyncedChain)));
+        QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
+        QVERIFY(clients.answer(json(kNetwork)));
+        QCOMPARE(QStringList({ w->STATE_LABEL->text(), w->BLOCKS_LABEL->text(), w->PEERS_LABEL->text() }),
+            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s }));
+        QCOMPARE(w->PROGRESS_BAR->value(), 10000);
+
+        w->REFRESH_TIMER_Timer();
+        QVERIFY(clients.answer({ Outcome::TimedOut, 9, {}, {} }));
+        QCOMPARE(w->STATE_LABEL->text(), u"not answering (no reply in 10 s)"_s);
+        QCOMPARE(w->PEERS_LABEL->text(), u"-"_s);
+        QCOMPARE(clients.commandLines.size(), 3);
+
+        main.KDCLI_STOP_COMMAND_TEXTBOX.clear();
+        w->REFRESH_TIMER_Timer();
+        QCOMPARE(w->STATE_LABEL->text(), u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        QCOMPARE(clients.commandLines.size(), 3);
+
+        main.KDCLI_STOP_COMMAND_TEXTBOX = stopLine;
+        w->REFRESH_TIMER_Timer();
+        w->move(150, 100);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(QStringList({ t.fakes.stored(u"NODE_STATUS-Left"_s), t.fakes.stored(u"NODE_STATUS-Top"_s) }),
+            QStringList({ u"2250"_s, u"1500"_s }));
+        QTRY_VERIFY(!main.findChild<QUORLIN_NODE_STATUS*>());
+        QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestNodeStatus)
