@@ -113,11 +113,12 @@ void QUORLIN_MAIN::launch(
 {
     const QString log = m_context.platform.settingsFolder + QLatin1Char('/')
         + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
+    const qint64 logOffset = launchLogSize(log);
     const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
     if (!result.started)
         m_context.platform.dialogs.showError(this, windowTitle(), couldNotStart(commandLine, result.error));
     else
-        m_launches.started(program, log, m_clock.elapsed());
+        m_launches.started(program, log, logOffset, m_clock.elapsed());
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
@@ -172,8 +173,8 @@ void QUORLIN_MAIN::reportShortLivedPrograms()
     const auto gone = m_launches.tick(
         [this](const QString& program) { return IsProcessRunning(program); }, m_clock.elapsed());
     for (const LaunchWatch::Gone& program : gone)
-        m_context.platform.dialogs.showError(
-            this, windowTitle(), goneMessage(program, lastLogLines(program.outputLog, 20)));
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            goneMessage(program, lastLogLines(program.outputLog, program.logOffset, 20)));
 }
 
 bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)

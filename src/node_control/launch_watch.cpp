@@ -1,10 +1,10 @@
 #include "launch_watch.h"
 
-void LaunchWatch::started(const QString& program, const QString& outputLog, qint64 nowMs)
+void LaunchWatch::started(const QString& program, const QString& outputLog, qint64 logOffset, qint64 nowMs)
 {
     m_watched.removeIf([&](const Watched& w) { return w.program == program; });
     if (!program.isEmpty())
-        m_watched.append({ program, outputLog, nowMs });
+        m_watched.append({ program, outputLog, logOffset, nowMs });
 }
 
 QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QString&)>& isRunning, qint64 nowMs)
@@ -24,7 +24,7 @@ QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QStrin
         if (w.missedTicks < 2)
             still.append(w);
         else
-            gone.append({ w.program, w.outputLog, w.firstMissMs - w.startedMs });
+            gone.append({ w.program, w.outputLog, w.logOffset, w.firstMissMs - w.startedMs });
     }
     m_watched = still;
     return gone;

@@ -17,10 +17,11 @@ public:
     struct Gone {
         QString program;
         QString outputLog;
+        qint64 logOffset; // where this start's lines begin in the log
         qint64 ranMs; // from the start to the first tick that missed it
     };
 
-    void started(const QString& program, const QString& outputLog, qint64 nowMs);
+    void started(const QString& program, const QString& outputLog, qint64 logOffset, qint64 nowMs);
     // The user asked the node to stop: nothing watched is reported any more.
     void forgetAll() { m_watched.clear(); }
     bool isEmpty() const { return m_watched.empty(); }
@@ -33,6 +34,7 @@ private:
     struct Watched {
         QString program;
         QString outputLog;
+        qint64 logOffset;
         qint64 startedMs;
         qint64 firstMissMs = -1;
         int missedTicks = 0;

@@ -56,13 +56,18 @@ QString prepareLaunchLog(const QString& path, const QString& commandLine)
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
-QString lastLogLines(const QString& path, int count)
+qint64 launchLogSize(const QString& path)
+{
+    return QFileInfo(path).size();
+}
+
+QString lastLogLines(const QString& path, qint64 offset, int count)
 {
     constexpr qint64 kTail = 64 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    file.seek(std::max<qint64>(0, file.size() - kTail));
+    file.seek(std::max<qint64>(offset > file.size() ? 0 : offset, file.size() - kTail));
     QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();

@@ -22,6 +22,10 @@ QString launchLogHeader(const QDateTime& when, const QString& commandLine);
 // start's line. Gives the reason when the file cannot be written, else "".
 QString prepareLaunchLog(const QString& path, const QString& commandLine);
 
-// The last `count` lines of the file (of its last 64 kB at most), or "" when
-// it cannot be read.
-QString lastLogLines(const QString& path, int count);
+// The size of the file now (0 when missing): where the next start's lines begin.
+qint64 launchLogSize(const QString& path);
+
+// The last `count` lines the file holds from `offset` on (of its last 64 kB at
+// most; from its beginning when it has since started over), or "" when it
+// cannot be read.
+QString lastLogLines(const QString& path, qint64 offset, int count);

@@ -158,7 +158,7 @@ private slots:
         QFETCH(int, goneAtTick);
         QFETCH(qint64, ranMs);
         LaunchWatch watch;
-        watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0);
+        watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0, 0);
         int reportedAt = -1;
         for (int i = 0; i < ticks.size(); ++i) {
             const auto gone = watch.tick([&](const QString&) { return ticks[i] == u'r'; }, (i + 1) * 250);
@@ -170,7 +170,7 @@ private slots:
         }
         QCOMPARE(reportedAt, goneAtTick);
         QVERIFY(watch.isEmpty() || goneAtTick < 0);
-        const LaunchWatch::Gone gone { u"litecoind"_s, u"/l/x-daemon.log"_s, 1250 };
+        const LaunchWatch::Gone gone { u"litecoind"_s, u"/l/x-daemon.log"_s, 0, 1250 };
         QCOMPARE(goneMessage(gone, u"a\nb"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (/l/x-daemon.log):\n\na\nb"_s);
     }
@@ -208,15 +208,20 @@ private slots:
         for (int i = 1; i <= 25; ++i)
             file.write(u"line %1\n"_s.arg(i).toUtf8());
         file.close();
-        QCOMPARE(lastLogLines(path, 20).split(u'\n').first(), u"line 6"_s);
-        QVERIFY(lastLogLines(path, 30).contains(u" d -rpcpassword=***\nline 1\n"_s));
+        QCOMPARE(lastLogLines(path, 0, 20).split(u'\n').first(), u"line 6"_s);
+        QVERIFY(lastLogLines(path, 0, 30).contains(u" d -rpcpassword=***\nline 1\n"_s));
+        const qint64 size = launchLogSize(path);
+        QCOMPARE(prepareLaunchLog(path, u"e"_s), QString());
+        QVERIFY(
+            lastLogLines(path, size, 20).endsWith(u" e"_s) && !lastLogLines(path, size, 20).contains(u'\n'));
 
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(kLaunchLogLimit, 'x'));
         file.close();
         QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
-        QVERIFY(QFileInfo(path).size() < 100);
-        QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 20).isEmpty());
+        QVERIFY(launchLogSize(path) < 100);
+        QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
+        QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 0, 20).isEmpty());
     }
 
     // Opens from a status box or the menu, once; one call at a time; the main
