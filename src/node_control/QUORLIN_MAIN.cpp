@@ -80,6 +80,9 @@ void QUORLIN_MAIN::savePositionAndStacking()
 
 void QUORLIN_MAIN::Form_Unload()
 {
+    // The node status window closes first, storing its own position.
+    if (m_nodeStatus)
+        m_nodeStatus->unload();
     MULTI_PROCESS_WATCHER_TIMER.stop();
     AlwaysOnTopTimer.stop();
     savePositionAndStacking();

@@ -273,6 +273,12 @@ private slots:
             QStringList({ u"2250"_s, u"1500"_s }));
         QTRY_VERIFY(!main.findChild<QUORLIN_NODE_STATUS*>());
         QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
+
+        // It closes with the main window, storing its position.
+        QTest::mouseDClick(main.PROCESS_TEXTBOX_3, Qt::LeftButton);
+        main.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
+        main.unload();
+        QCOMPARE(t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 };
 
