@@ -93,6 +93,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(status->BLOCKS_LABEL->text(), QStringLiteral("3"), 3000);
         qInfo("3 mined blocks shown after %lld ms", qint64(mined.elapsed()));
 
+        // The window's own client calls lock the stop button while they run.
+        press(status->CLOSE_BUTTON);
+        QTRY_VERIFY(w.CLI_STOP_BUTTON->isEnabled());
         w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(wrong, t.sandbox.dataFolder())[2];
         press(w.CLI_STOP_BUTTON);
         QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors,
