@@ -44,6 +44,24 @@ inline QStringList nodeCommands(const QString& confPath, const QString& dataFold
         QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, confPath) };
 }
 
+// Stores the keys as the crypto settings window saves them for the installed
+// programs, the node reading `conf` and the stop line `cliConf`.
+inline void storeNodeKeys(NodeTestContext& t, const QString& conf, const QString& cliConf)
+{
+    const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
+    const std::pair<const char*, QString> keys[] = {
+        { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
+        { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
+        { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
+        { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
+        { "KD_QT_COMMAND_TEXTBOX", commands[0] },
+        { "KD_D_COMMAND_TEXTBOX", commands[1] },
+        { "KDCLI_STOP_COMMAND_TEXTBOX", nodeCommands(cliConf, {})[2] },
+    };
+    for (const auto& [key, value] : keys)
+        t.context.store.writeText(QLatin1String(key), value);
+}
+
 inline void press(QAbstractButton* button)
 {
     // A tick box reacts where its box is drawn, at its left end.

@@ -1,38 +1,17 @@
 #include "node_control/QUORLIN_NODE_STATUS.h"
 #include "node_test_context.h"
 
-#include <QElapsedTimer>
-
-// The node status window and the launch and stop diagnostics against a real
-// Litecoin node on regtest. Figures (seconds until the window shows mined
-// blocks, until a refused start is told) are printed, never asserted tighter
-// than the promised limits.
+// The node status window and the launch and stop diagnostics on a real
+// Litecoin node on regtest. Figures are printed, never asserted tighter than
+// the promised limits.
 namespace {
 
-QString writeConf(const NodeTestContext& t, const QString& name, const QByteArray& text)
+QString writeFile(const NodeTestContext& t, const QString& name, const QByteArray& text)
 {
-    QFile conf(t.sandbox.root() + u'/' + name);
-    if (conf.open(QIODevice::WriteOnly))
-        conf.write(text);
-    return conf.fileName();
-}
-
-// The panel's keys for the installed programs, with `conf` for the node and
-// `cliConf` for the client's stop line.
-void configure(NodeTestContext& t, const QString& conf, const QString& cliConf)
-{
-    const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
-    const std::pair<const char*, QString> keys[] = {
-        { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
-        { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
-        { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
-        { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
-        { "KD_QT_COMMAND_TEXTBOX", commands[0] },
-        { "KD_D_COMMAND_TEXTBOX", commands[1] },
-        { "KDCLI_STOP_COMMAND_TEXTBOX", nodeCommands(cliConf, t.sandbox.dataFolder())[2] },
-    };
-    for (const auto& [key, value] : keys)
-        t.context.store.writeText(QLatin1String(key), value);
+    QFile file(t.sandbox.root() + u'/' + name);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    file.setPermissions(file.permissions() | QFile::ExeOwner);
+    return written ? file.fileName() : QString();
 }
 
 QUORLIN_NODE_STATUS* openStatus(QUORLIN_MAIN& w)
@@ -53,36 +32,30 @@ private slots:
             QSKIP(qPrintable(QStringLiteral("No real node here: ") + reason));
     }
 
-    // Down, then answering with 0 blocks, then 3 mined blocks within 3 s; a
-    // stop line with a wrong password tells the node's refusal and the node runs on.
+    // Down, then started with DAEMON: 0 blocks, then 3 mined blocks within
+    // 3 s; a stop line with a wrong password shows the node's refusal and the
+    // node runs on until CLI stops it.
     void statusOfARunningNode()
     {
         NodeTestContext t;
-        QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
-        const QString wrong = writeConf(
-            t, QStringLiteral("wrong.conf"), "regtest=1\nrpcuser=quorlin\nrpcpassword=not-the-password\n");
-        configure(t, t.sandbox.confPath(), t.sandbox.confPath());
+        const QString wrong = writeFile(t, QStringLiteral("wrong.conf"), "regtest=1\nrpcpassword=wrong\n");
+        storeNodeKeys(t, t.sandbox.confPath(), t.sandbox.confPath());
         QUORLIN_MAIN w(t.context);
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QUORLIN_NODE_STATUS* status = openStatus(w);
-        QVERIFY(status);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            status->STATE_LABEL->text().startsWith(u"not answering: Could not connect to the server"), 5000);
+        QTRY_VERIFY(
+            status->STATE_LABEL->text().startsWith(u"not answering: Could not connect to the server"));
 
         press(w.DAEMON_START_BUTTON);
         checkDaemonBox(w, true);
         QTRY_COMPARE_WITH_TIMEOUT(status->STATE_LABEL->text(), QStringLiteral("answering"), kNodeTimeoutMs);
-        QCOMPARE(status->CHAIN_LABEL->text(), QStringLiteral("regtest"));
-        QCOMPARE(status->BLOCKS_LABEL->text(), QStringLiteral("0"));
-        QCOMPARE(status->PEERS_LABEL->text(), QStringLiteral("0 (in 0, out 0)"));
-        QProcess version;
-        version.start(
-            NodeSandbox::programFolder() + QStringLiteral("/litecoind"), { QStringLiteral("-version") });
-        QVERIFY(version.waitForFinished());
-        const QString number
-            = QString::fromUtf8(version.readAllStandardOutput()).section(u'v', 2, 2).section(u'-', 0, 0);
-        QVERIFY2(status->VERSION_LABEL->text().contains(number), qPrintable(number));
+        const QStringList shown { status->CHAIN_LABEL->text(), status->BLOCKS_LABEL->text(),
+            status->PEERS_LABEL->text() };
+        QCOMPARE(shown,
+            QStringList(
+                { QStringLiteral("regtest"), QStringLiteral("0"), QStringLiteral("0 (in 0, out 0)") }));
+        QVERIFY2(status->VERSION_LABEL->text().contains(QStringLiteral("/LitecoinCore:0.")),
+            qPrintable(status->VERSION_LABEL->text()));
 
         QElapsedTimer mined;
         mined.start();
@@ -96,58 +69,48 @@ private slots:
         // The window's own client calls lock the stop button while they run.
         press(status->CLOSE_BUTTON);
         QTRY_VERIFY(w.CLI_STOP_BUTTON->isEnabled());
-        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(wrong, t.sandbox.dataFolder())[2];
+        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(wrong, {})[2];
         press(w.CLI_STOP_BUTTON);
-        QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors,
-            QStringList {
-                QStringLiteral("QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or "
-                               "rpcpassword") },
+        QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors.join(u'|'),
+            QStringLiteral(
+                "QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or rpcpassword"),
             kNodeTimeoutMs);
         QTest::qWait(1000);
         checkDaemonBox(w, true);
         t.dialogs.errors.clear();
-        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(t.sandbox.confPath(), t.sandbox.dataFolder())[2];
+        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(t.sandbox.confPath(), {})[2];
         stopNode(w, t, t.sandbox.confPath());
     }
 
     // A port line at the top of a regtest .conf: the node refuses to start and
-    // the panel quotes its reason within 15 s, from the daemon's log.
+    // the panel quotes its reason within 15 s; a typed password is masked.
     void refusedStartIsTold()
     {
         NodeTestContext t;
-        const QString conf
-            = writeConf(t, QStringLiteral("port.conf"), "regtest=1\nport=19999\nrpcpassword=secret\n");
-        configure(t, conf, conf);
+        const QString conf = writeFile(t, QStringLiteral("port.conf"), "regtest=1\nport=19999\n");
+        storeNodeKeys(t, conf, conf);
         t.context.store.writeText(QStringLiteral("KD_D_COMMAND_TEXTBOX"),
             nodeCommands(conf, t.sandbox.dataFolder())[1] + QStringLiteral("-rpcpassword=typed"));
         QUORLIN_MAIN w(t.context);
-        w.show();
         QElapsedTimer told;
         told.start();
         press(w.DAEMON_START_BUTTON);
         QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors.size(), 1, 15000);
         qInfo("refused start told after %lld ms", qint64(told.elapsed()));
         const QString message = t.dialogs.errors.first();
-        QVERIFY2(message.contains(QStringLiteral(
-                     "Config setting for -port only applied on regtest network when in [regtest] section")),
-            qPrintable(message));
-        QVERIFY(message.contains(QStringLiteral("litecoind stopped ")));
-        QVERIFY2(message.contains(QStringLiteral("-rpcpassword=***"))
-                && !message.contains(QStringLiteral("typed")),
+        QVERIFY2(message.contains(u"litecoind stopped ")
+                && message.contains(
+                    u"-rpcpassword=***\nError: Config setting for -port only applied on regtest "
+                    "network when in [regtest] section"),
             qPrintable(message));
     }
 
     // A client that never answers: the window says so after 10 s, and the main
-    // window handles clicks and timers all the while.
+    // window handles a click and its timers all the while.
     void hangingClient()
     {
         NodeTestContext t;
-        const QString script = t.sandbox.root() + QStringLiteral("/hanging-cli");
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nexec sleep 60\n");
-        file.close();
-        file.setPermissions(file.permissions() | QFile::ExeOwner);
+        const QString script = writeFile(t, QStringLiteral("hanging-cli"), "#!/bin/sh\nexec sleep 60\n");
         const QString clicked = t.sandbox.root() + QStringLiteral("/clicked");
         t.context.store.writeText(
             QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"), u'"' + script + QStringLiteral("\"  stop"));
@@ -156,8 +119,6 @@ private slots:
         QUORLIN_MAIN w(t.context);
         w.show();
         QUORLIN_NODE_STATUS* status = openStatus(w);
-        QVERIFY(status);
-
         int beats = 0;
         QTimer heartbeat;
         connect(&heartbeat, &QTimer::timeout, [&] { ++beats; });
@@ -165,11 +126,9 @@ private slots:
         QTest::qWait(500);
         press(w.QT_START_BUTTON);
         QTRY_VERIFY(QFile::exists(clicked));
-        QElapsedTimer hang;
-        hang.start();
         QTRY_COMPARE_WITH_TIMEOUT(
             status->STATE_LABEL->text(), QStringLiteral("not answering (no reply in 10 s)"), 15000);
-        qInfo("no reply shown after %lld ms more; %d of 50 ms heartbeats ran", qint64(hang.elapsed()), beats);
+        qInfo("%d of the 50 ms heartbeats ran while the call hung", beats);
         QVERIFY(beats > 100);
     }
 };
