@@ -4,6 +4,7 @@
 #include "core/form_window.h"
 #include "launch_watch.h"
 #include "platform/process_launcher.h"
+#include "process_watcher.h"
 #include "ui_QUORLIN_MAIN.h"
 
 #include <QElapsedTimer>
@@ -56,12 +57,14 @@ protected:
 
 private:
     bool IsProcessRunning(const QString& imageName);
+    void paintWatcherView(const WatcherView& view);
     void launch(
         const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
     void reportShortLivedPrograms();
     void savePositionAndStacking();
 
     AppContext& m_context;
+    ProcessWatcher m_watcher;
     QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
     LaunchWatch m_launches;
     QElapsedTimer m_clock;
