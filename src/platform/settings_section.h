@@ -22,3 +22,8 @@ std::optional<QString> unreadableSettingsSection(const QSettings& settings);
 // whose values this program has changed, keep their stored bytes. Returns
 // whether the changes reached the store.
 bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys);
+
+// The folder of the user's own files beside the settings (the launch logs):
+// beside the section files where they are files, in the user's application
+// data where the settings are in the registry.
+QString settingsFolder(const QString& configRoot, const QString& application);

@@ -64,3 +64,8 @@ bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys)
         restoreIniLines(settings.fileName(), nonUtf8, changedKeys);
     return written;
 }
+
+QString settingsFolder(const QString& configRoot, const QString& application)
+{
+    return QFileInfo(iniSectionFilePath(configRoot, application, QStringLiteral("x"))).absolutePath();
+}

@@ -1,6 +1,8 @@
 #include "settings_location.h"
 #include "settings_section.h"
 
+#include <QStandardPaths>
+
 // The registry key of the current user is already private to that user.
 
 std::unique_ptr<QSettings> openSettingsSection(
@@ -20,4 +22,10 @@ bool writeSettingsSection(QSettings& settings, const QSet<QString>&)
 {
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+QString settingsFolder(const QString&, const QString& application)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + application;
 }
