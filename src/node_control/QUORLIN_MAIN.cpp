@@ -139,13 +139,14 @@ void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
     m_launches.forgetAll();
     const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX;
-    m_context.platform.clients.run(commandLine, 0, this, [this, commandLine](const ClientAnswer& answer) {
-        if (answer.outcome == ClientAnswer::Outcome::NotStarted)
-            m_context.platform.dialogs.showError(
-                this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
-        else if (answer.exitCode != 0)
-            m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
-    });
+    m_context.platform.clients.run(
+        commandLine, 0, ClientRunner::Caller::User, this, [this, commandLine](const ClientAnswer& answer) {
+            if (answer.outcome == ClientAnswer::Outcome::NotStarted)
+                m_context.platform.dialogs.showError(
+                    this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
+            else if (answer.exitCode != 0)
+                m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
+        });
 }
 
 void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
@@ -184,11 +185,12 @@ bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
     return m_watcher.isRunning(imageName);
 }
 
-// One look at the process list answers every name of the tick.
+// One look at the process list answers every name of the tick. The node status
+// window's own client runs are not the user's and do not count.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
     const WatchedNames names { QT_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX, CLI_NAME_TEXTBOX };
-    m_watcher.takeSnapshot(names);
+    m_watcher.takeSnapshot(names, m_context.platform.clients.panelPids());
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();

@@ -27,12 +27,14 @@ public:
 
 class Win32ProcessQuery final : public ProcessQuery {
 public:
-    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
+    std::optional<QList<int>> countProcesses(
+        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
     {
         std::vector<std::wstring> names;
         for (const QString& name : imageNames)
             names.push_back(name.toStdWString());
-        const std::optional<std::vector<int>> counts = win32CountProcesses(names);
+        const std::vector<unsigned long> skipped(skippedPids.begin(), skippedPids.end());
+        const std::optional<std::vector<int>> counts = win32CountProcesses(names, skipped);
         if (!counts)
             return std::nullopt;
         return QList<int>(counts->begin(), counts->end());

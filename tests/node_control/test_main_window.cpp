@@ -232,3 +232,23 @@ private slots:
 
 QTEST_MAIN(TestMainWindow)
 #include "test_main_window.moc"
+
+    // The node status window's own client runs are not the user's: they leave
+    // the CLI box red and CLI STOP enabled; the stop command the user started counts.
+    void ownStatusQueriesDoNotCount()
+    {
+        Shown s;
+        s.window.PROCESS_TEXTBOX_DblClick();
+        FakeClientRunner& clients = s.t.fakes.clients;
+        QCOMPARE(clients.runs.size(), 1);
+        s.t.fakes.processes.processIds.insert(clients.runs.first().pid, u"litecoin-cli"_s);
+        s.window.MULTI_PROCESS_WATCHER_TIMER_Timer();
+        QVERIFY(s.window.CLI_STOP_BUTTON->isEnabled());
+        QVERIFY(s.window.PROCESS_TEXTBOX_3->toolTip().endsWith(u"STOPPED"_s));
+
+        QTest::mouseClick(s.window.CLI_STOP_BUTTON, Qt::LeftButton);
+        s.t.fakes.processes.processIds.insert(clients.runs.last().pid, u"litecoin-cli"_s);
+        s.window.MULTI_PROCESS_WATCHER_TIMER_Timer();
+        QVERIFY(!s.window.CLI_STOP_BUTTON->isEnabled());
+        QVERIFY(s.window.PROCESS_TEXTBOX_3->toolTip().endsWith(u"RUNNING"_s));
+    }
