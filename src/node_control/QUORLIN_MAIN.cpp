@@ -117,10 +117,16 @@ void QUORLIN_MAIN::launch(
         + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
     const qint64 logOffset = launchLogSize(log);
     const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
-    if (!result.started)
+    if (!result.started) {
         m_context.platform.dialogs.showError(this, windowTitle(), couldNotStart(commandLine, result.error));
-    else
-        m_launches.started(program, log, logOffset, m_clock.elapsed());
+        return;
+    }
+    // Told here, once: the diagnostics of an early stop then have no log to quote.
+    if (!result.logProblem.isEmpty())
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
+                .arg(log, commandLine, result.logProblem));
+    m_launches.started(program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()

@@ -16,12 +16,12 @@ public:
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
         // A log that cannot be written does not keep the program from starting.
-        const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
+        const QString logProblem = outputLog.isEmpty() ? QString() : prepareLaunchLog(outputLog, commandLine);
         std::wstring error;
         if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden,
-                logged ? outputLog.toStdWString() : std::wstring(), error))
-            return { true, {} };
-        return { false, QString::fromStdWString(error) };
+                logProblem.isEmpty() ? outputLog.toStdWString() : std::wstring(), error))
+            return { true, {}, logProblem };
+        return { false, QString::fromStdWString(error), {} };
     }
 };
 

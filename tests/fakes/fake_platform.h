@@ -53,7 +53,7 @@ public:
     }
 
     QList<Call> calls;
-    LaunchResult nextResult { true, {} };
+    LaunchResult nextResult { true, {}, {} };
 };
 
 // Answers from a table of running image names; letter case is ignored. Keeps
