@@ -4,6 +4,7 @@
 #include "executable.h"
 #include "process_launcher.h"
 #include "process_query.h"
+#include "program_runner.h"
 #include "settings_backing.h"
 #include "window_stacking.h"
 
@@ -15,5 +16,6 @@ struct Platform {
     ProcessQuery& processes;
     WindowStacking& stacking;
     Dialogs& dialogs;
+    ProgramRunner& programs;
     ExecutableIdentity executable;
 };

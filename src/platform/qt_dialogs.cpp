@@ -6,10 +6,23 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtDialogs::showError(QWidget* owner, const QString& title, const QString& text)
 {
     QMessageBox::warning(owner, title, text);
+}
+
+bool QtDialogs::askToProceed(QWidget* owner, const QString& title, const QString& text,
+    const QString& proceedText, const QString& backText)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    QPushButton* proceed = box.addButton(proceedText, QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(backText, QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() == proceed;
 }
 
 std::optional<QString> QtDialogs::browseForFolder(QWidget* owner, const QString& title)

@@ -1,5 +1,6 @@
 #include "system_platform.h"
 
+#include "qprocess_program_runner.h"
 #include "qsettings_backing.h"
 #include "qt_dialogs.h"
 #include "settings_location.h"
@@ -15,6 +16,7 @@ SystemPlatform::SystemPlatform()
     , m_processes(createSystemProcessQuery())
     , m_stacking(createSystemWindowStacking())
     , m_dialogs(std::make_unique<QtDialogs>())
+    , m_programs(std::make_unique<QProcessProgramRunner>())
 {
 }
 
@@ -22,5 +24,6 @@ SystemPlatform::~SystemPlatform() = default;
 
 Platform SystemPlatform::platform()
 {
-    return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity() };
+    return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, *m_programs,
+        currentExecutableIdentity() };
 }

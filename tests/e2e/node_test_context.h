@@ -4,6 +4,7 @@
 #include "fakes/fake_platform.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
+#include "platform/qprocess_program_runner.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -14,7 +15,7 @@
 #include <memory>
 
 // A window under a real node gets the real settings store (inside the sandbox),
-// launcher and process query; dialogs and stacking, which need a user, are fakes.
+// launcher, process query and program runner; dialogs and stacking, which need a user, are fakes.
 struct NodeTestContext {
     NodeSandbox sandbox;
     QSettingsBacking settings { sandbox.settingsRoot() };
@@ -22,8 +23,10 @@ struct NodeTestContext {
     std::unique_ptr<ProcessQuery> processes = createSystemProcessQuery();
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    QProcessProgramRunner programs;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
-    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable } };
+    AppContext context { Platform {
+        settings, *launcher, *processes, stacking, dialogs, programs, executable } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.
