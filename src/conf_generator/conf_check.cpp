@@ -179,16 +179,13 @@ QString describeFinding(const ConfFinding& finding)
     QString what;
     switch (finding.problem) {
     case ConfProblem::UnknownKey:
-        what = QStringLiteral("not an option of this node: it ignores it");
+        what = QStringLiteral("the node ignores it (not among its options)");
         break;
     case ConfProblem::RefusedOnTestChain:
-        what = QStringLiteral("on this test chain only taken inside a [%1] section: "
-                              "the node refuses to start")
-                   .arg(finding.detail);
+        what = QStringLiteral("the node refuses to start (on this chain only in [%1])").arg(finding.detail);
         break;
     case ConfProblem::RpcBeyondLoopback:
-        what = QStringLiteral("%1 is not loopback while server=1: opens RPC to other machines")
-                   .arg(finding.detail);
+        what = QStringLiteral("opens RPC to other machines (%1 with server=1)").arg(finding.detail);
         break;
     case ConfProblem::PublicCredentials:
         what = QStringLiteral("these credentials are public; use them only on test nodes");

@@ -17,6 +17,7 @@ bool QtDialogs::askToProceed(QWidget* owner, const QString& title, const QString
     const QString& proceedText, const QString& backText)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText); // the text quotes what the user typed
     QPushButton* proceed = box.addButton(proceedText, QMessageBox::AcceptRole);
     QPushButton* back = box.addButton(backText, QMessageBox::RejectRole);
     box.setDefaultButton(back);

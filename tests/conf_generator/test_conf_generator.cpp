@@ -174,8 +174,7 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
 
     // On regtest the node refuses five lines; "Save anyway" saves as SAVE always has.
-    const QString refused
-        = ": on this test chain only taken inside a [regtest] section: the node refuses to start\n";
+    const QString refused = ": the node refuses to start (on this chain only in [regtest])\n";
     QCOMPARE(rig.fakes.dialogs.questions,
         QStringList("QUORLIN - CHECKED AGAINST YOUR NODE\nYour node will not take this file as it stands:\n\n"
                     "Line 2, wallet"
@@ -310,10 +309,9 @@ void TestConfGenerator::goBackWritesAndStoresNothing()
     w.SAVE_BUTTON->click();
     QCOMPARE(rig.fakes.dialogs.questions.size(), 1);
     QCOMPARE(rig.fakes.dialogs.questions[0].split('\n').mid(3, 5),
-        QStringList({ "Line 5, alerts: not an option of this node: it ignores it",
-            "Line 15, port: on this test chain only taken inside a [regtest] section: the node refuses to "
-            "start",
-            "Line 23, regtest: not an option of this node: it ignores it", "",
+        QStringList({ "Line 5, alerts: the node ignores it (not among its options)",
+            "Line 15, port: the node refuses to start (on this chain only in [regtest])",
+            "Line 23, regtest: the node ignores it (not among its options)", "",
             "Checked against " + daemon + " (Litecoin Core version v0.21.2.1)." }));
     QCOMPARE(fileBytes(rig.confPath()), "old");
     QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());

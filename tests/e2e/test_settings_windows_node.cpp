@@ -212,9 +212,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        const QString ignored = QStringLiteral(": not an option of this node: it ignores it");
-        const QString refused = QStringLiteral(
-            ": on this test chain only taken inside a [regtest] section: the node refuses to start");
+        const QString ignored = QStringLiteral(": the node ignores it (not among its options)");
+        const QString refused
+            = QStringLiteral(": the node refuses to start (on this chain only in [regtest])");
         const QString checked = QStringLiteral("Checked against %1/litecoind (Litecoin Core version v")
                                     .arg(NodeSandbox::programFolder());
         QStringList generated;
