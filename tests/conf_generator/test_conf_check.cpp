@@ -122,22 +122,14 @@ void TestConfCheck::nodeOptionsWithoutADaemon_data()
     QTest::addColumn<QString>("commandLine"); // "%1" stands for an existing program file
     QTest::addColumn<QString>("help"); // that program's answer to -help; empty: it cannot run
     QTest::addColumn<QString>("reason");
-    QTest::newRow("none") << ""
-                          << ""
-                          << "no daemon command line is set";
-    QTest::newRow("open quote") << "\"%1" << kHelp << "a double quote that is never closed";
-    QTest::newRow("missing") << "/no/such/litecoind -regtest"
-                             << ""
-                             << "the daemon \"/no/such/litecoind\" was not found";
-    QTest::newRow("not found on the path") << "no-such-daemon-here"
-                                           << ""
-                                           << "\"no-such-daemon-here\" was not found";
-    QTest::newRow("cannot run") << "%1"
-                                << ""
-                                << "could not be asked for its options: No such file";
-    QTest::newRow("no options") << "%1"
-                                << "Usage: something else\n"
-                                << "-help lists no options";
+    const auto row = [](const char* name, const char* commandLine, const QString& help, const char* reason) {
+        QTest::newRow(name) << QString(commandLine) << help << QString(reason);
+    };
+    row("none", "", "", "no daemon command line is set");
+    row("open quote", "\"%1", kHelp, "a double quote that is never closed");
+    row("missing", "/no/such/litecoind -regtest", "", "the daemon \"/no/such/litecoind\" was not found");
+    row("cannot run", "%1", "", "could not be asked for its options: No such file");
+    row("no options", "%1", "Usage: something else\n", "-help lists no options");
 }
 
 void TestConfCheck::nodeOptionsWithoutADaemon()

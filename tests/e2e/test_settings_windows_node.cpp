@@ -175,16 +175,11 @@ private slots:
 
         press(w.DAEMON_START_BUTTON);
         checkDaemonBox(w, true);
-        const auto ask = [&](const QString& secret, QString* error = nullptr) {
-            return t.sandbox.cli(
-                { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
-                    QStringLiteral("-rpcpassword=") + secret, QStringLiteral("getblockcount") },
-                error);
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(ask(password), 0, kNodeTimeoutMs);
-        QString error;
-        QVERIFY(ask(password + QStringLiteral("x"), &error) != 0);
-        QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
+        // A node with only the preset's rpcauth line takes its password.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
+                QStringLiteral("-rpcpassword=") + password, QStringLiteral("getblockcount") }),
+            0, kNodeTimeoutMs);
 
         // Now the client signs in with the file's user and password; the node
         // knows only the rpcauth line it read at its start.
