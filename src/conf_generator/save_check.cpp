@@ -16,7 +16,7 @@ bool confirmConfSave(
     QStringList lines;
     for (const ConfFinding& finding : findings)
         lines.append(describeFinding(finding));
-    const QString message = QStringLiteral("Your node will not take this file as it stands:\n\n%1\n\n%2")
+    const QString message = QStringLiteral("What your node will do with this file:\n\n%1\n\n%2")
                                 .arg(lines.join(u'\n'), node.source);
     return platform.dialogs.askToProceed(owner, QStringLiteral("QUORLIN - CHECKED AGAINST YOUR NODE"),
         message, QStringLiteral("Save anyway"), QStringLiteral("Go back"));

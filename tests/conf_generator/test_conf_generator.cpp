@@ -176,7 +176,7 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     // On regtest the node refuses five lines; "Save anyway" saves as SAVE always has.
     const QString refused = ": the node refuses to start (on this chain only in [regtest])\n";
     QCOMPARE(rig.fakes.dialogs.questions,
-        QStringList("QUORLIN - CHECKED AGAINST YOUR NODE\nYour node will not take this file as it stands:\n\n"
+        QStringList("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
                     "Line 2, wallet"
             + refused + "Line 15, port" + refused + "Line 16, rpcport" + refused + "Line 27, addnode"
             + refused + "Line 28, addnode" + refused
