@@ -1,5 +1,6 @@
 #pragma once
 
+#include "client_runner.h"
 #include "dialogs.h"
 #include "executable.h"
 #include "process_launcher.h"
@@ -16,6 +17,8 @@ struct Platform {
     ProcessQuery& processes;
     WindowStacking& stacking;
     Dialogs& dialogs;
-    ProgramRunner& programs;
     ExecutableIdentity executable;
+    ClientRunner& clients;
+    QString settingsFolder; // where the launch logs go
+    ProgramRunner& programs;
 };

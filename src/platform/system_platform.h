@@ -23,5 +23,6 @@ private:
     std::unique_ptr<ProcessQuery> m_processes;
     std::unique_ptr<WindowStacking> m_stacking;
     std::unique_ptr<Dialogs> m_dialogs;
+    std::unique_ptr<ClientRunner> m_clients;
     std::unique_ptr<ProgramRunner> m_programs;
 };
