@@ -94,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int count = input.ConsumeIntegralInRange(0, 6);
     for (int i = 0; i < count; ++i) {
         const fs::path dir = root / entryName(input);
-        std::error_code exists;
-        fs::create_directory(dir, exists);
+        std::error_code failed;
+        if (!fs::create_directory(dir, failed)) // a name given twice: the first one stays
+            continue;
         ++entries;
         makeExe(input, dir / "exe");
         for (const char* file : { "stat", "comm", "cmdline" })
