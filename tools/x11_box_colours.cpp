@@ -97,7 +97,8 @@ int main(int argc, char** argv)
     } else {
         for (int i = 3; i < argc; ++i) {
             int x = 0, y = 0, width = 0, height = 0;
-            if (std::sscanf(argv[i], "%d,%d,%d,%d", &x, &y, &width, &height) != 4 || width <= 0 || height <= 0)
+            if (std::sscanf(argv[i], "%d,%d,%d,%d", &x, &y, &width, &height) != 4 || width <= 0
+                || height <= 0)
                 return 2;
             std::printf("%s%s", i > 3 ? " " : "", boxColour(display, *window, x, y, width, height));
         }
