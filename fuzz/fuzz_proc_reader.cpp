@@ -2,7 +2,9 @@
 // names with ')', blanks and line ends, files cut short, links of any length.
 // Each input builds a small fake /proc folder (pid folders with stat, comm and
 // cmdline files and exe links, each possibly missing, plus the kernel thread
-// list) and counts one name in it. The count never exceeds the pid folders.
+// list) and counts up to three names in it, twice. No count exceeds the pid
+// folders, and the second look, which reuses what the first one learned,
+// finds the same counts in the unchanged folder.
 #include "platform/process_query_linux.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -85,7 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fs::remove_all(root);
     fs::create_directories(root);
 
-    const std::string wanted = input.ConsumeRandomLengthString(64);
+    QStringList wanted;
+    for (int i = input.ConsumeIntegralInRange(1, 3); i > 0; --i) {
+        const std::string name = input.ConsumeRandomLengthString(64);
+        wanted += QString::fromUtf8(name.data(), qsizetype(name.size()));
+    }
     if (input.ConsumeBool()) {
         fs::create_directories(root / "2/task/2");
         writeFile(root / "2/task/2/children", content(input));
@@ -104,10 +110,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 writeFile(dir / file, content(input));
     }
 
-    const std::optional<int> found
-        = LinuxProcessQuery(QByteArray::fromStdString(root.string()))
-              .countProcesses(QString::fromUtf8(wanted.data(), qsizetype(wanted.size())));
-    if (!found || *found < 0 || *found > entries + 1)
+    LinuxProcessQuery query(QByteArray::fromStdString(root.string()));
+    const std::optional<QList<int>> found = query.countProcesses(wanted);
+    if (!found || found->size() != wanted.size())
+        std::abort();
+    for (const int count : *found)
+        if (count < 0 || count > entries + 1)
+            std::abort();
+    if (query.countProcesses(wanted) != found)
         std::abort();
     return 0;
 }
