@@ -14,6 +14,8 @@ packages=(
   litecoind litecoin-qt
   iproute2 util-linux procps
   g++-mingw-w64-x86-64-posix wine64
+  clang-14 libclang-rt-14-dev
+  libx11-dev python3
 )
 
 missing=()
