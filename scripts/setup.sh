@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   libbenchmark-dev
-  xvfb xauth
+  xvfb xauth openbox libxcb1-dev
   litecoind litecoin-qt
   iproute2 util-linux procps
   g++-mingw-w64-x86-64-posix wine64
