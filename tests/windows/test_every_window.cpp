@@ -12,6 +12,12 @@
 #include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
+#include "core/wrapping_button.h"
+#include "core/wrapping_tick_box.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <functional>
@@ -35,7 +41,8 @@ struct Opened {
             return;
         mainSettings = std::make_unique<QUORLIN_MAIN_SETTINGS>(t.context, main);
         if (name.startsWith(u"QUORLIN_CONF_GENERATOR"))
-            confGenerator = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, main, mainSettings.get());
+            confGenerator
+                = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, main, mainSettings.get());
         const std::map<QString, std::function<FormWindow*()>> windows {
             { u"QUORLIN_CRYPTO_SETTINGS"_s,
                 [&] { return new QUORLIN_CRYPTO_SETTINGS(t.context, main, *mainSettings); } },
@@ -73,27 +80,44 @@ const char* const kWindows[] = { "QUORLIN_MAIN", "QUORLIN_MAIN_SETTINGS", "QUORL
     "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "QUORLIN_CONF_GENERATOR_MAIN", "QUORLIN_CONF_GENERATOR_IDS",
     "QUORLIN_CONF_GENERATOR_TEST_RPC", "QUORLIN_ABOUT", "TOVEK88_KALDERA_DONATIONS_WINDOW" };
 
-void windowRows()
+// The controls that Tab reaches, in Tab order, from the first focus on.
+QList<QWidget*> tabOrder(QDialog& window)
 {
-    QTest::addColumn<QString>("name");
-    for (const char* name : kWindows)
-        QTest::newRow(name) << QString::fromLatin1(name);
+    QList<QWidget*> order;
+    for (QWidget* focus = window.focusWidget(); focus && !order.contains(focus);
+         focus = window.focusWidget()) {
+        order.append(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return order;
 }
 
-// The buttons that Tab reaches, in Tab order, from the first focus on.
-QStringList buttonsInTabOrder(QDialog& window)
+// Whether a caption needs more room than its control gives it.
+bool captionCut(const QWidget& control)
 {
-    QStringList names;
-    const QWidget* first = window.focusWidget();
-    for (int step = 0; step < 80; ++step) {
-        const QWidget* focus = window.focusWidget();
-        if (qobject_cast<const QPushButton*>(focus) && !names.contains(focus->objectName()))
-            names.append(focus->objectName());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (window.focusWidget() == first)
-            break;
+    const QFontMetrics metrics = control.fontMetrics();
+    const auto needs = [&](const QString& text, const QRect& room, int flags) {
+        const QRect used
+            = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+        return used.width() > room.width() || used.height() > room.height();
+    };
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return !label->wordWrap() && needs(label->text(), label->contentsRect(), 0);
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    if (!button || button->text().isEmpty())
+        return false;
+    if (const auto* box = qobject_cast<const QCheckBox*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        return needs(box->text(), room, qobject_cast<const WrappingTickBox*>(box) ? Qt::TextWordWrap : 0);
     }
-    return names;
+    // Push buttons draw their caption inside the frame; wrapping ones in a
+    // 3-pixel margin.
+    if (qobject_cast<const WrappingButton*>(button))
+        return needs(button->text(), button->rect().adjusted(3, 3, -3, -3), Qt::TextWordWrap);
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    return needs(button->text(), button->rect().adjusted(frame, frame, -frame, -frame), 0);
 }
 
 // Closes whatever modal window a handler opens over the window under test.
@@ -124,32 +148,74 @@ class TestEveryWindow : public QObject {
 private slots:
     void initTestCase() { substituteMissingFonts(); }
 
-    void enterPressesTheFocusedButton_data() { windowRows(); }
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("defaultButton");
+        const std::pair<const char*, const char*> windows[] = { { "QUORLIN_MAIN", "EXIT_BUTTON" },
+            { "QUORLIN_MAIN_SETTINGS", "OK_BUTTON" }, { "QUORLIN_CRYPTO_SETTINGS", "CANCEL_BUTTON" },
+            { "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "" }, { "QUORLIN_CONF_GENERATOR_MAIN", "SAVE_BUTTON" },
+            { "QUORLIN_CONF_GENERATOR_IDS", "CANCEL_BUTTON" },
+            { "QUORLIN_CONF_GENERATOR_TEST_RPC", "CANCEL_BUTTON" }, { "QUORLIN_ABOUT", "" },
+            { "TOVEK88_KALDERA_DONATIONS_WINDOW", "OK_BUTTON" } };
+        for (const auto& [name, defaultButton] : windows)
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(defaultButton);
+    }
 
-    // Each button that Tab reaches takes Enter itself; the default button only
-    // while no other button has the focus.
+    // Each control that Tab reaches, then Enter: a button presses itself; any
+    // other control presses the window's default button, or nothing without one.
     void enterPressesTheFocusedButton()
     {
         QFETCH(QString, name);
-        QStringList buttons;
+        QFETCH(QString, defaultButton);
+        QStringList stops;
         {
             Opened opened(name);
-            buttons = buttonsInTabOrder(opened.shown());
+            for (const QWidget* control : tabOrder(opened.shown()))
+                stops.append(control->objectName());
         }
-        QVERIFY(!buttons.isEmpty());
-        for (const QString& target : buttons) {
+        QVERIFY(stops.size() > 1);
+        for (const QString& stop : stops) {
             Opened opened(name);
             QDialog& window = opened.shown();
-            while (window.focusWidget()->objectName() != target)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            while (window.focusWidget()->objectName() != stop)
+                QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
             QStringList pressed;
             for (QPushButton* button : window.findChildren<QPushButton*>())
                 connect(button, &QPushButton::clicked, this,
                     [&pressed, button] { pressed.append(button->objectName()); });
             ModalCloser closer(window);
             QTest::keyClick(window.focusWidget(), Qt::Key_Return);
-            QCOMPARE(pressed, QStringList { target });
+            const bool onButton = qobject_cast<QPushButton*>(window.findChild<QWidget*>(stop));
+            const QString expected = onButton ? stop : defaultButton;
+            QVERIFY2(pressed == (expected.isEmpty() ? QStringList {} : QStringList { expected }),
+                qPrintable(stop + u" pressed "_s + pressed.join(u',')));
         }
+    }
+
+    // Every caption shows whole; the conf generator's Ctrl+Enter hint keeps its
+    // designed width and is cut at its end.
+    void captionsFit_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("cut");
+        for (const char* name : kWindows)
+            QTest::newRow(name) << QString::fromLatin1(name)
+                                << (qstrcmp(name, "QUORLIN_CONF_GENERATOR_MAIN") == 0
+                                           ? QStringList { u"Label3"_s }
+                                           : QStringList {});
+    }
+
+    void captionsFit()
+    {
+        QFETCH(QString, name);
+        Opened opened(name);
+        QDialog& window = opened.shown();
+        QStringList cut;
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            if (control->window() == &window && captionCut(*control))
+                cut.append(control->objectName());
+        QTEST(cut, "cut");
     }
 
     // Controls with the point sizes the forms cannot hold.
