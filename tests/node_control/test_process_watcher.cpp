@@ -67,7 +67,8 @@ private slots:
         w.MULTI_PROCESS_WATCHER_TIMER.stop();
         std::tie(w.QT_NAME_TEXTBOX, w.DAEMON_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX)
             = std::tuple(names[0], names[1], names[2]);
-        for (QPushButton* button : { w.QT_START_BUTTON, w.DAEMON_START_BUTTON, w.CLI_STOP_BUTTON })
+        for (QPushButton* button : std::initializer_list<QPushButton*> {
+                 w.QT_START_BUTTON, w.DAEMON_START_BUTTON, w.CLI_STOP_BUTTON })
             button->setEnabled(buttonsBefore);
         QLineEdit* const boxes[] = { w.PROCESS_TEXTBOX_1, w.PROCESS_TEXTBOX_2, w.PROCESS_TEXTBOX_3 };
         const auto look = [&](int i) {
