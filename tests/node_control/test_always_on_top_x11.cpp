@@ -157,24 +157,24 @@ private slots:
         const auto rivalId = static_cast<xcb_window_t>(rival.readLine().trimmed().toULongLong());
         QVERIFY(rivalId != 0);
 
-        // Each round the rival comes forward just after a stacking step, so the
-        // next step is a second away.
+        // Each round the rival comes forward just after a stacking step; the
+        // main window is above it again within 1.2 s of its coming forward.
         for (int round = 1; round <= 5; ++round) {
             QSignalSpy step(&panel.AlwaysOnTopTimer, &QTimer::timeout);
             QVERIFY(step.wait(2000));
-            QElapsedTimer sinceRivalCameForward;
-            sinceRivalCameForward.start();
             rival.write("raise\n");
-            QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 900);
+            QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
+            QElapsedTimer sinceRivalInFront;
+            sinceRivalInFront.start();
             QTRY_VERIFY_WITH_TIMEOUT(above(panelId, rivalId), 1200);
-            QVERIFY2(sinceRivalCameForward.elapsed() <= 1200, qPrintable(u"round %1"_s.arg(round)));
+            QVERIFY2(sinceRivalInFront.elapsed() <= 1200, qPrintable(u"round %1"_s.arg(round)));
             QCOMPARE(panel.winId(), panelId);
         }
 
         // Unticked, the main window stays below the rival.
         panel.AlwaysOnTopTimer.stop();
         rival.write("raise\n");
-        QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 900);
+        QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
         QTest::qWait(1500);
         QVERIFY(above(rivalId, panelId));
         QCOMPARE(panel.winId(), panelId);
