@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "platform/process_launcher.h"
+#include "process_watcher.h"
 #include "ui_QUORLIN_MAIN.h"
 
 #include <QString>
@@ -44,8 +45,10 @@ public:
 
 private:
     bool IsProcessRunning(const QString& imageName);
+    void paintWatcherView(const WatcherView& view);
     void launch(const QString& commandLine, WindowStyle style);
     void savePositionAndStacking();
 
     AppContext& m_context;
+    ProcessWatcher m_watcher;
 };
