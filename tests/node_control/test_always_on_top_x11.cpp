@@ -144,8 +144,9 @@ private slots:
         TestContext t;
         const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
         FakePlatform& f = t.fakes;
-        AppContext context(
-            Platform { f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable });
+        const Platform fakes = f.platform();
+        AppContext context(Platform { fakes.settings, fakes.launcher, fakes.processes, *stacking,
+            fakes.dialogs, fakes.executable, fakes.clients, fakes.settingsFolder });
         QUORLIN_MAIN panel(context);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
