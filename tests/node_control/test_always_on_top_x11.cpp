@@ -146,7 +146,7 @@ private slots:
         FakePlatform& f = t.fakes;
         const Platform fakes = f.platform();
         AppContext context(Platform { fakes.settings, fakes.launcher, fakes.processes, *stacking,
-            fakes.dialogs, fakes.executable, fakes.clients, fakes.settingsFolder });
+            fakes.dialogs, fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs });
         QUORLIN_MAIN panel(context);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
