@@ -155,13 +155,17 @@ private slots:
         QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
     }
 
-    void movedWindowReopensThereWithDefaultSize()
+    void unmovedStoresItsPlacementMovedReopensThereWithDefaultSize()
     {
         TestContext t;
         QDialog window;
         restorePlacement(window, t.context.store, geometry::kMain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Unmoved, it stores what it was opened at, not the rounded pixels (67 px).
+        savePosition(window, t.context.store, geometry::kMain);
+        QCOMPARE(t.fakes.settings.writtenValues, (QStringList { u"MAIN_Left=1000"_s, u"MAIN_Top=1000"_s }));
+        t.fakes.settings.writtenValues.clear();
         window.move(150, 120);
         window.resize(400, 300);
         savePosition(window, t.context.store, geometry::kMain);
