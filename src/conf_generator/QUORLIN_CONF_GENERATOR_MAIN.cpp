@@ -9,7 +9,6 @@
 #include "core/tick_box.h"
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
-#include "node_control/QUORLIN_MAIN.h"
 
 #include <variant>
 
@@ -22,37 +21,36 @@ using BlockBox = MultiLineBox* Ui::QUORLIN_CONF_GENERATOR_MAIN::*;
 using HiddenText = QString Window::*;
 
 // The fields kept in the settings store, in the order they are read at load
-// and written at save. Each key is the name of its control.
+// and written at save, after the coin's name (which the node settings keep).
 struct StoredField {
-    QString key;
+    std::variant<TextKey, TickKey> key;
     std::variant<TextBox, TickBox, BlockBox, HiddenText> field;
 };
 
 const StoredField kStoredFields[] = {
-    { QStringLiteral("CRYPTO_NAME_TEXTBOX"), &Window::CRYPTO_NAME_TEXTBOX },
-    { QStringLiteral("WALLET_FILE_TEXTBOX"), &Window::WALLET_FILE_TEXTBOX },
-    { QStringLiteral("WALLET_TICKBOX"), &Window::WALLET_TICKBOX },
-    { QStringLiteral("DISABLE_WALLET_TICKBOX"), &Window::DISABLE_WALLET_TICKBOX },
-    { QStringLiteral("SERVER_TICKBOX"), &Window::SERVER_TICKBOX },
-    { QStringLiteral("ALERTS_TICKBOX"), &Window::ALERTS_TICKBOX },
-    { QStringLiteral("LISTEN_TICKBOX"), &Window::LISTEN_TICKBOX },
-    { QStringLiteral("UPNP_TICKBOX"), &Window::UPNP_TICKBOX },
-    { QStringLiteral("DNS_TICKBOX"), &Window::DNS_TICKBOX },
-    { QStringLiteral("OLD_WALLET_SUPPORT_TICKBOX"), &Window::OLD_WALLET_SUPPORT_TICKBOX },
-    { QStringLiteral("DAEMON_TICKBOX"), &Window::DAEMON_TICKBOX },
-    { QStringLiteral("PEER_LOCALHOST_TICKBOX"), &Window::PEER_LOCALHOST_TICKBOX },
-    { QStringLiteral("RPC_LOCALHOST_TICKBOX"), &Window::RPC_LOCALHOST_TICKBOX },
-    { QStringLiteral("TIMEOUT_TEXTBOX"), &Window::TIMEOUT_TEXTBOX },
-    { QStringLiteral("RPC_TIMEOUT_TEXTBOX"), &Window::RPC_TIMEOUT_TEXTBOX },
-    { QStringLiteral("MAX_CONNECTIONS_TEXTBOX"), &Window::MAX_CONNECTIONS_TEXTBOX },
-    { QStringLiteral("PEER_PORT_TEXTBOX"), &Window::PEER_PORT_TEXTBOX },
-    { QStringLiteral("RPC_PORT_TEXTBOX"), &Window::RPC_PORT_TEXTBOX },
-    { QStringLiteral("UACOMMENT_TEXTBOX"), &Window::UACOMMENT_TEXTBOX },
-    { QStringLiteral("RPC_USER_TEXTBOX"), &Window::RPC_USER_TEXTBOX },
-    { QStringLiteral("RPC_PASSWORD_TEXTBOX"), &Window::RPC_PASSWORD_TEXTBOX },
-    { QStringLiteral("RPC_AUTH_TEXTBOX"), &Window::RPC_AUTH_TEXTBOX },
-    { QStringLiteral("FULL_NODE_LIST_TEXTBOX"), &Window::FULL_NODE_LIST_TEXTBOX },
-    { QStringLiteral("USER_DEFINED_SETTINGS_TEXTBOX"), &Window::USER_DEFINED_SETTINGS_TEXTBOX },
+    { keys::kWalletFile, &Window::WALLET_FILE_TEXTBOX },
+    { keys::kWallet, &Window::WALLET_TICKBOX },
+    { keys::kDisableWallet, &Window::DISABLE_WALLET_TICKBOX },
+    { keys::kServer, &Window::SERVER_TICKBOX },
+    { keys::kAlerts, &Window::ALERTS_TICKBOX },
+    { keys::kListen, &Window::LISTEN_TICKBOX },
+    { keys::kUpnp, &Window::UPNP_TICKBOX },
+    { keys::kDns, &Window::DNS_TICKBOX },
+    { keys::kOldWalletSupport, &Window::OLD_WALLET_SUPPORT_TICKBOX },
+    { keys::kDaemon, &Window::DAEMON_TICKBOX },
+    { keys::kPeerLocalhost, &Window::PEER_LOCALHOST_TICKBOX },
+    { keys::kRpcLocalhost, &Window::RPC_LOCALHOST_TICKBOX },
+    { keys::kTimeout, &Window::TIMEOUT_TEXTBOX },
+    { keys::kRpcTimeout, &Window::RPC_TIMEOUT_TEXTBOX },
+    { keys::kMaxConnections, &Window::MAX_CONNECTIONS_TEXTBOX },
+    { keys::kPeerPort, &Window::PEER_PORT_TEXTBOX },
+    { keys::kRpcPort, &Window::RPC_PORT_TEXTBOX },
+    { keys::kUaComment, &Window::UACOMMENT_TEXTBOX },
+    { keys::kRpcUser, &Window::RPC_USER_TEXTBOX },
+    { keys::kRpcPassword, &Window::RPC_PASSWORD_TEXTBOX },
+    { keys::kRpcAuth, &Window::RPC_AUTH_TEXTBOX },
+    { keys::kFullNodeList, &Window::FULL_NODE_LIST_TEXTBOX },
+    { keys::kUserDefinedSettings, &Window::USER_DEFINED_SETTINGS_TEXTBOX },
 };
 
 // The tick boxes whose rule only switches their own line on and off.
@@ -85,11 +83,9 @@ void applyLabelRule(Window& window, const LabelRule& rule)
 
 } // namespace
 
-QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(
-    AppContext& context, QUORLIN_MAIN& mainWindow, QWidget* owner)
+QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner)
     : FormWindow(owner)
     , m_context(context)
-    , m_mainWindow(mainWindow)
 {
     setupUi(this);
 
@@ -118,13 +114,16 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
     const SettingsStore& store = m_context.store;
     restorePlacement(*this, store, geometry::kConfGenerator);
 
+    CRYPTO_NAME_TEXTBOX->setText(store.read(keys::kCryptoName));
     for (const StoredField& stored : kStoredFields) {
-        std::visit(Overloaded {
-                       [&](TextBox box) { (this->*box)->setText(store.readText(stored.key)); },
-                       [&](TickBox box) { setTickState(*(this->*box), store.readTick(stored.key, 0)); },
-                       [&](BlockBox box) { (this->*box)->setText(store.readText(stored.key)); },
-                       [&](HiddenText text) { this->*text = store.readText(stored.key); },
-                   },
+        const auto text = [&] { return store.read(std::get<TextKey>(stored.key)); };
+        std::visit(
+            Overloaded {
+                [&](TextBox box) { (this->*box)->setText(text()); },
+                [&](TickBox box) { setTickState(*(this->*box), store.read(std::get<TickKey>(stored.key))); },
+                [&](BlockBox box) { (this->*box)->setText(text()); },
+                [&](HiddenText hidden) { this->*hidden = text(); },
+            },
             stored.field);
     }
 
@@ -244,13 +243,16 @@ void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 void QUORLIN_CONF_GENERATOR_MAIN::storeFields()
 {
     SettingsStore& store = m_context.store;
+    m_context.node.setText(NodeText::CryptoName, CRYPTO_NAME_TEXTBOX->text());
     for (const StoredField& stored : kStoredFields) {
-        std::visit(Overloaded {
-                       [&](TextBox box) { store.writeText(stored.key, (this->*box)->text()); },
-                       [&](TickBox box) { store.writeTick(stored.key, tickState(*(this->*box))); },
-                       [&](BlockBox box) { store.writeText(stored.key, (this->*box)->text()); },
-                       [&](HiddenText text) { store.writeText(stored.key, this->*text); },
-                   },
+        const auto write = [&](const QString& text) { store.write(std::get<TextKey>(stored.key), text); };
+        std::visit(
+            Overloaded {
+                [&](TextBox box) { write((this->*box)->text()); },
+                [&](TickBox box) { store.write(std::get<TickKey>(stored.key), tickState(*(this->*box))); },
+                [&](BlockBox box) { write((this->*box)->text()); },
+                [&](HiddenText hidden) { write(this->*hidden); },
+            },
             stored.field);
     }
 }
@@ -259,7 +261,6 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
     savePosition(*this, m_context.store, geometry::kConfGenerator);
     storeFields();
-    m_mainWindow.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
 
     // The file gets the fields as they are now, also when the last tick was
     // before the latest edit.

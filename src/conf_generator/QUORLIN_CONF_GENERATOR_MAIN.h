@@ -7,8 +7,6 @@
 #include <QString>
 #include <QTimer>
 
-class QUORLIN_MAIN;
-
 // The window in which the user composes the node's ".conf" file. It is the
 // file's model: the preview shows the text it renders, SAVE stores the fields
 // and writes the text beside the executable. The coin presets and RPC test
@@ -17,7 +15,7 @@ class QUORLIN_CONF_GENERATOR_MAIN : public FormWindow, public Ui::QUORLIN_CONF_G
     Q_OBJECT
 
 public:
-    QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QUORLIN_MAIN& mainWindow, QWidget* owner);
+    QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner);
 
     // The labels of the nineteen setting lines: the key and "=", preceded by
     // "#" while the line is commented out. The tick box rules keep the nine
@@ -73,5 +71,4 @@ private:
     void storeFields();
 
     AppContext& m_context;
-    QUORLIN_MAIN& m_mainWindow;
 };

@@ -1,18 +1,49 @@
 #include "QUORLIN_CRYPTO_SETTINGS.h"
 
+#include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "command_line_builder.h"
 #include "core/control_colours.h"
+#include "core/overloaded.h"
 #include "core/tick_box.h"
 #include "core/window_placement.h"
-#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
-#include "node_control/QUORLIN_MAIN.h"
 #include "platform/executable.h"
 
 #include <QFileInfo>
 #include <QStyle>
 
+#include <variant>
+
 namespace {
+
+using Form = Ui::QUORLIN_CRYPTO_SETTINGS;
+
+// The stored fields, in the order they are read and saved. The coin's and the
+// programs' names belong to the node settings, which store them.
+const struct {
+    QLineEdit* Form::*box;
+    std::variant<TextKey, NodeText> key;
+} kTextFields[] = {
+    { &Form::CRYPTO_NAME_TEXTBOX, NodeText::CryptoName },
+    { &Form::BLOCKCHAIN_HOME_TEXTBOX, keys::kBlockchainHome },
+    { &Form::QT_LOCATION_TEXTBOX, keys::kQtLocation },
+    { &Form::QT_NAME_TEXTBOX, NodeText::QtName },
+    { &Form::DAEMON_CLI_LOCATION_TEXTBOX, keys::kDaemonCliLocation },
+    { &Form::CLI_NAME_TEXTBOX, NodeText::CliName },
+    { &Form::DAEMON_NAME_TEXTBOX, NodeText::DaemonName },
+};
+
+// Each pair's main box, then its Disabled box.
+const struct {
+    QCheckBox* Form::*box;
+    TickKey key;
+} kTickBoxes[] = {
+    { &Form::QT_WALLET_TICKBOX, keys::kQtWallet },
+    { &Form::QT_DISABLE_WALLET_TICKBOX, keys::kQtDisableWallet },
+    { &Form::DAEMON_WALLET_TICKBOX, keys::kDaemonWallet },
+    { &Form::DAEMON_DISABLE_WALLET_TICKBOX, keys::kDaemonDisableWallet },
+    { &Form::CLI_DAEMON_TICKBOX, keys::kCliDaemon },
+    { &Form::DISABLE_DAEMON_TICKBOX, keys::kDisableDaemon },
+};
 
 const QList<FileFilter> kProgramFilters {
     { QStringLiteral("Applications (*.exe)"), QStringLiteral("*.exe") },
@@ -22,11 +53,10 @@ const QList<FileFilter> kProgramFilters {
 } // namespace
 
 QUORLIN_CRYPTO_SETTINGS::QUORLIN_CRYPTO_SETTINGS(
-    AppContext& context, QUORLIN_MAIN& mainWindow, QUORLIN_MAIN_SETTINGS& opener)
-    : FormWindow(&opener)
+    AppContext& context, const QString& confFile, QWidget* opener)
+    : FormWindow(opener)
+    , CONF_FILE_LOCATION_TEXTBOX(confFile)
     , m_context(context)
-    , m_main(mainWindow)
-    , m_opener(opener)
 {
     setupUi(this);
     setCancelButton(CANCEL_BUTTON);
@@ -118,37 +148,28 @@ void QUORLIN_CRYPTO_SETTINGS::connectTickPairs()
     m_tickPairs.emplace_back(
         *CLI_DAEMON_TICKBOX, *DISABLE_DAEMON_TICKBOX, DASH_DISABLE_DAEMON_EQUALS_TEXTBOX, kDaemonSwitchTexts);
 
-    const QList<QCheckBox*> boxes = tickBoxes();
     for (std::size_t pair = 0; pair < m_tickPairs.size(); ++pair) {
         TickPair* tickPair = &m_tickPairs[pair];
-        connect(boxes[2 * pair], &QCheckBox::stateChanged, this, [tickPair] { tickPair->mainChanged(); });
-        connect(
-            boxes[2 * pair + 1], &QCheckBox::stateChanged, this, [tickPair] { tickPair->disabledChanged(); });
+        connect(this->*kTickBoxes[2 * pair].box, &QCheckBox::stateChanged, this,
+            [tickPair] { tickPair->mainChanged(); });
+        connect(this->*kTickBoxes[2 * pair + 1].box, &QCheckBox::stateChanged, this,
+            [tickPair] { tickPair->disabledChanged(); });
     }
-}
-
-QList<QLineEdit*> QUORLIN_CRYPTO_SETTINGS::textFields() const
-{
-    return { CRYPTO_NAME_TEXTBOX, BLOCKCHAIN_HOME_TEXTBOX, QT_LOCATION_TEXTBOX, QT_NAME_TEXTBOX,
-        DAEMON_CLI_LOCATION_TEXTBOX, CLI_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX };
-}
-
-// Each pair's main box, then its Disabled box.
-QList<QCheckBox*> QUORLIN_CRYPTO_SETTINGS::tickBoxes() const
-{
-    return { QT_WALLET_TICKBOX, QT_DISABLE_WALLET_TICKBOX, DAEMON_WALLET_TICKBOX,
-        DAEMON_DISABLE_WALLET_TICKBOX, CLI_DAEMON_TICKBOX, DISABLE_DAEMON_TICKBOX };
 }
 
 void QUORLIN_CRYPTO_SETTINGS::Form_Load()
 {
     const SettingsStore& store = m_context.store;
     restorePlacement(*this, store, geometry::kCryptoSettings);
-    for (QLineEdit* field : textFields())
-        field->setText(store.readText(field->objectName()));
-    for (QCheckBox* box : tickBoxes())
-        setTickState(*box, store.readTick(box->objectName(), 0));
-    CONF_FILE_LOCATION_TEXTBOX = m_opener.CONF_FILE_LOCATION_TEXTBOX->text();
+    for (const auto& field : kTextFields) {
+        const TextKey& key
+            = std::visit(Overloaded { [](const TextKey& own) -> const TextKey& { return own; },
+                             [](NodeText shared) -> const TextKey& { return NodeSettings::key(shared); } },
+                field.key);
+        (this->*field.box)->setText(store.read(key));
+    }
+    for (const auto& tick : kTickBoxes)
+        setTickState(*(this->*tick.box), store.read(tick.key));
     for (TickPair& pair : m_tickPairs)
         pair.applyLoaded();
 }
@@ -178,23 +199,18 @@ void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
     KDCLI_STOP_COMMAND_TEXTBOX = commands.stop;
 
     SettingsStore& store = m_context.store;
-    for (const QLineEdit* field : textFields())
-        store.writeText(field->objectName(), field->text());
-    for (const QCheckBox* box : tickBoxes())
-        store.writeTick(box->objectName(), tickState(*box));
-
-    m_main.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
-    m_main.QT_NAME_TEXTBOX = QT_NAME_TEXTBOX->text();
-    m_main.DAEMON_NAME_TEXTBOX = DAEMON_NAME_TEXTBOX->text();
-    m_main.CLI_NAME_TEXTBOX = CLI_NAME_TEXTBOX->text();
-
-    store.writeText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"), KD_QT_COMMAND_TEXTBOX);
-    store.writeText(QStringLiteral("KD_D_COMMAND_TEXTBOX"), KD_D_COMMAND_TEXTBOX);
-    store.writeText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"), KDCLI_STOP_COMMAND_TEXTBOX);
-
-    m_main.KD_QT_COMMAND_TEXTBOX = KD_QT_COMMAND_TEXTBOX;
-    m_main.KD_D_COMMAND_TEXTBOX = KD_D_COMMAND_TEXTBOX;
-    m_main.KDCLI_STOP_COMMAND_TEXTBOX = KDCLI_STOP_COMMAND_TEXTBOX;
+    NodeSettings& node = m_context.node;
+    for (const auto& field : kTextFields) {
+        const QString text = (this->*field.box)->text();
+        std::visit(Overloaded { [&](const TextKey& own) { store.write(own, text); },
+                       [&](NodeText shared) { node.setText(shared, text); } },
+            field.key);
+    }
+    for (const auto& tick : kTickBoxes)
+        store.write(tick.key, tickState(*(this->*tick.box)));
+    node.setText(NodeText::QtCommand, KD_QT_COMMAND_TEXTBOX);
+    node.setText(NodeText::DaemonCommand, KD_D_COMMAND_TEXTBOX);
+    node.setText(NodeText::StopCommand, KDCLI_STOP_COMMAND_TEXTBOX);
 
     CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
@@ -206,6 +222,6 @@ void QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click()
 
 void QUORLIN_CRYPTO_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
 {
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, m_main, this);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, this);
     window.exec();
 }

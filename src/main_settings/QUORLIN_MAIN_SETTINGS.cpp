@@ -1,32 +1,21 @@
 #include "QUORLIN_MAIN_SETTINGS.h"
 
-#include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "core/control_colours.h"
 #include "core/default_conf_path.h"
 #include "core/look.h"
 #include "core/tick_box.h"
-#include "core/timer_switch.h"
 #include "core/window_placement.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "info/QUORLIN_ABOUT.h"
-#include "node_control/QUORLIN_MAIN.h"
 
 #include <QSignalBlocker>
 #include <QStyle>
 
-namespace {
-
-const QString kUseOwnConfKey = QStringLiteral("USE_OWN_CONF_TICKBOX");
-const QString kConfFileKey = QStringLiteral("CONF_FILE_LOCATION_TEXTBOX");
-const QString kAlwaysOnTopKey = QStringLiteral("AlwaysOnTop_TICKBOX");
-
-} // namespace
-
-QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow)
-    : FormWindow(&mainWindow)
+QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QWidget* owner)
+    : FormWindow(owner)
     , m_context(context)
-    , m_main(mainWindow)
 {
     setupUi(this);
     setCancelButton(CANCEL_BUTTON);
@@ -67,16 +56,16 @@ void QUORLIN_MAIN_SETTINGS::Form_Load()
     {
         const QSignalBlocker quietOwnConf(USE_OWN_CONF_TICKBOX);
         const QSignalBlocker quietAlwaysOnTop(AlwaysOnTop_TICKBOX);
-        setTickState(*USE_OWN_CONF_TICKBOX, store.readTick(kUseOwnConfKey, 0));
-        CONF_FILE_LOCATION_TEXTBOX->setText(store.readText(kConfFileKey));
-        setTickState(*AlwaysOnTop_TICKBOX, store.readTick(kAlwaysOnTopKey, 1));
+        setTickState(*USE_OWN_CONF_TICKBOX, store.read(keys::kUseOwnConf));
+        CONF_FILE_LOCATION_TEXTBOX->setText(store.read(keys::kConfFileLocation));
+        setTickState(*AlwaysOnTop_TICKBOX, store.read(keys::kAlwaysOnTop));
     }
 
     if (USE_OWN_CONF_TICKBOX->isChecked()) {
         CONF_FILE_LOCATION_TEXTBOX->setEnabled(true);
         CONF_BROWSE_BUTTON->setEnabled(true);
         CONF_MANAGER_BUTTON->setEnabled(false);
-        CONF_FILE_LOCATION_TEXTBOX->setText(store.readText(kConfFileKey));
+        CONF_FILE_LOCATION_TEXTBOX->setText(store.read(keys::kConfFileLocation));
     } else {
         CONF_FILE_LOCATION_TEXTBOX->setEnabled(false);
         CONF_BROWSE_BUTTON->setEnabled(false);
@@ -89,9 +78,9 @@ void QUORLIN_MAIN_SETTINGS::Form_Load()
 void QUORLIN_MAIN_SETTINGS::saveChoices()
 {
     SettingsStore& store = m_context.store;
-    store.writeTick(kUseOwnConfKey, tickState(*USE_OWN_CONF_TICKBOX));
-    store.writeText(kConfFileKey, CONF_FILE_LOCATION_TEXTBOX->text());
-    store.writeTick(kAlwaysOnTopKey, tickState(*AlwaysOnTop_TICKBOX));
+    store.write(keys::kUseOwnConf, tickState(*USE_OWN_CONF_TICKBOX));
+    store.write(keys::kConfFileLocation, CONF_FILE_LOCATION_TEXTBOX->text());
+    m_context.node.setAlwaysOnTop(tickState(*AlwaysOnTop_TICKBOX));
 }
 
 void QUORLIN_MAIN_SETTINGS::Form_Unload()
@@ -121,9 +110,9 @@ void QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click()
     CONF_BROWSE_BUTTON->setEnabled(own);
     CONF_MANAGER_BUTTON->setEnabled(!own);
     CONF_FILE_LOCATION_TEXTBOX->setText(
-        own ? store.readText(kConfFileKey) : defaultConfPath(store.executable()));
-    store.writeTick(kUseOwnConfKey, tickState(*USE_OWN_CONF_TICKBOX));
-    store.writeText(kConfFileKey, CONF_FILE_LOCATION_TEXTBOX->text());
+        own ? store.read(keys::kConfFileLocation) : defaultConfPath(store.executable()));
+    store.write(keys::kUseOwnConf, tickState(*USE_OWN_CONF_TICKBOX));
+    store.write(keys::kConfFileLocation, CONF_FILE_LOCATION_TEXTBOX->text());
 }
 
 void QUORLIN_MAIN_SETTINGS::CONF_BROWSE_BUTTON_Click()
@@ -141,27 +130,24 @@ void QUORLIN_MAIN_SETTINGS::CONF_BROWSE_BUTTON_Click()
 
 void QUORLIN_MAIN_SETTINGS::AlwaysOnTop_TICKBOX_Click()
 {
-    const int state = tickState(*AlwaysOnTop_TICKBOX);
-    m_main.AlwaysOnTop_TICKBOX = state;
-    setTimerEnabled(m_main.AlwaysOnTopTimer, state == 1);
-    m_context.store.writeTick(kAlwaysOnTopKey, state);
+    m_context.node.setAlwaysOnTop(tickState(*AlwaysOnTop_TICKBOX));
 }
 
 void QUORLIN_MAIN_SETTINGS::CRYPTO_SETTINGS_BUTTON_Click()
 {
-    QUORLIN_CRYPTO_SETTINGS window(m_context, m_main, *this);
+    QUORLIN_CRYPTO_SETTINGS window(m_context, CONF_FILE_LOCATION_TEXTBOX->text(), this);
     window.exec();
 }
 
 void QUORLIN_MAIN_SETTINGS::CONF_MANAGER_BUTTON_Click()
 {
-    QUORLIN_CONF_GENERATOR_MAIN window(m_context, m_main, this);
+    QUORLIN_CONF_GENERATOR_MAIN window(m_context, this);
     window.exec();
 }
 
 void QUORLIN_MAIN_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
 {
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, m_main, this);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, this);
     window.exec();
 }
 

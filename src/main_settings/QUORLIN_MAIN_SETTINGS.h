@@ -4,17 +4,15 @@
 #include "core/form_window.h"
 #include "ui_QUORLIN_MAIN_SETTINGS.h"
 
-class QUORLIN_MAIN;
-
 // The settings hub: the node's ".conf" file (the default one beside the
 // executable, or an own one), always-on-top for the main window, and the way
-// to the other settings windows. Opened from the main window, which it owns
-// as its opener and writes into directly.
+// to the other settings windows. Opened from the main window, which follows
+// the always-on-top choice through the node settings.
 class QUORLIN_MAIN_SETTINGS : public FormWindow, public Ui::QUORLIN_MAIN_SETTINGS {
     Q_OBJECT
 
 public:
-    QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow);
+    QUORLIN_MAIN_SETTINGS(AppContext& context, QWidget* owner);
 
     void Form_Load();
     void Form_Unload() override;
@@ -32,5 +30,4 @@ private:
     void saveChoices();
 
     AppContext& m_context;
-    QUORLIN_MAIN& m_main;
 };

@@ -29,6 +29,7 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     connect(&MULTI_PROCESS_WATCHER_TIMER, &QTimer::timeout, this,
         &QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer);
     connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
+    connect(&m_context.node, &NodeSettings::changed, this, &QUORLIN_MAIN::showNodeSettings);
 
     // The watcher runs from creation; the stacking timer only when switched on.
     MULTI_PROCESS_WATCHER_TIMER.start();
@@ -37,29 +38,25 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
 
 void QUORLIN_MAIN::Form_Load()
 {
-    SettingsStore& store = m_context.store;
-    restorePlacement(*this, store, geometry::kMain);
-
-    CRYPTO_NAME_TEXTBOX->setText(store.readText(QStringLiteral("CRYPTO_NAME_TEXTBOX")));
-    QT_NAME_TEXTBOX = store.readText(QStringLiteral("QT_NAME_TEXTBOX"));
-    CLI_NAME_TEXTBOX = store.readText(QStringLiteral("CLI_NAME_TEXTBOX"));
-    DAEMON_NAME_TEXTBOX = store.readText(QStringLiteral("DAEMON_NAME_TEXTBOX"));
-    KD_QT_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"));
-    KD_D_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_D_COMMAND_TEXTBOX"));
-    KDCLI_STOP_COMMAND_TEXTBOX = store.readText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"));
-    AlwaysOnTop_TICKBOX = store.readTick(QStringLiteral("AlwaysOnTop_TICKBOX"), 1);
-
+    restorePlacement(*this, m_context.store, geometry::kMain);
     AlwaysOnTopTimer.setInterval(1000);
     MULTI_PROCESS_WATCHER_TIMER.setInterval(250);
-
+    m_context.node.load();
+    // The title names the coin as loaded; a later change shows in the box only.
     setWindowTitle(kTitlePrefix + CRYPTO_NAME_TEXTBOX->text());
-    setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX == 1);
+}
+
+// The coin's name box and the stacking timer follow the node settings.
+void QUORLIN_MAIN::showNodeSettings()
+{
+    CRYPTO_NAME_TEXTBOX->setText(m_context.node.text(NodeText::CryptoName));
+    setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX() == 1);
 }
 
 void QUORLIN_MAIN::savePositionAndStacking()
 {
     savePosition(*this, m_context.store, geometry::kMain);
-    m_context.store.writeTick(QStringLiteral("AlwaysOnTop_TICKBOX"), AlwaysOnTop_TICKBOX);
+    m_context.node.saveAlwaysOnTop();
 }
 
 void QUORLIN_MAIN::Form_Unload()
@@ -77,7 +74,7 @@ void QUORLIN_MAIN::EXIT_BUTTON_Click()
 
 void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
 {
-    QUORLIN_MAIN_SETTINGS window(m_context, *this);
+    QUORLIN_MAIN_SETTINGS window(m_context, this);
     window.exec();
 }
 
@@ -91,17 +88,17 @@ void QUORLIN_MAIN::launch(const QString& commandLine, WindowStyle style)
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
 {
-    launch(KD_QT_COMMAND_TEXTBOX, WindowStyle::Normal);
+    launch(KD_QT_COMMAND_TEXTBOX(), WindowStyle::Normal);
 }
 
 void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 {
-    launch(KD_D_COMMAND_TEXTBOX, WindowStyle::Hidden);
+    launch(KD_D_COMMAND_TEXTBOX(), WindowStyle::Hidden);
 }
 
 void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
-    launch(KDCLI_STOP_COMMAND_TEXTBOX, WindowStyle::Hidden);
+    launch(KDCLI_STOP_COMMAND_TEXTBOX(), WindowStyle::Hidden);
 }
 
 bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
@@ -120,11 +117,11 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
         QString stoppedText;
     };
     const StatusBox boxes[] = {
-        { QT_NAME_TEXTBOX, PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
+        { QT_NAME_TEXTBOX(), PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
             QStringLiteral(" - QT PROCESS STOPPED") },
-        { DAEMON_NAME_TEXTBOX, PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
+        { DAEMON_NAME_TEXTBOX(), PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
             QStringLiteral(" - DAEMON PROCESS STOPPED") },
-        { CLI_NAME_TEXTBOX, PROCESS_TEXTBOX_3, CLI_STOP_BUTTON, QStringLiteral(" - CLI PROCESS RUNNING"),
+        { CLI_NAME_TEXTBOX(), PROCESS_TEXTBOX_3, CLI_STOP_BUTTON, QStringLiteral(" - CLI PROCESS RUNNING"),
             QStringLiteral(" - CLI PROCESS STOPPED") },
     };
 
@@ -142,9 +139,9 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 
     // The start buttons lock while the wallet or the daemon runs, asked afresh;
     // without a daemon name they keep their state.
-    if (!DAEMON_NAME_TEXTBOX.isEmpty()) {
-        const bool qt = IsProcessRunning(QT_NAME_TEXTBOX);
-        const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX);
+    if (!DAEMON_NAME_TEXTBOX().isEmpty()) {
+        const bool qt = IsProcessRunning(QT_NAME_TEXTBOX());
+        const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX());
         DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
         QT_START_BUTTON->setEnabled(!(qt || daemon));
     }

@@ -17,17 +17,14 @@ class QUORLIN_MAIN : public FormWindow, public Ui::QUORLIN_MAIN {
 public:
     explicit QUORLIN_MAIN(AppContext& context, QWidget* parent = nullptr);
 
-    // Hidden fields: read and written by this window and by others (the crypto
-    // settings save writes the names and command lines; the output commands
-    // window reads the command lines; the main settings window switches
-    // always-on-top).
-    QString QT_NAME_TEXTBOX;
-    QString DAEMON_NAME_TEXTBOX;
-    QString CLI_NAME_TEXTBOX;
-    QString KD_QT_COMMAND_TEXTBOX;
-    QString KD_D_COMMAND_TEXTBOX;
-    QString KDCLI_STOP_COMMAND_TEXTBOX;
-    int AlwaysOnTop_TICKBOX = 0;
+    // Hidden fields: views of the node settings, which other windows change.
+    const QString& QT_NAME_TEXTBOX() const { return m_context.node.text(NodeText::QtName); }
+    const QString& DAEMON_NAME_TEXTBOX() const { return m_context.node.text(NodeText::DaemonName); }
+    const QString& CLI_NAME_TEXTBOX() const { return m_context.node.text(NodeText::CliName); }
+    const QString& KD_QT_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::QtCommand); }
+    const QString& KD_D_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::DaemonCommand); }
+    const QString& KDCLI_STOP_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::StopCommand); }
+    int AlwaysOnTop_TICKBOX() const { return m_context.node.alwaysOnTop(); }
 
     QTimer MULTI_PROCESS_WATCHER_TIMER;
     QTimer AlwaysOnTopTimer;
@@ -46,6 +43,7 @@ private:
     bool IsProcessRunning(const QString& imageName);
     void launch(const QString& commandLine, WindowStyle style);
     void savePositionAndStacking();
+    void showNodeSettings();
 
     AppContext& m_context;
 };

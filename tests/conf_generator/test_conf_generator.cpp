@@ -35,7 +35,7 @@ namespace {
 
 // A main and a conf generator window over fakes; the executable's folder is a temporary one.
 struct ConfGeneratorRig {
-    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow); }
+    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow); }
     QString confPath() const { return folder.path() + "/KD-QUORLIN-CRYPTO-CONFIG.conf"; }
 
     // The preview after the renderer's next tick, and line n (from 1) of it.
@@ -51,7 +51,7 @@ struct ConfGeneratorRig {
     AppContext context { (fakes.executable.folder = folder.path(), fakes.platform()) };
     QUORLIN_MAIN mainWindow { context };
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window
-        = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow);
+        = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow);
 };
 
 // A first run's text: 25 lines, the last (the empty node list) without a line end.
@@ -245,7 +245,7 @@ void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
     copy.executable.name = "BTC-NODE";
     AppContext copyContext(copy);
     QUORLIN_MAIN copyMain(copyContext);
-    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, copyMain, &copyMain);
+    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, &copyMain);
     QCOMPARE(copyWindow.CRYPTO_NAME_TEXTBOX->text(), QString());
     copyWindow.CRYPTO_NAME_TEXTBOX->setText("NMC - Namecoin");
     copyWindow.SAVE_BUTTON->click();

@@ -16,8 +16,8 @@ const QStringList kTickKeys { "QT_WALLET_TICKBOX", "QT_DISABLE_WALLET_TICKBOX", 
 struct Opened {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, main };
-    QUORLIN_CRYPTO_SETTINGS w { t.context, main, settings };
+    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
+    QUORLIN_CRYPTO_SETTINGS w { t.context, settings.CONF_FILE_LOCATION_TEXTBOX->text(), &settings };
     QCheckBox* box(int i) { return w.findChild<QCheckBox*>(kTickKeys[i]); }
 
     // The first rule a tick box pair breaks, or an empty text: Disabled only
@@ -126,16 +126,16 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
         t.fakes.settings.writtenValues.clear();
         o.w.SAVE_BUTTON->click();
         QCOMPARE(t.fakes.settings.writtenValues, written);
-        QCOMPARE(QStringList({ o.main.KD_QT_COMMAND_TEXTBOX, o.main.KD_D_COMMAND_TEXTBOX,
-                     o.main.KDCLI_STOP_COMMAND_TEXTBOX, o.main.CRYPTO_NAME_TEXTBOX->text(),
-                     o.main.QT_NAME_TEXTBOX, o.main.DAEMON_NAME_TEXTBOX, o.main.CLI_NAME_TEXTBOX }),
+        QCOMPARE(QStringList({ o.main.KD_QT_COMMAND_TEXTBOX(), o.main.KD_D_COMMAND_TEXTBOX(),
+                     o.main.KDCLI_STOP_COMMAND_TEXTBOX(), o.main.CRYPTO_NAME_TEXTBOX->text(),
+                     o.main.QT_NAME_TEXTBOX(), o.main.DAEMON_NAME_TEXTBOX(), o.main.CLI_NAME_TEXTBOX() }),
             lines + QStringList({ "Bitcoin", "bitcoin-qt.exe", "bitcoind.exe", "bitcoin-cli.exe" }));
         QCOMPARE(o.w.CANCEL_BUTTON->text(), QStringLiteral("Close"));
     }
 
     o.w.unload();
     o.settings.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf"); // shown there, not saved
-    QUORLIN_CRYPTO_SETTINGS again(t.context, o.main, o.settings);
+    QUORLIN_CRYPTO_SETTINGS again(t.context, o.settings.CONF_FILE_LOCATION_TEXTBOX->text(), &o.settings);
     QCOMPARE(again.CANCEL_BUTTON->text(), QStringLiteral("Cancel"));
     QCOMPARE(again.DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, QStringLiteral("-disablewallet=1"));
     QCOMPARE(again.CONF_FILE_LOCATION_TEXTBOX, QStringLiteral("/typed/own.conf"));
@@ -167,7 +167,8 @@ void TestCryptoSettings::closingWithoutSaveStoresOnlyPosition()
         o.w.close();
     QVERIFY(!o.w.isVisible());
     QCOMPARE(t.fakes.settings.writtenKeys, QStringList({ "CRYPTO_SETTINGS-Left", "CRYPTO_SETTINGS-Top" }));
-    QCOMPARE(o.main.QT_NAME_TEXTBOX + '|' + o.main.KD_QT_COMMAND_TEXTBOX, QStringLiteral("|stored command"));
+    QCOMPARE(
+        o.main.QT_NAME_TEXTBOX() + '|' + o.main.KD_QT_COMMAND_TEXTBOX(), QStringLiteral("|stored command"));
 }
 
 QTEST_MAIN(TestCryptoSettings)

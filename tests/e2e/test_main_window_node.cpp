@@ -18,17 +18,17 @@ private slots:
         QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
         // The keys as the crypto settings window saves them for this node.
         const QStringList commands = nodeCommands(t.sandbox.confPath(), t.sandbox.dataFolder());
-        const std::pair<const char*, QString> keys[] = {
-            { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
-            { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
-            { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
-            { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
-            { "KD_QT_COMMAND_TEXTBOX", commands[0] },
-            { "KD_D_COMMAND_TEXTBOX", commands[1] },
-            { "KDCLI_STOP_COMMAND_TEXTBOX", commands[2] },
+        const std::pair<TextKey, QString> stored[] = {
+            { keys::kCryptoName, QStringLiteral("Litecoin") },
+            { keys::kQtName, QStringLiteral("litecoin") },
+            { keys::kCliName, QStringLiteral("litecoin-cli") },
+            { keys::kDaemonName, QStringLiteral("litecoind") },
+            { keys::kQtCommand, commands[0] },
+            { keys::kDaemonCommand, commands[1] },
+            { keys::kStopCommand, commands[2] },
         };
-        for (const auto& [key, value] : keys)
-            t.context.store.writeText(QLatin1String(key), value);
+        for (const auto& [key, value] : stored)
+            t.context.store.write(key, value);
 
         QUORLIN_MAIN w(t.context);
         w.show();

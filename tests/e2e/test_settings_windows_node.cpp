@@ -66,7 +66,7 @@ void savePreset9(QUORLIN_MAIN_SETTINGS& settings, bool firstTime)
 
 QStringList commandsOf(const QUORLIN_MAIN& w)
 {
-    return { w.KD_QT_COMMAND_TEXTBOX, w.KD_D_COMMAND_TEXTBOX, w.KDCLI_STOP_COMMAND_TEXTBOX };
+    return { w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() };
 }
 
 // The file's active lines: neither blank nor commented out.

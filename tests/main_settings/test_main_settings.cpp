@@ -1,6 +1,6 @@
+#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -12,7 +12,7 @@ const QString kDefaultConf = QStringLiteral("/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG
 struct Opened {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS w { t.context, main };
+    QUORLIN_MAIN_SETTINGS w { t.context, &main };
 
     // The ".conf" choice as the user sees it: tick box, label, field (enabled,
     // read-only), browse button, conf manager button, then the field's text.
@@ -57,9 +57,9 @@ void TestMainSettings::tickBoxes()
     o.w.USE_OWN_CONF_TICKBOX->click(); // the own file is lost: the default path shows
     QCOMPARE(o.confView(), "111010 " + kDefaultConf);
     o.w.AlwaysOnTop_TICKBOX->click(); // the main window stops its timer at once, before OK
-    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 0);
+    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
     o.w.AlwaysOnTop_TICKBOX->click();
-    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 1);
+    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
     o.w.AlwaysOnTop_TICKBOX->click();
     QCOMPARE(t.fakes.settings.writtenValues,
         QStringList({ "USE_OWN_CONF_TICKBOX=1", "CONF_FILE_LOCATION_TEXTBOX=", "USE_OWN_CONF_TICKBOX=0",
@@ -161,21 +161,22 @@ void TestMainSettings::outputCommandsShowTheLiveLines()
     TestContext t;
     t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored");
     QUORLIN_MAIN main(t.context);
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, main, &main);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, &main);
     w.show();
     QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(), "RUN COMMAND - |");
     QVERIFY(w.ALL_COMMANDS_TEXTBOX->isReadOnly());
-    const std::tuple<QPushButton*, QString*, QString> shows[] {
-        { w.QT_COMMAND_BUTTON, &main.KD_QT_COMMAND_TEXTBOX, "QT" },
-        { w.DAEMON_COMMAND_BUTTON, &main.KD_D_COMMAND_TEXTBOX, "DAEMON" },
-        { w.CLI_STOP_COMMAND_BUTTON, &main.KDCLI_STOP_COMMAND_TEXTBOX, "CLI - STOP" },
+    const std::tuple<QPushButton*, NodeText, QString> shows[] {
+        { w.QT_COMMAND_BUTTON, NodeText::QtCommand, "QT" },
+        { w.DAEMON_COMMAND_BUTTON, NodeText::DaemonCommand, "DAEMON" },
+        { w.CLI_STOP_COMMAND_BUTTON, NodeText::StopCommand, "CLI - STOP" },
     };
     for (const auto& [button, command, name] : shows) {
-        *command = "live " + name;
+        t.context.node.setText(command, "live " + name);
         button->click();
         QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(),
             "RUN COMMAND - " + name + "|live " + name);
     }
+    t.fakes.settings.writtenKeys.clear();
     w.OK_BUTTON->click();
     QVERIFY(!w.isVisible());
     QCOMPARE(t.fakes.settings.writtenKeys,

@@ -41,9 +41,9 @@ private slots:
     void loadsStoreOrDefaults()
     {
         const auto hiddenFields = [](const QUORLIN_MAIN& w) -> QStringList {
-            return { w.CRYPTO_NAME_TEXTBOX->text(), w.QT_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX,
-                w.DAEMON_NAME_TEXTBOX, w.KD_QT_COMMAND_TEXTBOX, w.KD_D_COMMAND_TEXTBOX,
-                w.KDCLI_STOP_COMMAND_TEXTBOX };
+            return { w.CRYPTO_NAME_TEXTBOX->text(), w.QT_NAME_TEXTBOX(), w.CLI_NAME_TEXTBOX(),
+                w.DAEMON_NAME_TEXTBOX(), w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(),
+                w.KDCLI_STOP_COMMAND_TEXTBOX() };
         };
         Shown s;
         QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s }, values;
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(s.t.fakes.settings.readKeys, keys + QStringList { u"AlwaysOnTop_TICKBOX"_s });
         QCOMPARE(hiddenFields(s.window), values);
         QCOMPARE(s.window.windowTitle(), u"QUORLIN - Litecoin"_s);
-        QCOMPARE(s.window.AlwaysOnTop_TICKBOX, 1);
+        QCOMPARE(s.window.AlwaysOnTop_TICKBOX(), 1);
         QCOMPARE(s.window.AlwaysOnTopTimer.interval(), 1000);
         QCOMPARE(s.window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
         s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
@@ -63,7 +63,7 @@ private slots:
         off.fakes.store(u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
         QUORLIN_MAIN unticked(off.context);
         QCOMPARE(hiddenFields(unticked), QStringList(7));
-        QCOMPARE(unticked.AlwaysOnTop_TICKBOX, 0);
+        QCOMPARE(unticked.AlwaysOnTop_TICKBOX(), 0);
         QVERIFY(!unticked.AlwaysOnTopTimer.isActive() && unticked.MULTI_PROCESS_WATCHER_TIMER.isActive());
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
@@ -92,7 +92,8 @@ private slots:
         QVERIFY(s.active);
         s.window.move(140, 90);
         s.window.resize(400, 200);
-        s.window.AlwaysOnTop_TICKBOX = key == 0 ? 1 : 0;
+        s.t.context.node.setAlwaysOnTop(key == 0 ? 1 : 0);
+        s.t.fakes.settings.writtenValues.clear();
         if (key == 0)
             QTest::mouseClick(s.window.EXIT_BUTTON, Qt::LeftButton);
         else if (key < 0)
@@ -124,10 +125,12 @@ private slots:
         QVERIFY(s.active);
         QPushButton* const launch = s.window.findChild<QPushButton*>(QTest::currentDataTag());
         QTest::mouseClick(launch, Qt::LeftButton);
-        // A line written into the live window by another window is used at once.
+        const QString stored = s.t.fakes.stored(lineKey);
+        // A line another window changes in the node settings is used at once.
         const QString changed = u"\"/opt/new/prog\"  -x "_s;
-        s.window.KD_QT_COMMAND_TEXTBOX = s.window.KD_D_COMMAND_TEXTBOX = s.window.KDCLI_STOP_COMMAND_TEXTBOX
-            = changed;
+        for (NodeText line : { NodeText::QtCommand, NodeText::DaemonCommand, NodeText::StopCommand })
+            s.t.context.node.setText(line, changed);
+        s.t.fakes.settings.writtenKeys.clear();
         // Enter presses the launch button that has the focus, not Exit.
         launch->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -135,7 +138,7 @@ private slots:
         const QList<FakeProcessLauncher::Call>& calls = s.t.fakes.launcher.calls;
         QCOMPARE(calls.size(), 2);
         QCOMPARE(QStringList({ calls[0].commandLine, calls[1].commandLine }),
-            QStringList({ s.t.fakes.stored(lineKey), changed }));
+            QStringList({ stored, changed }));
         QVERIFY(calls[0].style == style && calls[1].style == style);
         QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
 

@@ -65,8 +65,9 @@ private slots:
         t.fakes.processes.failing = running.contains(u'!');
         QUORLIN_MAIN w(t.context);
         w.MULTI_PROCESS_WATCHER_TIMER.stop();
-        std::tie(w.QT_NAME_TEXTBOX, w.DAEMON_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX)
-            = std::tuple(names[0], names[1], names[2]);
+        t.context.node.setText(NodeText::QtName, names[0]);
+        t.context.node.setText(NodeText::DaemonName, names[1]);
+        t.context.node.setText(NodeText::CliName, names[2]);
         for (QPushButton* button : { w.QT_START_BUTTON, w.DAEMON_START_BUTTON, w.CLI_STOP_BUTTON })
             button->setEnabled(buttonsBefore);
         QLineEdit* const boxes[] = { w.PROCESS_TEXTBOX_1, w.PROCESS_TEXTBOX_2, w.PROCESS_TEXTBOX_3 };

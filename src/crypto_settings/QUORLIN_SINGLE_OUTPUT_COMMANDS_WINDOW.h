@@ -4,18 +4,18 @@
 #include "core/form_window.h"
 #include "ui_QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 
-class QUORLIN_MAIN;
+#include <optional>
 
-// Shows, one at a time, the three command lines the live main window would
-// run, so the user can check or copy them. It runs nothing and stores only
-// its position.
+// Shows, one at a time, the three command lines of the node settings, which
+// the main window runs, so the user can check or copy them. A shown line
+// follows the settings when they change. It runs nothing and stores only its
+// position.
 class QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW : public FormWindow,
                                               public Ui::QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW {
     Q_OBJECT
 
 public:
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(
-        AppContext& context, const QUORLIN_MAIN& mainWindow, QWidget* owner);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(AppContext& context, QWidget* owner);
 
     void Form_Load();
     void Form_Unload() override;
@@ -25,8 +25,8 @@ public:
     void CLI_STOP_COMMAND_BUTTON_Click();
 
 private:
-    void showCommand(const QString& name, const QString& commandLine);
+    void showCommand(NodeText command);
 
     AppContext& m_context;
-    const QUORLIN_MAIN& m_main;
+    std::optional<NodeText> m_shown;
 };

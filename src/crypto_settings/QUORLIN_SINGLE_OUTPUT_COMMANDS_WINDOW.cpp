@@ -2,13 +2,11 @@
 
 #include "core/control_colours.h"
 #include "core/window_placement.h"
-#include "node_control/QUORLIN_MAIN.h"
 
 QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(
-    AppContext& context, const QUORLIN_MAIN& mainWindow, QWidget* owner)
+    AppContext& context, QWidget* owner)
     : FormWindow(owner)
     , m_context(context)
-    , m_main(mainWindow)
 {
     setupUi(this);
     paintHeading(*VIEW_OUTPUT_COMMANDS_LABEL);
@@ -25,6 +23,10 @@ QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(
     };
     for (const auto& click : clicks)
         connect(click.button, &QPushButton::clicked, this, click.handler);
+    connect(&m_context.node, &NodeSettings::changed, this, [this] {
+        if (m_shown)
+            showCommand(*m_shown);
+    });
 
     Form_Load();
 }
@@ -44,23 +46,27 @@ void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::OK_BUTTON_Click()
     unload();
 }
 
-void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::showCommand(const QString& name, const QString& commandLine)
+void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::showCommand(NodeText command)
 {
+    const QString name = command == NodeText::QtCommand ? QStringLiteral("QT")
+        : command == NodeText::DaemonCommand            ? QStringLiteral("DAEMON")
+                                                        : QStringLiteral("CLI - STOP");
     COMMAND_NAME_LABEL->setText(QStringLiteral("RUN COMMAND - ") + name);
-    ALL_COMMANDS_TEXTBOX->setPlainText(commandLine);
+    ALL_COMMANDS_TEXTBOX->setPlainText(m_context.node.text(command));
+    m_shown = command;
 }
 
 void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::QT_COMMAND_BUTTON_Click()
 {
-    showCommand(QStringLiteral("QT"), m_main.KD_QT_COMMAND_TEXTBOX);
+    showCommand(NodeText::QtCommand);
 }
 
 void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::DAEMON_COMMAND_BUTTON_Click()
 {
-    showCommand(QStringLiteral("DAEMON"), m_main.KD_D_COMMAND_TEXTBOX);
+    showCommand(NodeText::DaemonCommand);
 }
 
 void QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW::CLI_STOP_COMMAND_BUTTON_Click()
 {
-    showCommand(QStringLiteral("CLI - STOP"), m_main.KDCLI_STOP_COMMAND_TEXTBOX);
+    showCommand(NodeText::StopCommand);
 }

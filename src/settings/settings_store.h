@@ -2,6 +2,7 @@
 
 #include "platform/executable.h"
 #include "platform/settings_backing.h"
+#include "setting_keys.h"
 
 #include <QString>
 
@@ -17,19 +18,19 @@ class SettingsStore {
 public:
     SettingsStore(SettingsBacking& backing, const ExecutableIdentity& executable);
 
-    QString readText(const QString& key) const; // default ""
-    int readTick(const QString& key, int defaultState) const;
+    QString read(const TextKey& key) const;
+    int read(const TickKey& key) const;
     float readGeometry(const QString& key, float defaultTwips) const;
 
-    void writeText(const QString& key, const QString& value);
-    void writeTick(const QString& key, int state);
+    void write(const TextKey& key, const QString& value);
+    void write(const TickKey& key, int state);
     void writeGeometry(const QString& key, float twips);
 
     const ExecutableIdentity& executable() const { return m_executable; }
 
 private:
-    QString read(const QString& key, const QString& defaultText) const;
-    void write(const QString& key, const QString& value);
+    QString readValue(const QString& key, const QString& defaultText) const;
+    void writeValue(const QString& key, const QString& value);
 
     SettingsBacking& m_backing;
     const ExecutableIdentity& m_executable;
