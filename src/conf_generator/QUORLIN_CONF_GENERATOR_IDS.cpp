@@ -21,10 +21,17 @@ QUORLIN_CONF_GENERATOR_IDS::QUORLIN_CONF_GENERATOR_IDS(
     connect(BASIC_SETTINGS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CONF_GENERATOR_IDS::BASIC_SETTINGS_BUTTON_Click);
     connect(CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CONF_GENERATOR_IDS::CANCEL_BUTTON_Click);
-    for (const CoinPreset& coin : kCoinPresets)
-        connect(this->*coin.button, &QPushButton::clicked, this, [this, &coin] { applyCoinPreset(coin); });
+    const std::array<QPushButton*, 6> coins = coinButtons();
+    for (std::size_t coin = 0; coin < coins.size(); ++coin)
+        connect(coins[coin], &QPushButton::clicked, this, [this, coin] { COIN_IMPORT_BUTTON_Click(coin); });
 
     Form_Load();
+}
+
+std::array<QPushButton*, 6> QUORLIN_CONF_GENERATOR_IDS::coinButtons() const
+{
+    return { BTC_IMPORT_BUTTON, NMC_IMPORT_BUTTON, LTC_IMPORT_BUTTON, VTC_IMPORT_BUTTON, DASH_IMPORT_BUTTON,
+        BTG_IMPORT_BUTTON };
 }
 
 void QUORLIN_CONF_GENERATOR_IDS::Form_Load()
@@ -41,26 +48,25 @@ void QUORLIN_CONF_GENERATOR_IDS::IMPORT_SETTINGS_TICKBOX_Click()
 {
     const bool armed = IMPORT_SETTINGS_TICKBOX->isChecked();
     BASIC_SETTINGS_BUTTON->setEnabled(armed);
-    for (const CoinPreset& coin : kCoinPresets)
-        (this->*coin.button)->setEnabled(armed);
+    for (QPushButton* coin : coinButtons())
+        coin->setEnabled(armed);
 }
 
 void QUORLIN_CONF_GENERATOR_IDS::BASIC_SETTINGS_BUTTON_Click()
 {
-    applyConfWrites(m_confGenerator, kBasicSettings);
+    ConfFields fields = m_confGenerator.fields();
+    applyBasicSettings(fields);
+    m_confGenerator.setFields(fields);
     CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
-void QUORLIN_CONF_GENERATOR_IDS::applyCoinPreset(const CoinPreset& coin)
+void QUORLIN_CONF_GENERATOR_IDS::COIN_IMPORT_BUTTON_Click(std::size_t coin)
 {
     // Disarms the window first: the pressed button is disabled with the others.
     IMPORT_SETTINGS_TICKBOX->setChecked(false);
-    QUORLIN_CONF_GENERATOR_MAIN& conf = m_confGenerator;
-    conf.CRYPTO_NAME_TEXTBOX->setText(coin.cryptoName);
-    applyConfWrites(conf, coin.afterName);
-    conf.PEER_PORT_TEXTBOX->setText(coin.peerPort);
-    conf.RPC_PORT_TEXTBOX->setText(coin.rpcPort);
-    conf.FULL_NODE_LIST_TEXTBOX = coin.copiesVtcNodeList ? conf.VTC_NODE_LIST_TEXTBOX : QString();
+    ConfFields fields = m_confGenerator.fields();
+    applyCoinPreset(fields, kCoinPresets[coin], m_confGenerator.VTC_NODE_LIST_TEXTBOX);
+    m_confGenerator.setFields(fields);
     CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 

@@ -4,10 +4,13 @@
 #include "core/form_window.h"
 #include "ui_QUORLIN_CONF_GENERATOR_IDS.h"
 
-class QUORLIN_CONF_GENERATOR_MAIN;
-struct CoinPreset;
+#include <QPushButton>
 
-// Fills the conf generator window with the basic settings and one coin's
+#include <array>
+
+class QUORLIN_CONF_GENERATOR_MAIN;
+
+// Fills the conf generator's fields with the basic settings or one coin's
 // name and ports. The tick box arms the seven buttons; a coin disarms them.
 // Nothing but the window's position is stored here: the values reach the
 // store when the conf generator saves.
@@ -24,7 +27,9 @@ public:
     void CANCEL_BUTTON_Click();
 
 private:
-    void applyCoinPreset(const CoinPreset& coin);
+    // The coin buttons, in the order of the coin presets.
+    std::array<QPushButton*, 6> coinButtons() const;
+    void COIN_IMPORT_BUTTON_Click(std::size_t coin);
 
     AppContext& m_context;
     QUORLIN_CONF_GENERATOR_MAIN& m_confGenerator;

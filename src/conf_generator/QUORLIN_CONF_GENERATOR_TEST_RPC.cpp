@@ -45,9 +45,10 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::Form_Load()
 {
     restorePlacement(*this, m_context.store, geometry::kRpcTestCredentials);
 
-    RPC_USER_TEXTBOX->setText(m_confGenerator.RPC_USER_TEXTBOX->text());
-    RPC_PASSWORD_TEXTBOX->setText(m_confGenerator.RPC_PASSWORD_TEXTBOX->text());
-    RPC_AUTH_TEXTBOX->setText(m_confGenerator.RPC_AUTH_TEXTBOX->text());
+    const ConfFields fields = m_confGenerator.fields();
+    RPC_USER_TEXTBOX->setText(fields.rpcUser);
+    RPC_PASSWORD_TEXTBOX->setText(fields.rpcPassword);
+    RPC_AUTH_TEXTBOX->setText(fields.rpcAuth);
 
     // Marked by the exact user name alone; the other two texts may differ.
     std::optional<int> match;
@@ -81,9 +82,11 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::TEST_CFG_BUTTON_Click(int preset)
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click()
 {
-    m_confGenerator.RPC_USER_TEXTBOX->setText(RPC_USER_TEXTBOX->text());
-    m_confGenerator.RPC_PASSWORD_TEXTBOX->setText(RPC_PASSWORD_TEXTBOX->text());
-    m_confGenerator.RPC_AUTH_TEXTBOX->setText(RPC_AUTH_TEXTBOX->text());
+    ConfFields fields = m_confGenerator.fields();
+    fields.rpcUser = RPC_USER_TEXTBOX->text();
+    fields.rpcPassword = RPC_PASSWORD_TEXTBOX->text();
+    fields.rpcAuth = RPC_AUTH_TEXTBOX->text();
+    m_confGenerator.setFields(fields);
     CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 

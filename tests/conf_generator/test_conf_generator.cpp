@@ -1,6 +1,7 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "conf_generator/coin_presets.h"
 #include "conf_generator/rpc_test_credentials.h"
 #include "core/look.h"
 #include "fakes/fake_platform.h"
@@ -23,9 +24,7 @@ private slots:
     void failedWriteKeepsTheOldFileAndTheWindow_data();
     void failedWriteKeepsTheOldFileAndTheWindow();
     void otherExecutableNameKeepsItsOwnFileAndSettings();
-    void coins_data();
-    void coins();
-    void basicSettings();
+    void presets();
     void credentialPresetsFollowTheRpcauthScheme();
     void credentials_data();
     void credentials();
@@ -258,30 +257,15 @@ void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
     QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
 }
 
-void TestConfGenerator::coins_data()
+// Each coin button fills the conf generator and disarms the window; basic
+// settings undo Namecoin's daemon switch. What each preset sets is checked
+// on the fields alone, with the renderer.
+void TestConfGenerator::presets()
 {
-    QTest::addColumn<QString>("vtcNodeList"); // what the conf generator's VTC holder holds
-    QTest::addColumn<QStringList>("result"); // name, peer port, RPC port, node list, daemon line
-
-    const QString nodes = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
-    QTest::newRow("BTC") << nodes << QStringList { "BTC - Bitcoin", "8333", "8332", "", "#daemon=0" };
-    QTest::newRow("NMC") << QString() << QStringList { "NMC - Namecoin", "8334", "8336", "", "daemon=1" };
-    QTest::newRow("VTC") << nodes << QStringList { "VTC - Vertcoin", "5889", "5888", nodes, "#daemon=0" };
-    QTest::newRow("VTC empty") << QString()
-                               << QStringList { "VTC - Vertcoin", "5889", "5888", "", "#daemon=0" };
-    QTest::newRow("DASH") << QString() << QStringList { "DASH - Dash", "9999", "9998", "", "#daemon=0" };
-    QTest::newRow("BTG") << QString() << QStringList { "BTG - BitcoinGold", "8338", "8332", "", "#daemon=0" };
-}
-
-void TestConfGenerator::coins()
-{
-    QFETCH(QString, vtcNodeList);
-    QFETCH(QStringList, result);
-
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
     conf.FULL_NODE_LIST_TEXTBOX = "addnode=old";
-    conf.VTC_NODE_LIST_TEXTBOX = vtcNodeList;
+    conf.VTC_NODE_LIST_TEXTBOX = "addnode=vtc";
     const QString before = rig.preview();
     QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
     QCOMPARE(enabledPresetButtons(presets), 0);
@@ -289,50 +273,27 @@ void TestConfGenerator::coins()
     QCOMPARE(enabledPresetButtons(presets), 7);
     QCOMPARE(rig.preview(), before);
 
-    // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
-    presets.findChild<QPushButton*>(result[0].section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
-    QCOMPARE(QStringList({ conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
-                 conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
-        result);
-    QVERIFY(!presets.IMPORT_SETTINGS_TICKBOX->isChecked() && enabledPresetButtons(presets) == 0);
+    bool daemon = false; // from Namecoin on
+    for (const CoinPreset& coin : kCoinPresets) {
+        daemon = daemon || coin.daemonSwitch;
+        presets.IMPORT_SETTINGS_TICKBOX->setChecked(true);
+        // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
+        presets.findChild<QPushButton*>(coin.cryptoName.section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
+        QCOMPARE(QStringList({ conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
+                     conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
+            QStringList({ coin.cryptoName, coin.peerPort, coin.rpcPort,
+                coin.copiesVtcNodeList ? "addnode=vtc" : "", daemon ? "daemon=1" : "#daemon=0" }));
+        QVERIFY(!presets.IMPORT_SETTINGS_TICKBOX->isChecked() && enabledPresetButtons(presets) == 0);
+        QCOMPARE(conf.DAEMON_TICKBOX->isEnabled(), daemon);
+    }
     QCOMPARE(presets.CANCEL_BUTTON->text(), "Close");
-}
 
-void TestConfGenerator::basicSettings()
-{
-    ConfGeneratorRig rig;
-    QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
-    QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BTC_IMPORT_BUTTON->click();
     presets.IMPORT_SETTINGS_TICKBOX->click();
     presets.BASIC_SETTINGS_BUTTON->click();
-    QStringList expected { "# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-        "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1",
-        "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000",
-        "maxconnections=20", "port=8333", "rpcport=8332", "#uacomment=" };
-    expected += kFirstRunText.split("\r\n").mid(17);
-    QCOMPARE(rig.preview().split("\r\n"), expected);
-
-    // Disabled is not one of the basic settings, the comment is; they undo
-    // Namecoin's daemon switch, and twice give what once gives.
-    conf.DISABLE_WALLET_TICKBOX->click();
-    conf.NO_2X_BUTTON->click();
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.NMC_IMPORT_BUTTON->click();
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BASIC_SETTINGS_BUTTON->click();
-    const QString once = rig.preview();
-    presets.BASIC_SETTINGS_BUTTON->click();
-    QCOMPARE(rig.preview(), once);
-    QCOMPARE(enabledPresetButtons(presets), 7);
-    presets.LTC_IMPORT_BUTTON->click();
-    expected[0] = "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -";
-    expected[2] = "disablewallet=1";
-    expected[14] = "port=9333";
-    expected[15] = "rpcport=9332";
-    QCOMPARE(rig.preview().split("\r\n"), expected);
-    QVERIFY(!conf.DAEMON_TICKBOX->isEnabled());
+    QCOMPARE(rig.preview().split("\r\n").mid(1, 9),
+        QStringList({ "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0",
+            "dns=1", "#daemon=0", "allowip=127.0.0.1" }));
+    QVERIFY(!conf.DAEMON_TICKBOX->isEnabled() && conf.DISABLE_WALLET_TICKBOX->isEnabled());
 
     // Esc closes as Cancel does, and only the position is ever stored here.
     presets.show();
