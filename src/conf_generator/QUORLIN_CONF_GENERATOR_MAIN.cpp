@@ -1,4 +1,5 @@
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "ui_QUORLIN_CONF_GENERATOR_MAIN.h"
 
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
@@ -6,7 +7,6 @@
 #include "conf_store.h"
 #include "core/default_conf_path.h"
 #include "core/timer_switch.h"
-#include "core/window_placement.h"
 
 namespace {
 
@@ -69,43 +69,46 @@ void followRule(const QCheckBox& rule, QCheckBox& dependent)
 } // namespace
 
 QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner)
-    : FormWindow(owner)
+    : FormWindow(owner, context.store, geometry::kConfGenerator)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_MAIN>())
 {
-    setupUi(this);
+    ui->setupUi(this);
 
     connect(&CONF_OUTPUT_TIMER, &QTimer::timeout, this, &Window::CONF_OUTPUT_TIMER_Timer);
     const struct {
         QPushButton* button;
         void (Window::*handler)();
     } clicks[] = {
-        { SAVE_BUTTON, &Window::SAVE_BUTTON_Click },
-        { CANCEL_BUTTON, &Window::CANCEL_BUTTON_Click },
-        { CLEAR_ALL_BUTTON, &Window::CLEAR_ALL_BUTTON_Click },
-        { NO_2X_BUTTON, &Window::NO_2X_BUTTON_Click },
-        { IDS_BUTTON, &Window::IDS_BUTTON_Click },
-        { KD_RPC_TEST_CREDENTIALS_BUTTON, &Window::KD_RPC_TEST_CREDENTIALS_BUTTON_Click },
+        { ui->SAVE_BUTTON, &Window::SAVE_BUTTON_Click },
+        { ui->CANCEL_BUTTON, &Window::CANCEL_BUTTON_Click },
+        { ui->CLEAR_ALL_BUTTON, &Window::CLEAR_ALL_BUTTON_Click },
+        { ui->NO_2X_BUTTON, &Window::NO_2X_BUTTON_Click },
+        { ui->IDS_BUTTON, &Window::IDS_BUTTON_Click },
+        { ui->KD_RPC_TEST_CREDENTIALS_BUTTON, &Window::KD_RPC_TEST_CREDENTIALS_BUTTON_Click },
     };
     for (const auto& click : clicks)
         connect(click.button, &QPushButton::clicked, this, click.handler);
 
     // The rules run on every change of state, whoever makes it.
-    connect(WALLET_TICKBOX, &QCheckBox::stateChanged, this, &Window::WALLET_TICKBOX_Click);
-    connect(OLD_WALLET_SUPPORT_TICKBOX, &QCheckBox::stateChanged, this,
+    connect(ui->WALLET_TICKBOX, &QCheckBox::stateChanged, this, &Window::WALLET_TICKBOX_Click);
+    connect(ui->OLD_WALLET_SUPPORT_TICKBOX, &QCheckBox::stateChanged, this,
         &Window::OLD_WALLET_SUPPORT_TICKBOX_Click);
 
     Form_Load();
 }
 
+QUORLIN_CONF_GENERATOR_MAIN::~QUORLIN_CONF_GENERATOR_MAIN() = default;
+
 ConfFields QUORLIN_CONF_GENERATOR_MAIN::fields() const
 {
     ConfFields fields;
     for (const auto& line : kLineBoxes)
-        fields.*line.field = (this->*line.box)->text();
+        fields.*line.field = (ui.get()->*line.box)->text();
     for (const auto& block : kBlockBoxes)
-        fields.*block.field = (this->*block.box)->text();
+        fields.*block.field = (ui.get()->*block.box)->text();
     for (const auto& tick : kTickBoxes)
-        fields.*tick.field = (this->*tick.box)->isChecked();
+        fields.*tick.field = (ui.get()->*tick.box)->isChecked();
     fields.fullNodeList = FULL_NODE_LIST_TEXTBOX;
     return fields;
 }
@@ -118,21 +121,21 @@ void QUORLIN_CONF_GENERATOR_MAIN::setFields(const ConfFields& fields)
             box.setText(text);
     };
     for (const auto& line : kLineBoxes)
-        show(*(this->*line.box), fields.*line.field);
+        show(*(ui.get()->*line.box), fields.*line.field);
     for (const auto& block : kBlockBoxes)
-        show(*(this->*block.box), fields.*block.field);
+        show(*(ui.get()->*block.box), fields.*block.field);
     for (const auto& tick : kTickBoxes)
-        (this->*tick.box)->setChecked(fields.*tick.field);
+        (ui.get()->*tick.box)->setChecked(fields.*tick.field);
     FULL_NODE_LIST_TEXTBOX = fields.fullNodeList;
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
 {
     const SettingsStore& store = m_context.store;
-    restorePlacement(*this, store, geometry::kConfGenerator);
+    restorePlacement();
     setFields(loadConfFields(store));
-    DAEMON_TICKBOX->setEnabled(OLD_WALLET_SUPPORT_TICKBOX->isChecked());
-    CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
+    ui->DAEMON_TICKBOX->setEnabled(ui->OLD_WALLET_SUPPORT_TICKBOX->isChecked());
+    ui->CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
     CONF_OUTPUT_TIMER.setInterval(1000);
     setTimerEnabled(CONF_OUTPUT_TIMER, true);
 
@@ -144,35 +147,34 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
 void QUORLIN_CONF_GENERATOR_MAIN::Form_Unload()
 {
     CONF_OUTPUT_TIMER.stop();
-    savePosition(*this, m_context.store, geometry::kConfGenerator);
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::WALLET_TICKBOX_Click()
 {
-    followRule(*WALLET_TICKBOX, *DISABLE_WALLET_TICKBOX);
+    followRule(*ui->WALLET_TICKBOX, *ui->DISABLE_WALLET_TICKBOX);
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::OLD_WALLET_SUPPORT_TICKBOX_Click()
 {
-    followRule(*OLD_WALLET_SUPPORT_TICKBOX, *DAEMON_TICKBOX);
+    followRule(*ui->OLD_WALLET_SUPPORT_TICKBOX, *ui->DAEMON_TICKBOX);
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 {
-    CONF_OUTPUT_TEXTBOX->setText(renderConfText(fields()));
+    ui->CONF_OUTPUT_TEXTBOX->setText(renderConfText(fields()));
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
-    savePosition(*this, m_context.store, geometry::kConfGenerator);
+    savePosition();
     const ConfFields saved = fields();
     storeConfFields(m_context.store, m_context.node, saved);
 
     // The file gets the fields as they are now, also when the last tick was
     // before the latest edit.
     const QString text = renderConfText(saved);
-    CONF_OUTPUT_TEXTBOX->setText(text);
-    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+    ui->CONF_OUTPUT_TEXTBOX->setText(text);
+    ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
     if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text))
         m_context.platform.dialogs.showError(this, windowTitle(), *error);
 }
@@ -190,7 +192,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::CLEAR_ALL_BUTTON_Click()
 
 void QUORLIN_CONF_GENERATOR_MAIN::NO_2X_BUTTON_Click()
 {
-    UACOMMENT_TEXTBOX->setText(QStringLiteral("NO2X"));
+    ui->UACOMMENT_TEXTBOX->setText(QStringLiteral("NO2X"));
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::IDS_BUTTON_Click()

@@ -3,21 +3,27 @@
 #include "conf_text.h"
 #include "core/app_context.h"
 #include "core/form_window.h"
-#include "ui_QUORLIN_CONF_GENERATOR_MAIN.h"
 
 #include <QString>
 #include <QTimer>
+
+#include <memory>
+
+namespace Ui {
+class QUORLIN_CONF_GENERATOR_MAIN;
+}
 
 // The window in which the user composes the node's ".conf" file. Its controls
 // and the node list are the file's fields: the preview shows the text they
 // render, SAVE stores them and writes the text beside the executable. The
 // coin presets and RPC test credentials windows change them through fields()
 // and setFields().
-class QUORLIN_CONF_GENERATOR_MAIN : public FormWindow, public Ui::QUORLIN_CONF_GENERATOR_MAIN {
+class QUORLIN_CONF_GENERATOR_MAIN : public FormWindow {
     Q_OBJECT
 
 public:
     QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner);
+    ~QUORLIN_CONF_GENERATOR_MAIN() override;
 
     // The fields as the controls show them now.
     ConfFields fields() const;
@@ -32,6 +38,7 @@ public:
 
     QTimer CONF_OUTPUT_TIMER;
 
+private slots:
     void Form_Load();
     void Form_Unload() override;
     void CONF_OUTPUT_TIMER_Timer();
@@ -46,4 +53,5 @@ public:
 
 private:
     AppContext& m_context;
+    std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_MAIN> ui;
 };

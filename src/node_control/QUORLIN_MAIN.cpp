@@ -1,9 +1,9 @@
 #include "QUORLIN_MAIN.h"
+#include "ui_QUORLIN_MAIN.h"
 
 #include "core/control_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
-#include "core/window_placement.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "settings_picture.h"
 
@@ -14,18 +14,19 @@ const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
 } // namespace
 
 QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
-    : FormWindow(parent)
+    : FormWindow(parent, context.store, geometry::kMain)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_MAIN>())
 {
-    setupUi(this);
-    SETTINGS_BUTTON->setIcon(settingsButtonPicture());
-    setBackColour(*SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
+    ui->setupUi(this);
+    ui->SETTINGS_BUTTON->setIcon(settingsButtonPicture());
+    setBackColour(*ui->SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
 
-    connect(EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
-    connect(SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
-    connect(QT_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::QT_START_BUTTON_Click);
-    connect(DAEMON_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::DAEMON_START_BUTTON_Click);
-    connect(CLI_STOP_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::CLI_STOP_BUTTON_Click);
+    connect(ui->EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
+    connect(ui->SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
+    connect(ui->QT_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::QT_START_BUTTON_Click);
+    connect(ui->DAEMON_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::DAEMON_START_BUTTON_Click);
+    connect(ui->CLI_STOP_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::CLI_STOP_BUTTON_Click);
     connect(&MULTI_PROCESS_WATCHER_TIMER, &QTimer::timeout, this,
         &QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer);
     connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
@@ -36,39 +37,37 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     Form_Load();
 }
 
+QUORLIN_MAIN::~QUORLIN_MAIN() = default;
+
 void QUORLIN_MAIN::Form_Load()
 {
-    restorePlacement(*this, m_context.store, geometry::kMain);
+    restorePlacement();
     AlwaysOnTopTimer.setInterval(1000);
     MULTI_PROCESS_WATCHER_TIMER.setInterval(250);
     m_context.node.load();
     // The title names the coin as loaded; a later change shows in the box only.
-    setWindowTitle(kTitlePrefix + CRYPTO_NAME_TEXTBOX->text());
+    setWindowTitle(kTitlePrefix + ui->CRYPTO_NAME_TEXTBOX->text());
 }
 
 // The coin's name box and the stacking timer follow the node settings.
 void QUORLIN_MAIN::showNodeSettings()
 {
-    CRYPTO_NAME_TEXTBOX->setText(m_context.node.text(NodeText::CryptoName));
+    ui->CRYPTO_NAME_TEXTBOX->setText(m_context.node.text(NodeText::CryptoName));
     setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX() == 1);
-}
-
-void QUORLIN_MAIN::savePositionAndStacking()
-{
-    savePosition(*this, m_context.store, geometry::kMain);
-    m_context.node.saveAlwaysOnTop();
 }
 
 void QUORLIN_MAIN::Form_Unload()
 {
     MULTI_PROCESS_WATCHER_TIMER.stop();
     AlwaysOnTopTimer.stop();
-    savePositionAndStacking();
+    m_context.node.saveAlwaysOnTop();
 }
 
 void QUORLIN_MAIN::EXIT_BUTTON_Click()
 {
-    savePositionAndStacking();
+    // Exit stores these itself and the unload step stores them again: the second write repeats the first.
+    savePosition();
+    m_context.node.saveAlwaysOnTop();
     unload();
 }
 
@@ -117,12 +116,12 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
         QString stoppedText;
     };
     const StatusBox boxes[] = {
-        { QT_NAME_TEXTBOX(), PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
+        { QT_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
             QStringLiteral(" - QT PROCESS STOPPED") },
-        { DAEMON_NAME_TEXTBOX(), PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
+        { DAEMON_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
             QStringLiteral(" - DAEMON PROCESS STOPPED") },
-        { CLI_NAME_TEXTBOX(), PROCESS_TEXTBOX_3, CLI_STOP_BUTTON, QStringLiteral(" - CLI PROCESS RUNNING"),
-            QStringLiteral(" - CLI PROCESS STOPPED") },
+        { CLI_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_3, ui->CLI_STOP_BUTTON,
+            QStringLiteral(" - CLI PROCESS RUNNING"), QStringLiteral(" - CLI PROCESS STOPPED") },
     };
 
     // Each configured name paints its box, then (the CLI only) locks its button,
@@ -142,8 +141,8 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
     if (!DAEMON_NAME_TEXTBOX().isEmpty()) {
         const bool qt = IsProcessRunning(QT_NAME_TEXTBOX());
         const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX());
-        DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
-        QT_START_BUTTON->setEnabled(!(qt || daemon));
+        ui->DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
+        ui->QT_START_BUTTON->setEnabled(!(qt || daemon));
     }
 }
 

@@ -3,19 +3,25 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "platform/process_launcher.h"
-#include "ui_QUORLIN_MAIN.h"
 
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
+namespace Ui {
+class QUORLIN_MAIN;
+}
+
 // The startup window: three launch buttons, three process status boxes fed by
 // the process watcher, the coin's name and the way into the settings. It lives
 // for the whole run; closing it ends the program.
-class QUORLIN_MAIN : public FormWindow, public Ui::QUORLIN_MAIN {
+class QUORLIN_MAIN : public FormWindow {
     Q_OBJECT
 
 public:
     explicit QUORLIN_MAIN(AppContext& context, QWidget* parent = nullptr);
+    ~QUORLIN_MAIN() override;
 
     // Hidden fields: views of the node settings, which other windows change.
     const QString& QT_NAME_TEXTBOX() const { return m_context.node.text(NodeText::QtName); }
@@ -29,6 +35,7 @@ public:
     QTimer MULTI_PROCESS_WATCHER_TIMER;
     QTimer AlwaysOnTopTimer;
 
+private slots:
     void Form_Load();
     void Form_Unload() override;
     void QT_START_BUTTON_Click();
@@ -42,8 +49,8 @@ public:
 private:
     bool IsProcessRunning(const QString& imageName);
     void launch(const QString& commandLine, WindowStyle style);
-    void savePositionAndStacking();
     void showNodeSettings();
 
     AppContext& m_context;
+    std::unique_ptr<Ui::QUORLIN_MAIN> ui;
 };

@@ -4,7 +4,9 @@
 #include "conf_generator/coin_presets.h"
 #include "conf_generator/rpc_test_credentials.h"
 #include "core/look.h"
+#include "core/multi_line_box.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QMessageAuthenticationCode>
@@ -40,8 +42,8 @@ struct ConfGeneratorRig {
     // The preview after the renderer's next tick, and line n (from 1) of it.
     QString preview() const
     {
-        window->CONF_OUTPUT_TIMER_Timer();
-        return window->CONF_OUTPUT_TEXTBOX->text();
+        QMetaObject::invokeMethod(window.get(), "CONF_OUTPUT_TIMER_Timer");
+        return ctl<MultiLineBox>(*window, "CONF_OUTPUT_TEXTBOX")->text();
     }
     QString line(int n) const { return preview().split("\r\n").value(n - 1); }
 
@@ -70,8 +72,9 @@ QByteArray fileBytes(const QString& path)
 int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
 {
     const QList<QPushButton*> buttons = presets.findChildren<QPushButton*>();
-    return int(std::count_if(buttons.begin(), buttons.end(),
-        [&](const QPushButton* b) { return b != presets.CANCEL_BUTTON && b->isEnabled(); }));
+    return int(std::count_if(buttons.begin(), buttons.end(), [&](const QPushButton* b) {
+        return b != ctl<QPushButton>(presets, "CANCEL_BUTTON") && b->isEnabled();
+    }));
 }
 
 QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
@@ -83,9 +86,17 @@ QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
     return green;
 }
 
-template <typename Window> QStringList rpcBoxes(const Window& w)
+QStringList rpcBoxes(const QUORLIN_CONF_GENERATOR_MAIN& conf)
 {
-    return { w.RPC_USER_TEXTBOX->text(), w.RPC_PASSWORD_TEXTBOX->text(), w.RPC_AUTH_TEXTBOX->text() };
+    const ConfFields fields = conf.fields();
+    return { fields.rpcUser, fields.rpcPassword, fields.rpcAuth };
+}
+
+QStringList rpcBoxes(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
+{
+    return { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX")->text(),
+        ctl<MultiLineBox>(w, "RPC_PASSWORD_TEXTBOX")->text(),
+        ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text() };
 }
 
 } // namespace
@@ -113,7 +124,7 @@ void TestConfGenerator::clicksSetTheLines()
     QFETCH(QString, expected);
 
     ConfGeneratorRig rig;
-    rig.window->UACOMMENT_TEXTBOX->setText("my node");
+    ctl<QLineEdit>(*rig.window, "UACOMMENT_TEXTBOX")->setText("my node");
     for (const QString& name : clicks) {
         rig.window->findChild<QAbstractButton*>(name)->click();
         rig.preview();
@@ -127,31 +138,38 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
     QCOMPARE(w.windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
     QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
-    QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), kFirstRunText); // before the first tick
-    QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled() && !w.DAEMON_TICKBOX->isEnabled());
-    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+    QCOMPARE(ctl<MultiLineBox>(w, "CONF_OUTPUT_TEXTBOX")->text(), kFirstRunText); // before the first tick
+    QVERIFY(!ctl<QCheckBox>(w, "DISABLE_WALLET_TICKBOX")->isEnabled()
+        && !ctl<QCheckBox>(w, "DAEMON_TICKBOX")->isEnabled());
+    QCOMPARE(ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
 
     QFile old(rig.confPath());
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
     old.close();
-    for (QCheckBox* box : { w.WALLET_TICKBOX, w.DISABLE_WALLET_TICKBOX, w.SERVER_TICKBOX, w.LISTEN_TICKBOX,
-             w.OLD_WALLET_SUPPORT_TICKBOX, w.RPC_LOCALHOST_TICKBOX })
+    for (QCheckBox* box : { ctl<QCheckBox>(w, "WALLET_TICKBOX"), ctl<QCheckBox>(w, "DISABLE_WALLET_TICKBOX"),
+             ctl<QCheckBox>(w, "SERVER_TICKBOX"), ctl<QCheckBox>(w, "LISTEN_TICKBOX"),
+             ctl<QCheckBox>(w, "OLD_WALLET_SUPPORT_TICKBOX"), ctl<QCheckBox>(w, "RPC_LOCALHOST_TICKBOX") })
         box->click();
-    const std::pair<QLineEdit*, const char*> texts[] = { { w.WALLET_FILE_TEXTBOX, "wallet.dat" },
-        { w.TIMEOUT_TEXTBOX, "3000" }, { w.RPC_TIMEOUT_TEXTBOX, "0" }, { w.MAX_CONNECTIONS_TEXTBOX, " " },
-        { w.PEER_PORT_TEXTBOX, "9333" }, { w.RPC_PORT_TEXTBOX, "9332" }, { w.UACOMMENT_TEXTBOX, "Grüße" },
-        { w.RPC_USER_TEXTBOX, "IM_ALL_IN" }, { w.RPC_PASSWORD_TEXTBOX, "secret" } };
+    const std::pair<QLineEdit*, const char*> texts[] = { { ctl<QLineEdit>(w, "WALLET_FILE_TEXTBOX"),
+                                                             "wallet.dat" },
+        { ctl<QLineEdit>(w, "TIMEOUT_TEXTBOX"), "3000" }, { ctl<QLineEdit>(w, "RPC_TIMEOUT_TEXTBOX"), "0" },
+        { ctl<QLineEdit>(w, "MAX_CONNECTIONS_TEXTBOX"), " " },
+        { ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX"), "9333" }, { ctl<QLineEdit>(w, "RPC_PORT_TEXTBOX"), "9332" },
+        { ctl<QLineEdit>(w, "UACOMMENT_TEXTBOX"), "Grüße" },
+        { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX"), "IM_ALL_IN" },
+        { ctl<QLineEdit>(w, "RPC_PASSWORD_TEXTBOX"), "secret" } };
     for (const auto& [box, text] : texts)
         box->setText(text);
-    w.RPC_AUTH_TEXTBOX->setText("IM_ALL_IN:ab$cd\r\nsecond line");
+    ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
     w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
     // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
     w.show();
-    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "regtest=1");
-    QTest::keyClick(w.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "txindex=1");
-    QTest::keyClicks(w.CRYPTO_NAME_TEXTBOX, "LTC - Litecoin");
-    QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
+    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "regtest=1");
+    QTest::keyClick(
+        ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "txindex=1");
+    QTest::keyClicks(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), "LTC - Litecoin");
+    QTest::keyClick(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), Qt::Key_Return);
 
     const QStringList expected { "MAIN-Left", "MAIN-Top", "CRYPTO_NAME_TEXTBOX=LTC - Litecoin",
         "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
@@ -164,12 +182,12 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
         "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
         "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(0, 2) + rig.fakes.settings.writtenValues.mid(2), expected);
-    QCOMPARE(rig.mainWindow.CRYPTO_NAME_TEXTBOX->text(), "LTC - Litecoin");
-    QCOMPARE(w.CANCEL_BUTTON->text(), "Close");
+    QCOMPARE(ctl<QLineEdit>(rig.mainWindow, "CRYPTO_NAME_TEXTBOX")->text(), "LTC - Litecoin");
+    QCOMPARE(ctl<QPushButton>(w, "CANCEL_BUTTON")->text(), "Close");
     QVERIFY(w.isVisible() && rig.fakes.dialogs.errors.isEmpty());
 
     // Saved at once: the preview is rendered from the edits; the file is it and CR LF.
-    const QString preview = w.CONF_OUTPUT_TEXTBOX->text();
+    const QString preview = ctl<MultiLineBox>(w, "CONF_OUTPUT_TEXTBOX")->text();
     QVERIFY(
         preview.endsWith("\r\nrpcauth=IM_ALL_IN:ab$cd\r\nsecond line\r\n\r\nregtest=1\r\ntxindex=1\r\n\r\n"
                          "addnode=10.0.0.1\r\naddnode=10.0.0.2"));
@@ -182,17 +200,18 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
         QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 #endif
 
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     rig.open();
-    QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text(), preview);
+    QCOMPARE(ctl<MultiLineBox>(*rig.window, "CONF_OUTPUT_TEXTBOX")->text(), preview);
     for (QCheckBox* box : rig.window->findChildren<QCheckBox*>())
         box->setChecked(true);
-    rig.window->CLEAR_ALL_BUTTON->click();
-    QVERIFY(!rig.window->DISABLE_WALLET_TICKBOX->isEnabled() && !rig.window->DAEMON_TICKBOX->isEnabled());
-    QCOMPARE(rig.window->CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+    ctl<QPushButton>(*rig.window, "CLEAR_ALL_BUTTON")->click();
+    QVERIFY(!ctl<QCheckBox>(*rig.window, "DISABLE_WALLET_TICKBOX")->isEnabled()
+        && !ctl<QCheckBox>(*rig.window, "DAEMON_TICKBOX")->isEnabled());
+    QCOMPARE(ctl<QLineEdit>(*rig.window, "CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
     QCOMPARE(rig.preview(), kFirstRunText); // every field empty, every tick box unticked
     // Reopening and cancelling after Clear ALL store the position only.
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(26),
         QStringList({ "MAIN-Left", "MAIN-Top", "MAIN-Left", "MAIN-Top" }));
 }
@@ -220,7 +239,7 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
             QSKIP("This user may write into read-only folders; the other row covers the failure.");
     }
     rig.window->show();
-    rig.window->SAVE_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
     QFile::setPermissions(rig.folder.path(), QFileDevice::Permissions(0x7700)); // owner may do all again
 
     QCOMPARE(rig.fakes.dialogs.errors.size(), 1);
@@ -236,8 +255,8 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
 void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
 {
     ConfGeneratorRig rig;
-    rig.window->CRYPTO_NAME_TEXTBOX->setText("BTC - Bitcoin");
-    rig.window->SAVE_BUTTON->click();
+    ctl<QLineEdit>(*rig.window, "CRYPTO_NAME_TEXTBOX")->setText("BTC - Bitcoin");
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
 
     // A copy of the executable under another name, in the same folder, over the same store.
     Platform copy = rig.context.platform;
@@ -245,16 +264,16 @@ void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
     AppContext copyContext(copy);
     QUORLIN_MAIN copyMain(copyContext);
     QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, &copyMain);
-    QCOMPARE(copyWindow.CRYPTO_NAME_TEXTBOX->text(), QString());
-    copyWindow.CRYPTO_NAME_TEXTBOX->setText("NMC - Namecoin");
-    copyWindow.SAVE_BUTTON->click();
+    QCOMPARE(ctl<QLineEdit>(copyWindow, "CRYPTO_NAME_TEXTBOX")->text(), QString());
+    ctl<QLineEdit>(copyWindow, "CRYPTO_NAME_TEXTBOX")->setText("NMC - Namecoin");
+    ctl<QPushButton>(copyWindow, "SAVE_BUTTON")->click();
 
     QVERIFY(fileBytes(rig.confPath()).startsWith("# - BTC - Bitcoin - "));
     QVERIFY(
         fileBytes(rig.folder.path() + "/BTC-NODE-CRYPTO-CONFIG.conf").startsWith("# - NMC - Namecoin - "));
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     rig.open();
-    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
+    QCOMPARE(ctl<QLineEdit>(*rig.window, "CRYPTO_NAME_TEXTBOX")->text(), "BTC - Bitcoin");
 }
 
 // Each coin button fills the conf generator and disarms the window; basic
@@ -269,31 +288,35 @@ void TestConfGenerator::presets()
     const QString before = rig.preview();
     QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
     QCOMPARE(enabledPresetButtons(presets), 0);
-    presets.IMPORT_SETTINGS_TICKBOX->click();
+    ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
     QCOMPARE(enabledPresetButtons(presets), 7);
     QCOMPARE(rig.preview(), before);
 
     bool daemon = false; // from Namecoin on
     for (const CoinPreset& coin : kCoinPresets) {
         daemon = daemon || coin.daemonSwitch;
-        presets.IMPORT_SETTINGS_TICKBOX->setChecked(true);
+        ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->setChecked(true);
         // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
         presets.findChild<QPushButton*>(coin.cryptoName.section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
-        QCOMPARE(QStringList({ conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
-                     conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
+        QCOMPARE(
+            QStringList({ ctl<QLineEdit>(conf, "CRYPTO_NAME_TEXTBOX")->text(),
+                ctl<QLineEdit>(conf, "PEER_PORT_TEXTBOX")->text(),
+                ctl<QLineEdit>(conf, "RPC_PORT_TEXTBOX")->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
             QStringList({ coin.cryptoName, coin.peerPort, coin.rpcPort,
                 coin.copiesVtcNodeList ? "addnode=vtc" : "", daemon ? "daemon=1" : "#daemon=0" }));
-        QVERIFY(!presets.IMPORT_SETTINGS_TICKBOX->isChecked() && enabledPresetButtons(presets) == 0);
-        QCOMPARE(conf.DAEMON_TICKBOX->isEnabled(), daemon);
+        QVERIFY(!ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->isChecked()
+            && enabledPresetButtons(presets) == 0);
+        QCOMPARE(ctl<QCheckBox>(conf, "DAEMON_TICKBOX")->isEnabled(), daemon);
     }
-    QCOMPARE(presets.CANCEL_BUTTON->text(), "Close");
+    QCOMPARE(ctl<QPushButton>(presets, "CANCEL_BUTTON")->text(), "Close");
 
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BASIC_SETTINGS_BUTTON->click();
+    ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
+    ctl<QPushButton>(presets, "BASIC_SETTINGS_BUTTON")->click();
     QCOMPARE(rig.preview().split("\r\n").mid(1, 9),
         QStringList({ "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0",
             "dns=1", "#daemon=0", "allowip=127.0.0.1" }));
-    QVERIFY(!conf.DAEMON_TICKBOX->isEnabled() && conf.DISABLE_WALLET_TICKBOX->isEnabled());
+    QVERIFY(!ctl<QCheckBox>(conf, "DAEMON_TICKBOX")->isEnabled()
+        && ctl<QCheckBox>(conf, "DISABLE_WALLET_TICKBOX")->isEnabled());
 
     // Esc closes as Cancel does, and only the position is ever stored here.
     presets.show();
@@ -342,33 +365,33 @@ void TestConfGenerator::credentials()
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
     const QStringList typed { user, user.isEmpty() ? "" : "typed", user.isEmpty() ? "" : "one\r\ntwo\r\n" };
-    conf.RPC_USER_TEXTBOX->setText(typed[0]);
-    conf.RPC_PASSWORD_TEXTBOX->setText(typed[1]);
-    conf.RPC_AUTH_TEXTBOX->setText(typed[2]);
+    ctl<QLineEdit>(conf, "RPC_USER_TEXTBOX")->setText(typed[0]);
+    ctl<QLineEdit>(conf, "RPC_PASSWORD_TEXTBOX")->setText(typed[1]);
+    ctl<MultiLineBox>(conf, "RPC_AUTH_TEXTBOX")->setText(typed[2]);
     QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, conf);
     window.show();
     QCOMPARE(greenButtons(window), green);
     QCOMPARE(rpcBoxes(window), typed);
-    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
     QCOMPARE(rpcBoxes(conf), typed);
-    QCOMPARE(window.CANCEL_BUTTON->text(), "Close");
+    QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
 
     // Choosing shows and marks a preset without handing it over; using hands over as typed.
-    window.TEST_CFG_4_BUTTON->click();
+    ctl<QPushButton>(window, "TEST_CFG_4_BUTTON")->click();
     const QString password = kRpcTestPresets[3].password.toString();
     QCOMPARE(
         rpcBoxes(window), QStringList({ "GENESIS_BLOCK_01", password, kRpcTestPresets[3].auth.toString() }));
     QCOMPARE(greenButtons(window), QList<int> { 4 });
     QCOMPARE(rpcBoxes(conf), typed);
-    window.RPC_USER_TEXTBOX->setText("HODL_HODL_HODL");
-    window.RPC_AUTH_TEXTBOX->clear();
-    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    ctl<QLineEdit>(window, "RPC_USER_TEXTBOX")->setText("HODL_HODL_HODL");
+    ctl<MultiLineBox>(window, "RPC_AUTH_TEXTBOX")->clear();
+    ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
     QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
         QStringList({ "rpcuser=HODL_HODL_HODL", "rpcpassword=" + password, "#rpcauth=" }));
     QVERIFY(window.isVisible());
 
     // Enter, also in the password box, closes as Cancel does; only the position is stored.
-    QTest::keyClick(window.RPC_PASSWORD_TEXTBOX, Qt::Key_Return);
+    QTest::keyClick(ctl<QWidget>(window, "RPC_PASSWORD_TEXTBOX"), Qt::Key_Return);
     QVERIFY(!window.isVisible());
     const QString key = "TEST-RPC-CREDENTIALS-";
     QCOMPARE(rig.fakes.settings.writtenKeys,

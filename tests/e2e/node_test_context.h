@@ -2,6 +2,7 @@
 
 #include "core/look.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
 #include "platform/qsettings_backing.h"
@@ -52,14 +53,14 @@ inline void press(QAbstractButton* button)
 // locked) or stopped (red, both unlocked).
 inline void checkDaemonBox(const QUORLIN_MAIN& w, bool running)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(w.PROCESS_TEXTBOX_2->toolTip(),
+    QTRY_COMPARE_WITH_TIMEOUT(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(),
         running ? QStringLiteral("litecoind - DAEMON PROCESS RUNNING")
                 : QStringLiteral("litecoind - DAEMON PROCESS STOPPED"),
         kNodeTimeoutMs);
-    QCOMPARE(
-        w.PROCESS_TEXTBOX_2->palette().color(QPalette::Base), colourFromBgr(running ? kGreenBgr : kRedBgr));
-    QCOMPARE(w.DAEMON_START_BUTTON->isEnabled(), !running);
-    QCOMPARE(w.QT_START_BUTTON->isEnabled(), !running);
+    QCOMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->palette().color(QPalette::Base),
+        colourFromBgr(running ? kGreenBgr : kRedBgr));
+    QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), !running);
+    QCOMPARE(ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled(), !running);
 }
 
 // Presses `opener`, lets `steps` work in the modal window it opens, and closes
@@ -87,7 +88,7 @@ inline void stopNode(QUORLIN_MAIN& w, NodeTestContext& t, const QString& confPat
     QTRY_COMPARE_WITH_TIMEOUT(
         t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }), 0,
         kNodeTimeoutMs);
-    press(w.CLI_STOP_BUTTON);
+    press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
     checkDaemonBox(w, false);
     QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
     QVERIFY(t.sandbox.processes().isEmpty());

@@ -1,3 +1,4 @@
+#include "fakes/find_control.h"
 #include "node_test_context.h"
 
 // The main window starts a real Litecoin node on regtest with DAEMON, sees it
@@ -35,7 +36,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         checkDaemonBox(w, false);
 
-        press(w.DAEMON_START_BUTTON);
+        press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
         checkDaemonBox(w, true);
         stopNode(w, t, t.sandbox.confPath());
     }

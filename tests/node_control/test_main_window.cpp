@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -41,9 +42,9 @@ private slots:
     void loadsStoreOrDefaults()
     {
         const auto hiddenFields = [](const QUORLIN_MAIN& w) -> QStringList {
-            return { w.CRYPTO_NAME_TEXTBOX->text(), w.QT_NAME_TEXTBOX(), w.CLI_NAME_TEXTBOX(),
-                w.DAEMON_NAME_TEXTBOX(), w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(),
-                w.KDCLI_STOP_COMMAND_TEXTBOX() };
+            return { ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX")->text(), w.QT_NAME_TEXTBOX(),
+                w.CLI_NAME_TEXTBOX(), w.DAEMON_NAME_TEXTBOX(), w.KD_QT_COMMAND_TEXTBOX(),
+                w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() };
         };
         Shown s;
         QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s }, values;
@@ -57,7 +58,8 @@ private slots:
         QCOMPARE(s.window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
         s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
         s.window.AlwaysOnTopTimer.setInterval(1);
-        QTRY_VERIFY(s.t.fakes.stacking.steps >= 2 && !s.window.DAEMON_START_BUTTON->isEnabled());
+        QTRY_VERIFY(
+            s.t.fakes.stacking.steps >= 2 && !ctl<QPushButton>(s.window, "DAEMON_START_BUTTON")->isEnabled());
 
         TestContext off;
         off.fakes.store(u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
@@ -95,7 +97,7 @@ private slots:
         s.t.context.node.setAlwaysOnTop(key == 0 ? 1 : 0);
         s.t.fakes.settings.writtenValues.clear();
         if (key == 0)
-            QTest::mouseClick(s.window.EXIT_BUTTON, Qt::LeftButton);
+            QTest::mouseClick(ctl<QPushButton>(s.window, "EXIT_BUTTON"), Qt::LeftButton);
         else if (key < 0)
             QVERIFY(s.window.close());
         else
@@ -137,8 +139,8 @@ private slots:
 
         const QList<FakeProcessLauncher::Call>& calls = s.t.fakes.launcher.calls;
         QCOMPARE(calls.size(), 2);
-        QCOMPARE(QStringList({ calls[0].commandLine, calls[1].commandLine }),
-            QStringList({ stored, changed }));
+        QCOMPARE(
+            QStringList({ calls[0].commandLine, calls[1].commandLine }), QStringList({ stored, changed }));
         QVERIFY(calls[0].style == style && calls[1].style == style);
         QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
 

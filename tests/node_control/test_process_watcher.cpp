@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -68,15 +69,17 @@ private slots:
         t.context.node.setText(NodeText::QtName, names[0]);
         t.context.node.setText(NodeText::DaemonName, names[1]);
         t.context.node.setText(NodeText::CliName, names[2]);
-        for (QPushButton* button : { w.QT_START_BUTTON, w.DAEMON_START_BUTTON, w.CLI_STOP_BUTTON })
+        for (QPushButton* button : { ctl<QPushButton>(w, "QT_START_BUTTON"),
+                 ctl<QPushButton>(w, "DAEMON_START_BUTTON"), ctl<QPushButton>(w, "CLI_STOP_BUTTON") })
             button->setEnabled(buttonsBefore);
-        QLineEdit* const boxes[] = { w.PROCESS_TEXTBOX_1, w.PROCESS_TEXTBOX_2, w.PROCESS_TEXTBOX_3 };
+        QLineEdit* const boxes[] = { ctl<QLineEdit>(w, "PROCESS_TEXTBOX_1"),
+            ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2"), ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3") };
         const auto look = [&](int i) {
             return std::pair(boxes[i]->palette().color(QPalette::Base), boxes[i]->toolTip());
         };
         const decltype(look(0)) before[] = { look(0), look(1), look(2) };
 
-        w.MULTI_PROCESS_WATCHER_TIMER_Timer();
+        QMetaObject::invokeMethod(&w, "MULTI_PROCESS_WATCHER_TIMER_Timer");
 
         QTEST(t.fakes.processes.queries, "queries");
         const char* const suffixes[][2] = { { " - QT PROCESS STOPPED", " - QT PROCESS RUNNING" },
@@ -89,9 +92,9 @@ private slots:
                                                        names[i] + QLatin1String(suffixes[i][green]));
             QCOMPARE(look(i), expected);
         }
-        QCOMPARE(w.CLI_STOP_BUTTON->isEnabled(), after.contains(u'c'));
-        QCOMPARE(w.QT_START_BUTTON->isEnabled(), after.contains(u's'));
-        QCOMPARE(w.DAEMON_START_BUTTON->isEnabled(), after.contains(u's'));
+        QCOMPARE(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled(), after.contains(u'c'));
+        QCOMPARE(ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled(), after.contains(u's'));
+        QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), after.contains(u's'));
     }
 };
 
