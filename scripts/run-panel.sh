@@ -3,8 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUORLIN_BUILD_TESTS=OFF \
-  -DQUORLIN_BUILD_BENCHMARKS=OFF
-cmake --build build/release --target quorlin_app -j"$(nproc)"
+# The panel is a window: without a desktop session, building it first would
+# only end in Qt's "could not connect to display".
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "The panel needs a desktop session, and neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
+  echo "Run this from a terminal on your desktop (or with ssh -X); nothing was built." >&2
+  exit 1
+fi
+
+scripts/build-release.sh
 exec build/release/src/KD-QUORLIN

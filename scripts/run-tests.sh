@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with the address and undefined
-# behaviour sanitizers, and runs every test headless.
+# behaviour sanitizers, runs every test headless and lists the skipped ones
+# with their reasons.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,4 +12,9 @@ cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=Debug -DQUORLIN_SANITIZE=ON \
   -DQUORLIN_WARNINGS_AS_ERRORS="$warnings_as_errors"
 cmake --build build/tests -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build/tests --output-on-failure
+status=0
+# The whole output of every test goes into CTest's log, where the reasons of
+# skipped tests are found.
+ctest --test-dir build/tests --output-on-failure --test-output-size-passed 1000000 || status=$?
+scripts/list-skipped-tests.sh build/tests
+exit "$status"

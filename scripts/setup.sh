@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing the panel
-# need, when they are missing. Runs apt-get through sudo when not root.
+# need, when they are missing. Runs apt-get through sudo when not root; sudo
+# clears the environment, so apt's settings go through it as arguments of env.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   libbenchmark-dev
-  xvfb xauth
+  xvfb xauth x11-utils
+  desktop-file-utils libglib2.0-bin
   litecoind litecoin-qt
   iproute2 util-linux procps
   g++-mingw-w64-x86-64-posix wine64
@@ -24,6 +26,6 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=()
   ((EUID == 0)) || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
