@@ -29,16 +29,6 @@ namespace {
 constexpr int kExtraProcesses = 500;
 const QString kDaemon = QStringLiteral("litecoind");
 
-bool isPid(const char* name)
-{
-    if (*name == '\0')
-        return false;
-    for (; *name; ++name)
-        if (*name < '0' || *name > '9')
-            return false;
-    return true;
-}
-
 int countProcessEntries()
 {
     int count = 0;

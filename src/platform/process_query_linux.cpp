@@ -185,6 +185,8 @@ bool sameImageName(std::string_view found, const WantedName& wanted)
         == 0;
 }
 
+} // namespace
+
 bool isPid(const char* entry)
 {
     if (*entry == '\0')
@@ -194,8 +196,6 @@ bool isPid(const char* entry)
             return false;
     return true;
 }
-
-} // namespace
 
 LinuxProcessQuery::LinuxProcessQuery(QByteArray procRoot)
     : m_procRoot(std::move(procRoot))

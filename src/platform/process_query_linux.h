@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 
+// Whether an entry of the /proc folder names a process: digits only.
+bool isPid(const char* entry);
+
 // Counts processes by reading /proc. A process's image name is the file name
 // of its executable (/proc/<pid>/exe); where that link cannot be read (another
 // user's process) the file name of argv[0], then the kernel's short name
