@@ -17,6 +17,7 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     : FormWindow(parent, context.store, geometry::kMain)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_MAIN>())
+    , m_watcher(context.platform.processes)
 {
     ui->setupUi(this);
     ui->SETTINGS_BUTTON->setIcon(settingsButtonPicture());
@@ -102,47 +103,32 @@ void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 
 bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
 {
-    // A failed query counts as not running for this check; the next tick asks again.
-    return !imageName.isEmpty() && m_context.platform.processes.countProcesses(imageName).value_or(0) > 0;
+    return m_watcher.isRunning(imageName);
 }
 
+// One look at the process list answers every name of the tick.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
-    struct StatusBox {
-        const QString& name;
-        QLineEdit* box;
-        QPushButton* lockedWhileRunning;
-        QString runningText;
-        QString stoppedText;
-    };
-    const StatusBox boxes[] = {
-        { QT_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
-            QStringLiteral(" - QT PROCESS STOPPED") },
-        { DAEMON_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
-            QStringLiteral(" - DAEMON PROCESS STOPPED") },
-        { CLI_NAME_TEXTBOX(), ui->PROCESS_TEXTBOX_3, ui->CLI_STOP_BUTTON,
-            QStringLiteral(" - CLI PROCESS RUNNING"), QStringLiteral(" - CLI PROCESS STOPPED") },
-    };
+    const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
+    m_watcher.takeSnapshot(names);
+    paintWatcherView(decideWatcherView(
+        names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
+}
 
-    // Each configured name paints its box, then (the CLI only) locks its button,
-    // then names its state in the tooltip. An empty name leaves all as it was.
-    for (const StatusBox& status : boxes) {
-        if (status.name.isEmpty())
-            continue;
-        const bool running = IsProcessRunning(status.name);
-        setBackColour(*status.box, colourFromBgr(running ? kGreenBgr : kRedBgr));
-        if (status.lockedWhileRunning)
-            status.lockedWhileRunning->setEnabled(!running);
-        status.box->setToolTip(status.name + (running ? status.runningText : status.stoppedText));
+void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)
+{
+    QLineEdit* const boxes[] = { ui->PROCESS_TEXTBOX_1, ui->PROCESS_TEXTBOX_2, ui->PROCESS_TEXTBOX_3 };
+    for (size_t i = 0; i < view.boxes.size(); ++i) {
+        if (const std::optional<StatusLook>& look = view.boxes[i]) {
+            setBackColour(*boxes[i], colourFromBgr(look->backBgr));
+            boxes[i]->setToolTip(look->toolTip);
+        }
     }
-
-    // The start buttons lock while the wallet or the daemon runs, asked afresh;
-    // without a daemon name they keep their state.
-    if (!DAEMON_NAME_TEXTBOX().isEmpty()) {
-        const bool qt = IsProcessRunning(QT_NAME_TEXTBOX());
-        const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX());
-        ui->DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
-        ui->QT_START_BUTTON->setEnabled(!(qt || daemon));
+    if (view.cliStopEnabled)
+        ui->CLI_STOP_BUTTON->setEnabled(*view.cliStopEnabled);
+    if (view.startButtonsEnabled) {
+        ui->DAEMON_START_BUTTON->setEnabled(*view.startButtonsEnabled);
+        ui->QT_START_BUTTON->setEnabled(*view.startButtonsEnabled);
     }
 }
 

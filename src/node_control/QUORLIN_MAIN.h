@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "platform/process_launcher.h"
+#include "process_watcher.h"
 
 #include <QString>
 #include <QTimer>
@@ -48,9 +49,11 @@ private slots:
 
 private:
     bool IsProcessRunning(const QString& imageName);
+    void paintWatcherView(const WatcherView& view);
     void launch(const QString& commandLine, WindowStyle style);
     void showNodeSettings();
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_MAIN> ui;
+    ProcessWatcher m_watcher;
 };

@@ -23,10 +23,15 @@ public:
 
 class Win32ProcessQuery final : public ProcessQuery {
 public:
-    std::optional<int> countProcesses(const QString& imageName) override
+    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
     {
-        const int count = win32CountProcesses(imageName.toStdWString());
-        return count < 0 ? std::nullopt : std::optional<int>(count);
+        std::vector<std::wstring> names;
+        for (const QString& name : imageNames)
+            names.push_back(name.toStdWString());
+        const std::optional<std::vector<int>> counts = win32CountProcesses(names);
+        if (!counts)
+            return std::nullopt;
+        return QList<int>(counts->begin(), counts->end());
     }
 };
 

@@ -54,21 +54,25 @@ public:
     LaunchResult nextResult { true, {} };
 };
 
-// Answers from a table of running image names; letter case is ignored.
+// Answers from a table of running image names; letter case is ignored. Keeps
+// the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
-    std::optional<int> countProcesses(const QString& imageName) override
+    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
     {
-        queries.append(imageName);
+        looks.append(imageNames);
         if (failing)
             return std::nullopt;
-        return running.value(imageName.toLower(), 0);
+        QList<int> counts;
+        for (const QString& name : imageNames)
+            counts.append(running.value(name.toLower(), 0));
+        return counts;
     }
 
     void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
 
     QHash<QString, int> running;
-    QStringList queries;
+    QList<QStringList> looks;
     bool failing = false;
 };
 

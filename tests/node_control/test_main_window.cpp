@@ -70,6 +70,34 @@ private slots:
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
+    // A tick takes one look and paints its decision; the box without a name
+    // and CLI "STOP" keep what they showed.
+    void tickPaintsOneLook()
+    {
+        Seeded t;
+        t.fakes.store(u"CLI_NAME_TEXTBOX"_s, QString());
+        t.fakes.processes.setRunning(u"LITECOIND"_s, 1);
+        QUORLIN_MAIN w(t.context);
+        w.MULTI_PROCESS_WATCHER_TIMER.stop();
+        ctl<QPushButton>(w, "CLI_STOP_BUTTON")->setEnabled(false);
+        const auto look = [](const QLineEdit* box) {
+            return std::pair(box->palette().color(QPalette::Base), box->toolTip());
+        };
+        const auto cliBefore = look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3"));
+
+        QMetaObject::invokeMethod(&w, "MULTI_PROCESS_WATCHER_TIMER_Timer");
+
+        QCOMPARE(t.fakes.processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s } }));
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_1")),
+            std::pair(QColor(255, 0, 0), u"litecoin-qt - QT PROCESS STOPPED"_s));
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")),
+            std::pair(QColor(0, 255, 0), u"litecoind - DAEMON PROCESS RUNNING"_s));
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3")), cliBefore);
+        QVERIFY(!ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled()
+            && !ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled()
+            && !ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled());
+    }
+
     // Exit (run with the tick on, the others with it off) saves, then the
     // unload saves the same values once more; never a width or height. Escape
     // closes nothing.
