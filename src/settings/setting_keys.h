@@ -13,7 +13,7 @@ struct TickKey {
 };
 
 // Every stored text and tick box of the program. Each key is the name of the
-// control it belongs to; windows use these, never a control's objectName().
+// control it belongs to; windows use these, never a control's object name.
 // Window positions have their own table beside the placement helpers.
 namespace keys {
 using namespace Qt::StringLiterals;
