@@ -32,6 +32,7 @@ extern const WindowGeometryKeys kCoinPresets;
 extern const WindowGeometryKeys kRpcTestCredentials;
 extern const WindowGeometryKeys kAbout;
 extern const WindowGeometryKeys kDonations;
+extern const WindowGeometryKeys kNodeStatus;
 } // namespace geometry
 
 // Reads Left, Top, Width and Height in this order and places the window's

@@ -1,10 +1,13 @@
 #include "QUORLIN_MAIN.h"
 #include "ui_QUORLIN_MAIN.h"
 
+#include "QUORLIN_NODE_STATUS.h"
 #include "core/control_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
+#include "node_status_reader.h"
+#include "platform/launch_log.h"
 #include "settings_picture.h"
 
 namespace {
@@ -33,6 +36,17 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
     connect(&m_context.node, &NodeSettings::changed, this, &QUORLIN_MAIN::showNodeSettings);
 
+    // The node status window opens from a double-click on a status box or
+    // from the window's right-click menu.
+    for (QLineEdit* box : { ui->PROCESS_TEXTBOX_1, ui->PROCESS_TEXTBOX_2, ui->PROCESS_TEXTBOX_3 })
+        box->installEventFilter(this);
+    connect(NODE_MENU.addAction(QStringLiteral("Node status...")), &QAction::triggered, this,
+        &QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { NODE_MENU.popup(mapToGlobal(at)); });
+    m_clock.start();
+
     // The watcher runs from creation; the stacking timer only when switched on.
     MULTI_PROCESS_WATCHER_TIMER.start();
     Form_Load();
@@ -59,6 +73,9 @@ void QUORLIN_MAIN::showNodeSettings()
 
 void QUORLIN_MAIN::Form_Unload()
 {
+    // The node status window closes first, storing its own position.
+    if (m_nodeStatus)
+        m_nodeStatus->unload();
     MULTI_PROCESS_WATCHER_TIMER.stop();
     AlwaysOnTopTimer.stop();
     m_context.node.saveAlwaysOnTop();
@@ -78,27 +95,85 @@ void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
     window.exec();
 }
 
-void QUORLIN_MAIN::launch(const QString& commandLine, WindowStyle style)
+namespace {
+
+QString couldNotStart(const QString& commandLine, const QString& reason)
 {
-    const LaunchResult result = m_context.platform.launcher.launch(commandLine, style);
+    return QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, reason);
+}
+
+} // namespace
+
+// Starts a node program with its output going to "<executable>-<logName>.log"
+// in the settings folder, and watches it for the first seconds of its run.
+void QUORLIN_MAIN::launch(
+    const QString& commandLine, WindowStyle style, const QString& program, const QString& logName)
+{
+    const QString log = m_context.platform.settingsFolder + QLatin1Char('/')
+        + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
+    const qint64 logOffset = launchLogSize(log);
+    const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
     if (!result.started)
-        m_context.platform.dialogs.showError(this, windowTitle(),
-            QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, result.error));
+        m_context.platform.dialogs.showError(this, windowTitle(), couldNotStart(commandLine, result.error));
+    else
+        m_launches.started(program, log, logOffset, m_clock.elapsed());
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
 {
-    launch(KD_QT_COMMAND_TEXTBOX(), WindowStyle::Normal);
+    launch(KD_QT_COMMAND_TEXTBOX(), WindowStyle::Normal, QT_NAME_TEXTBOX(), QStringLiteral("qt"));
 }
 
 void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 {
-    launch(KD_D_COMMAND_TEXTBOX(), WindowStyle::Hidden);
+    launch(KD_D_COMMAND_TEXTBOX(), WindowStyle::Hidden, DAEMON_NAME_TEXTBOX(), QStringLiteral("daemon"));
 }
 
+// The stop command runs in the background; only a failure is told, in the
+// client's own words. Programs that end now were asked to.
 void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
-    launch(KDCLI_STOP_COMMAND_TEXTBOX(), WindowStyle::Hidden);
+    m_launches.forgetAll();
+    const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX();
+    m_context.platform.clients.run(commandLine, 0, this, [this, commandLine](const ClientAnswer& answer) {
+        if (answer.outcome == ClientAnswer::Outcome::NotStarted)
+            m_context.platform.dialogs.showError(
+                this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
+        else if (answer.exitCode != 0)
+            m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
+    });
+}
+
+void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
+{
+    if (!m_nodeStatus)
+        m_nodeStatus = new QUORLIN_NODE_STATUS(m_context,
+            { [this] { return ui->CRYPTO_NAME_TEXTBOX->text(); },
+                [this] { return KDCLI_STOP_COMMAND_TEXTBOX(); } },
+            this);
+    m_nodeStatus->show();
+    m_nodeStatus->raise();
+    m_nodeStatus->activateWindow();
+}
+
+bool QUORLIN_MAIN::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        PROCESS_TEXTBOX_DblClick();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void QUORLIN_MAIN::reportShortLivedPrograms()
+{
+    if (m_launches.isEmpty())
+        return;
+    const auto gone = m_launches.tick(
+        [this](const QString& program) { return IsProcessRunning(program); }, m_clock.elapsed());
+    for (const LaunchWatch::Gone& program : gone)
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            goneMessage(program, lastLogLines(program.outputLog, program.logOffset, 20)));
 }
 
 bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
@@ -113,6 +188,7 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
     m_watcher.takeSnapshot(names);
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
+    reportShortLivedPrograms();
 }
 
 void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)

@@ -2,13 +2,19 @@
 
 #include "core/app_context.h"
 #include "core/form_window.h"
+#include "launch_watch.h"
 #include "platform/process_launcher.h"
 #include "process_watcher.h"
 
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include <memory>
+
+class QUORLIN_NODE_STATUS;
 
 namespace Ui {
 class QUORLIN_MAIN;
@@ -35,6 +41,8 @@ public:
 
     QTimer MULTI_PROCESS_WATCHER_TIMER;
     QTimer AlwaysOnTopTimer;
+    // The right-click menu of the window: "Node status...".
+    QMenu NODE_MENU;
 
 private slots:
     void Form_Load();
@@ -46,14 +54,23 @@ private slots:
     void EXIT_BUTTON_Click();
     void MULTI_PROCESS_WATCHER_TIMER_Timer();
     void AlwaysOnTopTimer_Timer();
+    void PROCESS_TEXTBOX_DblClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool IsProcessRunning(const QString& imageName);
     void paintWatcherView(const WatcherView& view);
-    void launch(const QString& commandLine, WindowStyle style);
+    void launch(
+        const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
+    void reportShortLivedPrograms();
     void showNodeSettings();
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_MAIN> ui;
     ProcessWatcher m_watcher;
+    QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
+    LaunchWatch m_launches;
+    QElapsedTimer m_clock;
 };

@@ -16,3 +16,8 @@ void prepareSettingsSectionForWrite(const QSettings& settings);
 
 // Called after every write.
 void protectSettingsSection(const QSettings& settings);
+
+// The folder of the user's own files beside the settings (the launch logs):
+// beside the section files where they are files, in the user's application
+// data where the settings are in the registry.
+QString settingsFolder(const QString& configRoot, const QString& application);

@@ -24,3 +24,8 @@ void protectSettingsSection(const QSettings& settings)
 {
     QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
+
+QString settingsFolder(const QString& configRoot, const QString& application)
+{
+    return QFileInfo(iniSectionFilePath(configRoot, application, QStringLiteral("x"))).absolutePath();
+}

@@ -1,6 +1,8 @@
 #include "settings_location.h"
 #include "settings_section.h"
 
+#include <QStandardPaths>
+
 // The registry key of the current user is already private to that user.
 
 std::unique_ptr<QSettings> openSettingsSection(
@@ -12,3 +14,9 @@ std::unique_ptr<QSettings> openSettingsSection(
 void prepareSettingsSectionForWrite(const QSettings&) { }
 
 void protectSettingsSection(const QSettings&) { }
+
+QString settingsFolder(const QString&, const QString& application)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + application;
+}

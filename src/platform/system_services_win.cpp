@@ -1,6 +1,7 @@
 // The Qt side of the Windows services: thin adapters over the Qt-free Win32
 // functions in win32/.
 
+#include "launch_log.h"
 #include "system_platform.h"
 #include "win32/process_launcher_win32.h"
 #include "win32/process_query_win32.h"
@@ -12,10 +13,13 @@ namespace {
 
 class Win32ProcessLauncher final : public ProcessLauncher {
 public:
-    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
+        // A log that cannot be written does not keep the program from starting.
+        const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
         std::wstring error;
-        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden, error))
+        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden,
+                logged ? outputLog.toStdWString() : std::wstring(), error))
             return { true, {} };
         return { false, QString::fromStdWString(error) };
     }

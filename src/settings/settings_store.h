@@ -6,9 +6,6 @@
 
 #include <QString>
 
-// The application name of every stored value.
-inline const QString kApplicationName = QStringLiteral("KD_QUORLIN");
-
 // The windows' view of the settings store: the application name and the
 // running executable's section are filled in, and the three kinds of value
 // (text, tick box state, geometry) convert the same way everywhere. Nothing is

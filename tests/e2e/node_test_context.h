@@ -5,6 +5,7 @@
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
+#include "platform/client_runner_qprocess.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -23,8 +24,10 @@ struct NodeTestContext {
     std::unique_ptr<ProcessQuery> processes = createSystemProcessQuery();
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    QProcessClientRunner clients;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
-    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable } };
+    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN") } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.
@@ -40,6 +43,24 @@ inline QStringList nodeCommands(const QString& confPath, const QString& dataFold
     return { start.arg(folder, QStringLiteral("litecoin"), confPath, dataFolder),
         start.arg(folder, QStringLiteral("litecoind"), confPath, dataFolder),
         QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, confPath) };
+}
+
+// Stores the keys as the crypto settings window saves them for the installed
+// programs, the node reading `conf` and the stop line `cliConf`.
+inline void storeNodeKeys(NodeTestContext& t, const QString& conf, const QString& cliConf)
+{
+    const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
+    const std::pair<TextKey, QString> stored[] = {
+        { keys::kCryptoName, QStringLiteral("Litecoin") },
+        { keys::kQtName, QStringLiteral("litecoin") },
+        { keys::kCliName, QStringLiteral("litecoin-cli") },
+        { keys::kDaemonName, QStringLiteral("litecoind") },
+        { keys::kQtCommand, commands[0] },
+        { keys::kDaemonCommand, commands[1] },
+        { keys::kStopCommand, nodeCommands(cliConf, {})[2] },
+    };
+    for (const auto& [key, value] : stored)
+        t.context.store.write(key, value);
 }
 
 inline void press(QAbstractButton* button)

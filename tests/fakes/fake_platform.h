@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
 
 // In-memory settings store that remembers the order of its writes.
@@ -42,11 +43,12 @@ public:
     struct Call {
         QString commandLine;
         WindowStyle style;
+        QString outputLog;
     };
 
-    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
-        calls.append({ commandLine, style });
+        calls.append({ commandLine, style, outputLog });
         return nextResult;
     }
 
@@ -111,6 +113,37 @@ public:
     QList<OpenFileRequest> fileRequests;
 };
 
+// Keeps every client run; a test answers them in order with answer().
+class FakeClientRunner final : public ClientRunner {
+public:
+    struct Run {
+        QString commandLine;
+        int timeoutMs;
+        QPointer<QObject> receiver;
+        Done done;
+    };
+
+    void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) override
+    {
+        runs.append({ commandLine, timeoutMs, receiver, std::move(done) });
+        commandLines.append(commandLine);
+    }
+
+    // Answers the oldest open run; false when none is open.
+    bool answer(const ClientAnswer& answer)
+    {
+        if (runs.isEmpty())
+            return false;
+        const Run run = runs.takeFirst();
+        if (run.receiver)
+            run.done(answer);
+        return true;
+    }
+
+    QList<Run> runs; // open runs, oldest first
+    QStringList commandLines; // every run, in order
+};
+
 // A complete set of fakes for one test, and the context that windows take.
 struct FakePlatform {
     FakeSettingsBacking settings;
@@ -118,9 +151,14 @@ struct FakePlatform {
     FakeProcessQuery processes;
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    FakeClientRunner clients;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
 
-    Platform platform() { return { settings, launcher, processes, stacking, dialogs, executable }; }
+    Platform platform()
+    {
+        return { settings, launcher, processes, stacking, dialogs, executable, clients,
+            QStringLiteral("/logs") };
+    }
 
     // The stored value of a key in the executable's section, or a null QString.
     QString stored(const QString& key) const

@@ -1,3 +1,4 @@
+#include "platform/client_runner_qprocess.h"
 #include "platform/command_line.h"
 #include "platform/process_launcher_posix.h"
 
@@ -61,7 +62,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, reasonPart);
-        const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden);
+        const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden, {});
         QVERIFY2(!result.started && result.error.contains(reasonPart), qPrintable(result.error));
     }
 
@@ -71,21 +72,24 @@ private slots:
     {
         QTemporaryDir out;
         PosixProcessLauncher launcher;
-        QVERIFY(launcher.launch(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path()), WindowStyle::Hidden).started);
-        QVERIFY(launcher.launch(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path()), WindowStyle::Hidden)
+        QVERIFY(
+            launcher.launch(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path()), WindowStyle::Hidden, {}).started);
+        QVERIFY(launcher.launch(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path()), WindowStyle::Hidden, {})
                     .started);
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
     void startsInOwnSessionWithStyleStreams()
     {
-        for (const WindowStyle style : { WindowStyle::Hidden, WindowStyle::Normal }) {
+        for (const auto& [style, logged] : { std::pair(WindowStyle::Hidden, false),
+                 std::pair(WindowStyle::Normal, false), std::pair(WindowStyle::Normal, true) }) {
             QTemporaryDir dir;
+            const QString log = logged ? dir.filePath(u"logs/x-qt.log"_s) : QString();
             const QString pidFile = dir.filePath(u"pid"_s);
             // sh is the program started, not a shell around it; it writes its pid and becomes sleep.
             const QString line
                 = u"/bin/sh -c \"echo $$ > '%1.part'; mv '%1.part' '%1'; exec sleep 30\""_s.arg(pidFile);
-            QVERIFY(PosixProcessLauncher().launch(line, style).started);
+            QVERIFY(PosixProcessLauncher().launch(line, style, log).started);
             QTRY_VERIFY(QFile::exists(pidFile));
             QFile file(pidFile);
             const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
@@ -95,8 +99,38 @@ private slots:
             QVERIFY(::getsid(pid) > 0 && ::getsid(pid) != ::getsid(0));
             for (int fd = 0; fd <= 2; ++fd)
                 QCOMPARE(streamTarget(pid, fd),
-                    style == WindowStyle::Hidden ? u"/dev/null"_s : streamTarget(::getpid(), fd));
+                    logged                             ? (fd == 0 ? u"/dev/null"_s : log)
+                        : style == WindowStyle::Hidden ? u"/dev/null"_s
+                                                       : streamTarget(::getpid(), fd));
         }
+    }
+
+    // The client runner collects both streams and the exit code, says why a
+    // program cannot start, and ends a run that hangs by its own process id.
+    void clientRunnerAnswers()
+    {
+        QProcessClientRunner runner;
+        QObject receiver;
+        QList<ClientAnswer> answers;
+        const auto run = [&](const QString& line, int timeoutMs) {
+            runner.run(line, timeoutMs, &receiver, [&](const ClientAnswer& a) { answers.append(a); });
+        };
+        run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0);
+        run(u"/no/such/cli stop"_s, 0);
+        run(u"\"/bin/sh"_s, 0);
+        run(u"/bin/sleep 30"_s, 300);
+        QTRY_COMPARE(answers.size(), 4);
+        const auto outcome = [&](const QString& start) {
+            const auto answer = std::find_if(answers.begin(), answers.end(),
+                [&](const ClientAnswer& a) { return (a.output + a.errorOutput).startsWith(start); });
+            return answer == answers.end() ? -1 : int(answer->outcome) * 100 + answer->exitCode;
+        };
+        QCOMPARE(outcome(u"out\nerr"_s), 3);
+        QCOMPARE(outcome(u"/no/such/cli: "_s), 100 - 1);
+        QCOMPARE(outcome(u"The command line has a double quote"_s), 100 - 1);
+        QCOMPARE(std::count_if(answers.begin(), answers.end(),
+                     [](const ClientAnswer& a) { return a.outcome == ClientAnswer::Outcome::TimedOut; }),
+            1);
     }
 };
 
