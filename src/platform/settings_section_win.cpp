@@ -11,9 +11,18 @@ std::unique_ptr<QSettings> openSettingsSection(
     return std::make_unique<QSettings>(registrySectionKey(application, section), QSettings::NativeFormat);
 }
 
-void prepareSettingsSectionForWrite(const QSettings&) { }
+std::optional<QString> unreadableSettingsSection(const QSettings&)
+{
+    return std::nullopt;
+}
 
-void protectSettingsSection(const QSettings&) { }
+// Each value is written to the registry at once; no read of a text file can
+// set the status, so it tells about the writes alone.
+bool writeSettingsSection(QSettings& settings, const QSet<QString>&)
+{
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
 
 QString settingsFolder(const QString&, const QString& application)
 {

@@ -1,8 +1,14 @@
+#include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
+#include "node_control/QUORLIN_MAIN.h"
 #include "platform/client_runner_qprocess.h"
 #include "platform/command_line.h"
 #include "platform/process_launcher_posix.h"
+#include "platform/qt_dialogs.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +85,44 @@ private slots:
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
+    // A failed launch of a 1 MB command line shows the first and last 200
+    // characters of each long line, in a box within the screen.
+    void longLineFailureFitsTheScreen()
+    {
+        FakePlatform fakes;
+        PosixProcessLauncher launcher;
+        QtDialogs dialogs;
+        QTemporaryDir logs;
+        AppContext context({ fakes.settings, launcher, fakes.processes, fakes.stacking, dialogs,
+            fakes.executable, fakes.clients, logs.path() });
+        QUORLIN_MAIN window(context);
+        const QString program = u"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt"_s;
+        context.node.setText(NodeText::QtCommand, u"\"%1\" -conf=\"/x.conf\""_s.arg(program));
+        window.show();
+
+        QString shown;
+        QRect frame;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isVisible()) {
+                shown = box->text().remove(QChar(0x200B)); // where long runs may break
+                frame = box->frameGeometry();
+                box->accept();
+            }
+        });
+        answer.start(50);
+        ctl<QPushButton>(window, "QT_START_BUTTON")->click();
+        QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(frame),
+            qPrintable(
+                u"%1,%2 %3x%4"_s.arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        const QString line = window.KD_QT_COMMAND_TEXTBOX();
+        QVERIFY2(shown.startsWith(u"Could not start this command line:\n\n"_s + line.first(200) + u"..."_s
+                     + line.last(200) + u"\n\n"_s + program.first(200) + u"..."_s),
+            qPrintable(shown.left(1000)));
+        QVERIFY(shown.size() < 1000);
+    }
+
     void startsInOwnSessionWithStyleStreams()
     {
         for (const auto& [style, logged] : { std::pair(WindowStyle::Hidden, false),
@@ -134,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLauncher)
+QTEST_MAIN(TestLauncher)
 #include "test_launcher.moc"
