@@ -2,7 +2,9 @@
 # Installs what is missing, checks that every C++ file is formatted as
 # .clang-format says, builds everything with the address and undefined
 # behaviour sanitizers, runs every test headless and lists the skipped ones
-# with their reasons. Fails when a file is not formatted or a test fails.
+# with their reasons; then runs each fuzz target briefly, over its seed corpus
+# first, so a fault found once stays found. Fails when a file is not formatted,
+# a test fails or a fuzz target finds a fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +29,5 @@ export QT_QPA_PLATFORM=offscreen
 # skipped tests are found.
 ctest --test-dir build/tests --output-on-failure --test-output-size-passed 1000000 || status=1
 scripts/list-skipped-tests.sh build/tests
+scripts/fuzz.sh 3 || status=$?
 exit "$status"

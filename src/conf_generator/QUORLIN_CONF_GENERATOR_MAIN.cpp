@@ -7,6 +7,7 @@
 #include "conf_store.h"
 #include "core/default_conf_path.h"
 #include "core/timer_switch.h"
+#include "save_check.h"
 
 namespace {
 
@@ -166,14 +167,17 @@ void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
-    savePosition();
-    const ConfFields saved = fields();
-    storeConfFields(m_context.store, m_context.node, saved);
-
     // The file gets the fields as they are now, also when the last tick was
-    // before the latest edit.
+    // before the latest edit. What the node would refuse or ignore is shown
+    // before anything is stored or written.
+    const ConfFields saved = fields();
     const QString text = renderConfText(saved);
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
+    if (!confirmConfSave(this, m_context.platform, m_context.node.text(NodeText::DaemonCommand), text))
+        return;
+
+    savePosition();
+    storeConfFields(m_context.store, m_context.node, saved);
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
     if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text))
         m_context.platform.dialogs.showError(this, windowTitle(), *error);

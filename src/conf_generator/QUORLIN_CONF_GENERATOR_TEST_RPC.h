@@ -19,6 +19,7 @@ class QUORLIN_CONF_GENERATOR_TEST_RPC;
 // generator's credentials when it opens, a preset when one is chosen, and
 // hands what its three boxes hold back to the conf generator on "USE CURRENT
 // CREDENTIALS". The button of the preset whose user name is shown is green.
+// "NEW SECURE CREDENTIALS" fills the boxes with fresh random ones instead.
 class QUORLIN_CONF_GENERATOR_TEST_RPC : public FormWindow {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ public:
 private slots:
     void Form_Load();
     void TEST_CFG_BUTTON_Click(int preset); // preset 1 to 10
+    void NEW_SECURE_CREDENTIALS_BUTTON_Click();
     void USE_CURRENT_CREDENTIALS_BUTTON_Click();
     void CANCEL_BUTTON_Click();
 

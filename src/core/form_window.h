@@ -12,6 +12,13 @@ class QPushButton;
 // before the window's own Form_Unload. A window with a cancel button closes
 // on Esc by pressing that button, so the button's own handler runs; a window
 // without one ignores Esc.
+//
+// Enter presses the button that has the keyboard focus; while no button has
+// it, Enter presses the window's default button (the one its form marks as
+// default), and does nothing in a window without one.
+//
+// Forms hold whole point sizes; a widget whose designed size is fractional
+// carries it in its "pointSizeF" property, applied before the first showing.
 class FormWindow : public QDialog {
     Q_OBJECT
 
@@ -31,10 +38,14 @@ protected:
 
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QPushButton* enterButton() const;
+
     SettingsStore& m_store;
     const WindowGeometryKeys& m_placement;
     QPushButton* m_cancelButton = nullptr;
     bool m_unloaded = false;
+    bool m_shown = false;
 };

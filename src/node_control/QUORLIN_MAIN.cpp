@@ -62,6 +62,10 @@ void QUORLIN_MAIN::Form_Load()
     m_context.node.load();
     // The title names the coin as loaded; a later change shows in the box only.
     setWindowTitle(kTitlePrefix + ui->CRYPTO_NAME_TEXTBOX->text());
+    // On top from the first showing: the hint given before the native window
+    // exists (Form_Load runs before the window is shown) needs no re-creation.
+    if (AlwaysOnTop_TICKBOX() == 1)
+        setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
 // The coin's name box and the stacking timer follow the node settings.

@@ -1,3 +1,4 @@
+#include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_generator/rpc_test_credentials.h"
@@ -73,17 +74,48 @@ void savePreset9(QUORLIN_MAIN_SETTINGS& settings, bool firstTime)
         });
 }
 
+// Basic settings with Litecoin's ports, fresh credentials of which only the
+// rpcauth line stays, and "regtest=1" in the user-defined block.
+QStringList fillForRegtest(QUORLIN_CONF_GENERATOR_MAIN& g)
+{
+    inWindow<QUORLIN_CONF_GENERATOR_IDS>(
+        ctl<QPushButton>(g, "IDS_BUTTON"), [](QUORLIN_CONF_GENERATOR_IDS& presets) {
+            press(ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX"));
+            press(ctl<QPushButton>(presets, "LTC_IMPORT_BUTTON"));
+            press(ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX"));
+            press(ctl<QPushButton>(presets, "BASIC_SETTINGS_BUTTON"));
+            press(ctl<QPushButton>(presets, "CANCEL_BUTTON"));
+        });
+    QStringList generated;
+    inWindow<QUORLIN_CONF_GENERATOR_TEST_RPC>(ctl<QPushButton>(g, "KD_RPC_TEST_CREDENTIALS_BUTTON"),
+        [&](QUORLIN_CONF_GENERATOR_TEST_RPC& credentials) {
+            press(ctl<QPushButton>(credentials, "NEW_SECURE_CREDENTIALS_BUTTON"));
+            generated = { ctl<QLineEdit>(credentials, "RPC_USER_TEXTBOX")->text(),
+                ctl<MultiLineBox>(credentials, "RPC_PASSWORD_TEXTBOX")->text() };
+            press(ctl<QPushButton>(credentials, "USE_CURRENT_CREDENTIALS_BUTTON"));
+            press(ctl<QPushButton>(credentials, "CANCEL_BUTTON"));
+        });
+    retype(ctl<QLineEdit>(g, "RPC_USER_TEXTBOX"), {});
+    retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), {});
+    QTest::keyClicks(ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX"), QStringLiteral("regtest=1"));
+    return generated;
+}
+
 QStringList commandsOf(const QUORLIN_MAIN& w)
 {
     return { w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() };
 }
 
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
 // The file's active lines: neither blank nor commented out.
 QStringList activeLines(const QString& path)
 {
-    QFile file(path);
-    QStringList lines = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable")
-                            .split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(readBytes(path)).split(QStringLiteral("\r\n"));
     lines.removeIf([](const QString& line) { return line.isEmpty() || line.startsWith(u'#'); });
     return lines;
 }
@@ -156,16 +188,11 @@ private slots:
 
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
         checkDaemonBox(w, true);
-        const auto ask = [&](const QString& secret, QString* error = nullptr) {
-            return t.sandbox.cli(
-                { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
-                    QStringLiteral("-rpcpassword=") + secret, QStringLiteral("getblockcount") },
-                error);
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(ask(password), 0, kNodeTimeoutMs);
-        QString error;
-        QVERIFY(ask(password + QStringLiteral("x"), &error) != 0);
-        QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
+        // A node with only the preset's rpcauth line takes its password.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
+                QStringLiteral("-rpcpassword=") + password, QStringLiteral("getblockcount") }),
+            0, kNodeTimeoutMs);
 
         // Now the client signs in with the file's user and password; the node
         // knows only the rpcauth line it read at its start.
@@ -178,6 +205,88 @@ private slots:
             QStringList({ server, local, QStringLiteral("rpcuser=") + user,
                 QStringLiteral("rpcpassword=") + password, auth, QStringLiteral("regtest=1") }));
         stopNode(w, t, confPath);
+    }
+
+    // The node's own help names what it ignores; on regtest it refuses the
+    // per-network lines at the top. Fresh credentials sign in.
+    void confCheckedAgainstTheNode()
+    {
+        NodeTestContext t;
+        QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
+        const QString confPath = defaultConfPath(t.executable);
+        QFile previous(confPath);
+        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous\r\n") == 10);
+        previous.close();
+        QUORLIN_MAIN w(t.context);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        const QString ignored = QStringLiteral(": the node ignores it (not among its options)");
+        const QString refused
+            = QStringLiteral(": the node refuses to start (on this chain only in [regtest])");
+        const QString checked = QStringLiteral("Checked against %1/litecoind (Litecoin Core version v")
+                                    .arg(NodeSandbox::programFolder());
+        QStringList generated;
+        inWindow<QUORLIN_MAIN_SETTINGS>(
+            ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
+                fillCryptoSettings(settings, t);
+                inWindow<QUORLIN_CONF_GENERATOR_MAIN>(
+                    ctl<QPushButton>(settings, "CONF_MANAGER_BUTTON"), [&](QUORLIN_CONF_GENERATOR_MAIN& g) {
+                        generated = fillForRegtest(g);
+                        press(ctl<QPushButton>(g, "SAVE_BUTTON")); // answered "Go back"
+                        QCOMPARE(t.dialogs.questions.size(), 1);
+                        const QStringList lines = t.dialogs.questions[0].split(u'\n');
+                        QCOMPARE(lines.mid(3, 6),
+                            QStringList({ "Line 2, wallet" + refused, "Line 5, alerts" + ignored,
+                                "Line 10, allowip" + ignored, "Line 13, rpctimeout" + ignored,
+                                "Line 15, port" + refused, "Line 16, rpcport" + refused }));
+                        QVERIFY2(lines.value(10).startsWith(checked), qPrintable(lines.value(10)));
+                        QCOMPARE(readBytes(confPath), QByteArray("previous\r\n"));
+
+                        for (QLineEdit* box : { ctl<QLineEdit>(g, "WALLET_FILE_TEXTBOX"),
+                                 ctl<QLineEdit>(g, "PEER_PORT_TEXTBOX"),
+                                 ctl<QLineEdit>(g, "RPC_PORT_TEXTBOX") })
+                            retype(box, {});
+                        for (const char* line :
+                            { "[regtest]", "port=9333", "rpcport=9332", "wallet=wallet.dat" }) {
+                            QTest::keyClick(ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX"),
+                                Qt::Key_Return, Qt::ControlModifier);
+                            QTest::keyClicks(ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX"),
+                                QString::fromLatin1(line));
+                        }
+                        t.dialogs.proceedAnswers = { true };
+                        press(ctl<QPushButton>(g, "SAVE_BUTTON"));
+                        QCOMPARE(t.dialogs.questions.size(), 2);
+                        QCOMPARE(t.dialogs.questions[1].split(u'\n').mid(3, 4),
+                            QStringList({ "Line 5, alerts" + ignored, "Line 10, allowip" + ignored,
+                                "Line 13, rpctimeout" + ignored, QString() }));
+                        press(ctl<QPushButton>(g, "CANCEL_BUTTON"));
+                    });
+                press(ctl<QPushButton>(settings, "OK_BUTTON"));
+            });
+        QCOMPARE(generated.size(), 2);
+        QVERIFY(readBytes(confPath).contains("\r\nregtest=1\r\n[regtest]\r\nport=9333\r\n"));
+
+        // The watcher may have seen the daemon answer its help while SAVE waited.
+        checkDaemonBox(w, false);
+        press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
+        checkDaemonBox(w, true);
+        const auto ask = [&](const QString& secret, const QString& command, QString* error = nullptr) {
+            return t.sandbox.cli(
+                { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + generated[0],
+                    QStringLiteral("-rpcpassword=") + secret, command },
+                error);
+        };
+        const QString count = QStringLiteral("getblockcount");
+        QTRY_COMPARE_WITH_TIMEOUT(ask(generated[1], count), 0, kNodeTimeoutMs);
+        QString error;
+        QVERIFY(ask(generated[1] + QStringLiteral("x"), count, &error) != 0);
+        QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
+        // The stop command line has no credentials for a node that knows only rpcauth.
+        QCOMPARE(ask(generated[1], QStringLiteral("stop")), 0);
+        checkDaemonBox(w, false);
+        QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
+        QTRY_VERIFY_WITH_TIMEOUT(t.sandbox.processes().isEmpty(), kNodeTimeoutMs);
     }
 };
 
