@@ -249,18 +249,17 @@ private slots:
     void ownStatusQueriesDoNotCount()
     {
         Shown s;
-        s.window.PROCESS_TEXTBOX_DblClick();
+        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
         FakeClientRunner& clients = s.t.fakes.clients;
         QCOMPARE(clients.runs.size(), 1);
         s.t.fakes.processes.processIds.insert(clients.runs.first().pid, u"litecoin-cli"_s);
-        s.window.MULTI_PROCESS_WATCHER_TIMER_Timer();
+        QTest::qWait(600); // two watcher ticks
         QVERIFY(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
         QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3")->toolTip().endsWith(u"STOPPED"_s));
 
         QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
         s.t.fakes.processes.processIds.insert(clients.runs.last().pid, u"litecoin-cli"_s);
-        s.window.MULTI_PROCESS_WATCHER_TIMER_Timer();
-        QVERIFY(!ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
+        QTRY_VERIFY(!ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
         QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3")->toolTip().endsWith(u"RUNNING"_s));
     }
 };
