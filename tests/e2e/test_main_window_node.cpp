@@ -33,11 +33,11 @@ private slots:
         QUORLIN_MAIN w(t.context);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        checkDaemonBox(w, false);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
 
         press(w.DAEMON_START_BUTTON);
-        checkDaemonBox(w, true);
-        stopNode(w, t, t.sandbox.confPath());
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        NODE_STEP(stopNode(w, t, t.sandbox.confPath()));
     }
 };
 

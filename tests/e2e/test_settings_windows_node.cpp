@@ -103,19 +103,20 @@ private slots:
 
         // The crypto settings window takes the own ".conf" file from the main
         // settings window while that is still open, before its OK.
-        inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
             press(settings.USE_OWN_CONF_TICKBOX);
             t.dialogs.fileAnswers = { t.sandbox.confPath() };
             press(settings.CONF_BROWSE_BUTTON);
-            fillCryptoSettings(settings, t);
+            NODE_STEP(fillCryptoSettings(settings, t));
             press(settings.OK_BUTTON);
-        });
+        }));
         QCOMPARE(commandsOf(w), nodeCommands(t.sandbox.confPath(), t.sandbox.dataFolder()));
         QCOMPARE(w.CRYPTO_NAME_TEXTBOX->text(), QStringLiteral("Litecoin"));
 
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(w.DAEMON_START_BUTTON);
-        checkDaemonBox(w, true);
-        stopNode(w, t, t.sandbox.confPath());
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        NODE_STEP(stopNode(w, t, t.sandbox.confPath()));
     }
 
     void generatedConfGuardsTheNodesRpc()
@@ -133,39 +134,40 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
             QCOMPARE(settings.CONF_FILE_LOCATION_TEXTBOX->text(), confPath);
-            savePreset9(settings, true);
-            fillCryptoSettings(settings, t);
+            NODE_STEP(savePreset9(settings, true));
+            NODE_STEP(fillCryptoSettings(settings, t));
             press(settings.OK_BUTTON);
-        });
+        }));
         const QString server = QStringLiteral("server=1"), local = QStringLiteral("rpcallowip=127.0.0.1");
         QCOMPARE(activeLines(confPath), QStringList({ server, local, auth, QStringLiteral("regtest=1") }));
         QCOMPARE(commandsOf(w), nodeCommands(confPath, t.sandbox.dataFolder()));
 
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(w.DAEMON_START_BUTTON);
-        checkDaemonBox(w, true);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
         const auto ask = [&](const QString& secret, QString* error = nullptr) {
             return t.sandbox.cli(
                 { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
                     QStringLiteral("-rpcpassword=") + secret, QStringLiteral("getblockcount") },
                 error);
         };
-        QTRY_COMPARE_WITH_TIMEOUT(ask(password), 0, kNodeTimeoutMs);
+        NODE_TRY_COMPARE(ask(password), 0, kNodeTimeoutMs);
         QString error;
         QVERIFY(ask(password + QStringLiteral("x"), &error) != 0);
         QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
 
         // Now the client signs in with the file's user and password; the node
         // knows only the rpcauth line it read at its start.
-        inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
-            savePreset9(settings, false);
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
+            NODE_STEP(savePreset9(settings, false));
             press(settings.OK_BUTTON);
-        });
+        }));
         QCOMPARE(activeLines(confPath),
             QStringList({ server, local, QStringLiteral("rpcuser=") + user,
                 QStringLiteral("rpcpassword=") + password, auth, QStringLiteral("regtest=1") }));
-        stopNode(w, t, confPath);
+        NODE_STEP(stopNode(w, t, confPath));
     }
 };
 
