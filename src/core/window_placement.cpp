@@ -21,6 +21,7 @@ const WindowGeometryKeys kRpcTestCredentials { QStringLiteral("TEST-RPC-CREDENTI
     6690 };
 const WindowGeometryKeys kAbout { QStringLiteral("ABOUT"), u'_', 1000, 1000, 9345, 2940 };
 const WindowGeometryKeys kDonations { QStringLiteral("DONATIONS_WINDOW"), u'-', 1000, 1000, 8880, 6330 };
+const WindowGeometryKeys kNodeStatus { QStringLiteral("NODE_STATUS"), u'-', 1000, 1000, 7200, 5625 };
 } // namespace geometry
 
 namespace {
@@ -35,17 +36,16 @@ QSize frameExtra(const QWidget& window)
     return window.isVisible() && !extra.isEmpty() ? extra : kStandardFrameExtra;
 }
 
-// Keeps a window reachable after a change of screens: a frame that meets no
-// screen is moved into the available area of the screen nearest to it.
-QPoint ontoNearestScreen(const QRect& frame)
+// The available area of the screen a frame opens on: the first screen it
+// meets, otherwise the one nearest to it.
+QRect openingArea(const QRect& frame)
 {
-    const QList<QScreen*> screens = QGuiApplication::screens();
     QRect nearest;
     qint64 nearestDistance = std::numeric_limits<qint64>::max();
-    for (const QScreen* screen : screens) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
         if (area.intersects(frame))
-            return frame.topLeft();
+            return area;
         const QPoint d = area.center() - frame.center();
         const qint64 distance = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
         if (distance < nearestDistance) {
@@ -53,13 +53,27 @@ QPoint ontoNearestScreen(const QRect& frame)
             nearest = area;
         }
     }
-    if (nearest.isNull())
-        return frame.topLeft();
-    const int x = std::clamp(
-        frame.left(), nearest.left(), std::max(nearest.left(), nearest.right() - frame.width() + 1));
-    const int y = std::clamp(
-        frame.top(), nearest.top(), std::max(nearest.top(), nearest.bottom() - frame.height() + 1));
-    return { x, y };
+    return nearest;
+}
+
+// Keeps a window reachable after a change of screens, and paintable: a frame
+// larger than the area of its screen is made to fit into it, and one that
+// meets no screen is moved into the area of the nearest.
+QRect fittedFrame(QRect frame)
+{
+    const QRect area = openingArea(frame);
+    if (area.isNull())
+        return frame;
+    const QSize fitting = frame.size().boundedTo(area.size());
+    if (fitting == frame.size() && area.intersects(frame))
+        return frame;
+    frame.setSize(fitting);
+    const int x
+        = std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width() + 1));
+    const int y
+        = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height() + 1));
+    frame.moveTopLeft({ x, y });
+    return frame;
 }
 
 } // namespace
@@ -71,9 +85,9 @@ void restorePlacement(QWidget& window, const SettingsStore& store, const WindowG
     const int width = twipsToPixels(store.readGeometry(keys.width(), keys.defaultWidth));
     const int height = twipsToPixels(store.readGeometry(keys.height(), keys.defaultHeight));
 
-    const QSize frame(width, height);
-    window.resize((frame - frameExtra(window)).expandedTo(QSize(1, 1)));
-    window.move(ontoNearestScreen(QRect(QPoint(left, top), frame)));
+    const QRect frame = fittedFrame(QRect(left, top, width, height));
+    window.resize((frame.size() - frameExtra(window)).expandedTo(QSize(1, 1)));
+    window.move(frame.topLeft());
 }
 
 void savePosition(const QWidget& window, SettingsStore& store, const WindowGeometryKeys& keys)

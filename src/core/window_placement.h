@@ -32,11 +32,14 @@ extern const WindowGeometryKeys kCoinPresets;
 extern const WindowGeometryKeys kRpcTestCredentials;
 extern const WindowGeometryKeys kAbout;
 extern const WindowGeometryKeys kDonations;
+extern const WindowGeometryKeys kNodeStatus;
 } // namespace geometry
 
 // Reads Left, Top, Width and Height in this order and places the window's
-// outer frame there. A position that would leave the window off every screen
-// is moved onto the nearest one; nothing else is checked.
+// outer frame there. A frame larger than the available area of the screen it
+// opens on is made to fit it, and a position that would leave the window off
+// every screen is moved onto the nearest one; the stored values stay as they
+// are.
 void restorePlacement(QWidget& window, const SettingsStore& store, const WindowGeometryKeys& keys);
 
 // Stores Left, then Top, of the window's outer frame. Width and Height are

@@ -1,10 +1,13 @@
 #include "QUORLIN_MAIN.h"
 
+#include "QUORLIN_NODE_STATUS.h"
 #include "core/control_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
+#include "node_status_reader.h"
+#include "platform/launch_log.h"
 #include "settings_picture.h"
 
 namespace {
@@ -16,6 +19,7 @@ const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
 QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     : FormWindow(parent)
     , m_context(context)
+    , m_watcher(context.platform.processes)
 {
     setupUi(this);
     SETTINGS_BUTTON->setIcon(settingsButtonPicture());
@@ -29,6 +33,17 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     connect(&MULTI_PROCESS_WATCHER_TIMER, &QTimer::timeout, this,
         &QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer);
     connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
+
+    // The node status window opens from a double-click on a status box or
+    // from the window's right-click menu.
+    for (QLineEdit* box : { PROCESS_TEXTBOX_1, PROCESS_TEXTBOX_2, PROCESS_TEXTBOX_3 })
+        box->installEventFilter(this);
+    connect(NODE_MENU.addAction(QStringLiteral("Node status...")), &QAction::triggered, this,
+        &QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { NODE_MENU.popup(mapToGlobal(at)); });
+    m_clock.start();
 
     // The watcher runs from creation; the stacking timer only when switched on.
     MULTI_PROCESS_WATCHER_TIMER.start();
@@ -64,6 +79,9 @@ void QUORLIN_MAIN::savePositionAndStacking()
 
 void QUORLIN_MAIN::Form_Unload()
 {
+    // The node status window closes first, storing its own position.
+    if (m_nodeStatus)
+        m_nodeStatus->unload();
     MULTI_PROCESS_WATCHER_TIMER.stop();
     AlwaysOnTopTimer.stop();
     savePositionAndStacking();
@@ -81,72 +99,115 @@ void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
     window.exec();
 }
 
-void QUORLIN_MAIN::launch(const QString& commandLine, WindowStyle style)
+namespace {
+
+QString couldNotStart(const QString& commandLine, const QString& reason)
 {
-    const LaunchResult result = m_context.platform.launcher.launch(commandLine, style);
+    return QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, reason);
+}
+
+} // namespace
+
+// Starts a node program with its output going to "<executable>-<logName>.log"
+// in the settings folder, and watches it for the first seconds of its run.
+void QUORLIN_MAIN::launch(
+    const QString& commandLine, WindowStyle style, const QString& program, const QString& logName)
+{
+    const QString log = m_context.platform.settingsFolder + QLatin1Char('/')
+        + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
+    const qint64 logOffset = launchLogSize(log);
+    const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
     if (!result.started)
-        m_context.platform.dialogs.showError(this, windowTitle(),
-            QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, result.error));
+        m_context.platform.dialogs.showError(this, windowTitle(), couldNotStart(commandLine, result.error));
+    else
+        m_launches.started(program, log, logOffset, m_clock.elapsed());
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
 {
-    launch(KD_QT_COMMAND_TEXTBOX, WindowStyle::Normal);
+    launch(KD_QT_COMMAND_TEXTBOX, WindowStyle::Normal, QT_NAME_TEXTBOX, QStringLiteral("qt"));
 }
 
 void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 {
-    launch(KD_D_COMMAND_TEXTBOX, WindowStyle::Hidden);
+    launch(KD_D_COMMAND_TEXTBOX, WindowStyle::Hidden, DAEMON_NAME_TEXTBOX, QStringLiteral("daemon"));
 }
 
+// The stop command runs in the background; only a failure is told, in the
+// client's own words. Programs that end now were asked to.
 void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
-    launch(KDCLI_STOP_COMMAND_TEXTBOX, WindowStyle::Hidden);
+    m_launches.forgetAll();
+    const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX;
+    m_context.platform.clients.run(commandLine, 0, this, [this, commandLine](const ClientAnswer& answer) {
+        if (answer.outcome == ClientAnswer::Outcome::NotStarted)
+            m_context.platform.dialogs.showError(
+                this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
+        else if (answer.exitCode != 0)
+            m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
+    });
+}
+
+void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
+{
+    if (!m_nodeStatus)
+        m_nodeStatus = new QUORLIN_NODE_STATUS(m_context,
+            { [this] { return CRYPTO_NAME_TEXTBOX->text(); }, [this] { return KDCLI_STOP_COMMAND_TEXTBOX; } },
+            this);
+    m_nodeStatus->show();
+    m_nodeStatus->raise();
+    m_nodeStatus->activateWindow();
+}
+
+bool QUORLIN_MAIN::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        PROCESS_TEXTBOX_DblClick();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void QUORLIN_MAIN::reportShortLivedPrograms()
+{
+    if (m_launches.isEmpty())
+        return;
+    const auto gone = m_launches.tick(
+        [this](const QString& program) { return IsProcessRunning(program); }, m_clock.elapsed());
+    for (const LaunchWatch::Gone& program : gone)
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            goneMessage(program, lastLogLines(program.outputLog, program.logOffset, 20)));
 }
 
 bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
 {
-    // A failed query counts as not running for this check; the next tick asks again.
-    return !imageName.isEmpty() && m_context.platform.processes.countProcesses(imageName).value_or(0) > 0;
+    return m_watcher.isRunning(imageName);
 }
 
+// One look at the process list answers every name of the tick.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
-    struct StatusBox {
-        const QString& name;
-        QLineEdit* box;
-        QPushButton* lockedWhileRunning;
-        QString runningText;
-        QString stoppedText;
-    };
-    const StatusBox boxes[] = {
-        { QT_NAME_TEXTBOX, PROCESS_TEXTBOX_1, nullptr, QStringLiteral(" - QT PROCESS RUNNING"),
-            QStringLiteral(" - QT PROCESS STOPPED") },
-        { DAEMON_NAME_TEXTBOX, PROCESS_TEXTBOX_2, nullptr, QStringLiteral(" - DAEMON PROCESS RUNNING"),
-            QStringLiteral(" - DAEMON PROCESS STOPPED") },
-        { CLI_NAME_TEXTBOX, PROCESS_TEXTBOX_3, CLI_STOP_BUTTON, QStringLiteral(" - CLI PROCESS RUNNING"),
-            QStringLiteral(" - CLI PROCESS STOPPED") },
-    };
+    const WatchedNames names { QT_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX, CLI_NAME_TEXTBOX };
+    m_watcher.takeSnapshot(names);
+    paintWatcherView(decideWatcherView(
+        names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
+    reportShortLivedPrograms();
+}
 
-    // Each configured name paints its box, then (the CLI only) locks its button,
-    // then names its state in the tooltip. An empty name leaves all as it was.
-    for (const StatusBox& status : boxes) {
-        if (status.name.isEmpty())
-            continue;
-        const bool running = IsProcessRunning(status.name);
-        setBackColour(*status.box, colourFromBgr(running ? kGreenBgr : kRedBgr));
-        if (status.lockedWhileRunning)
-            status.lockedWhileRunning->setEnabled(!running);
-        status.box->setToolTip(status.name + (running ? status.runningText : status.stoppedText));
+void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)
+{
+    QLineEdit* const boxes[] = { PROCESS_TEXTBOX_1, PROCESS_TEXTBOX_2, PROCESS_TEXTBOX_3 };
+    for (size_t i = 0; i < view.boxes.size(); ++i) {
+        if (const std::optional<StatusLook>& look = view.boxes[i]) {
+            setBackColour(*boxes[i], colourFromBgr(look->backBgr));
+            boxes[i]->setToolTip(look->toolTip);
+        }
     }
-
-    // The start buttons lock while the wallet or the daemon runs, asked afresh;
-    // without a daemon name they keep their state.
-    if (!DAEMON_NAME_TEXTBOX.isEmpty()) {
-        const bool qt = IsProcessRunning(QT_NAME_TEXTBOX);
-        const bool daemon = IsProcessRunning(DAEMON_NAME_TEXTBOX);
-        DAEMON_START_BUTTON->setEnabled(!(qt || daemon));
-        QT_START_BUTTON->setEnabled(!(qt || daemon));
+    if (view.cliStopEnabled)
+        CLI_STOP_BUTTON->setEnabled(*view.cliStopEnabled);
+    if (view.startButtonsEnabled) {
+        DAEMON_START_BUTTON->setEnabled(*view.startButtonsEnabled);
+        QT_START_BUTTON->setEnabled(*view.startButtonsEnabled);
     }
 }
 

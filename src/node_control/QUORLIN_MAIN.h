@@ -2,11 +2,18 @@
 
 #include "core/app_context.h"
 #include "core/form_window.h"
+#include "launch_watch.h"
 #include "platform/process_launcher.h"
+#include "process_watcher.h"
 #include "ui_QUORLIN_MAIN.h"
 
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
+
+class QUORLIN_NODE_STATUS;
 
 // The startup window: three launch buttons, three process status boxes fed by
 // the process watcher, the coin's name and the way into the settings. It lives
@@ -31,6 +38,8 @@ public:
 
     QTimer MULTI_PROCESS_WATCHER_TIMER;
     QTimer AlwaysOnTopTimer;
+    // The right-click menu of the window: "Node status...".
+    QMenu NODE_MENU;
 
     void Form_Load();
     void Form_Unload() override;
@@ -41,11 +50,22 @@ public:
     void EXIT_BUTTON_Click();
     void MULTI_PROCESS_WATCHER_TIMER_Timer();
     void AlwaysOnTopTimer_Timer();
+    void PROCESS_TEXTBOX_DblClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool IsProcessRunning(const QString& imageName);
-    void launch(const QString& commandLine, WindowStyle style);
+    void paintWatcherView(const WatcherView& view);
+    void launch(
+        const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
+    void reportShortLivedPrograms();
     void savePositionAndStacking();
 
     AppContext& m_context;
+    ProcessWatcher m_watcher;
+    QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
+    LaunchWatch m_launches;
+    QElapsedTimer m_clock;
 };

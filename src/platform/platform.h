@@ -1,5 +1,6 @@
 #pragma once
 
+#include "client_runner.h"
 #include "dialogs.h"
 #include "executable.h"
 #include "process_launcher.h"
@@ -16,4 +17,6 @@ struct Platform {
     WindowStacking& stacking;
     Dialogs& dialogs;
     ExecutableIdentity executable;
+    ClientRunner& clients;
+    QString settingsFolder; // where the launch logs go
 };

@@ -11,9 +11,11 @@ struct LaunchResult {
     QString error; // the system's reason when not started
 };
 
-// Starts one command line and returns at once, never through a shell.
+// Starts one command line and returns at once, never through a shell. With an
+// `outputLog` path, the start is recorded in that file (see launch_log.h) and
+// the program's standard output and error are appended to it.
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
-    virtual LaunchResult launch(const QString& commandLine, WindowStyle style) = 0;
+    virtual LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) = 0;
 };

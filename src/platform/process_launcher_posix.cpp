@@ -1,6 +1,7 @@
 #include "process_launcher_posix.h"
 
 #include "command_line.h"
+#include "launch_log.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,8 @@ LaunchResult checkProgram(const QString& program, QString& resolved)
 
 } // namespace
 
-LaunchResult PosixProcessLauncher::launch(const QString& commandLine, WindowStyle style)
+LaunchResult PosixProcessLauncher::launch(
+    const QString& commandLine, WindowStyle style, const QString& outputLog)
 {
     const std::optional<QStringList> args = splitCommandLine(commandLine);
     if (!args)
@@ -48,7 +50,13 @@ LaunchResult PosixProcessLauncher::launch(const QString& commandLine, WindowStyl
     QProcess process;
     process.setProgram(program);
     process.setArguments(args->mid(1));
-    if (style == WindowStyle::Hidden) {
+    // A log that cannot be written does not keep the program from starting.
+    const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
+    if (logged) {
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(outputLog, QIODevice::Append);
+        process.setStandardErrorFile(outputLog, QIODevice::Append);
+    } else if (style == WindowStyle::Hidden) {
         process.setStandardInputFile(QProcess::nullDevice());
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());

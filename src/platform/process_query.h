@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include <QList>
+#include <QStringList>
 #include <optional>
 
 // Counts the running processes of the local machine by image name.
@@ -8,7 +9,8 @@ class ProcessQuery {
 public:
     virtual ~ProcessQuery() = default;
 
-    // How many processes run under `imageName`, compared without regard to
-    // letter case; nullopt when the process list cannot be read.
-    virtual std::optional<int> countProcesses(const QString& imageName) = 0;
+    // Looks at the process list once and counts, for each of `imageNames` in
+    // the same order, the processes that run under it, compared without regard
+    // to letter case; nullopt when the process list cannot be read.
+    virtual std::optional<QList<int>> countProcesses(const QStringList& imageNames) = 0;
 };

@@ -1,170 +1,40 @@
 #include "process_query_linux.h"
 
+#include "proc_image_name.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QString>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <charconv>
-#include <cstring>
+#include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
-constexpr std::string_view kDeletedSuffix = " (deleted)";
+// A process is read on each of its first looks (one second at the watcher's
+// pace), and every known process again once in so many looks (ten seconds).
+constexpr unsigned kYoungLooks = 4;
+constexpr unsigned kRefreshLooks = 40;
 
-// The flag that marks a kernel thread in the flags field of /proc/<pid>/stat.
-constexpr unsigned long kKernelThreadFlag = 0x00200000;
-
-// Room for the contents of one small /proc file.
-using Buffer = std::array<char, 4096>;
-
-// A path below the /proc folder: "<pid>/<file>".
-class ProcPath {
-public:
-    const char* of(std::string_view pid, std::string_view file)
-    {
-        if (pid.size() + 1 + file.size() >= m_text.size())
-            return "";
-        char* end = std::copy(pid.begin(), pid.end(), m_text.data());
-        *end++ = '/';
-        end = std::copy(file.begin(), file.end(), end);
-        *end = '\0';
-        return m_text.data();
-    }
-
-private:
-    std::array<char, sizeof(dirent::d_name) + 32> m_text {};
-};
-
-std::string_view fileNameOf(std::string_view path)
-{
-    const size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-// Reads a small file below the open /proc folder; -1 when it is gone.
-ssize_t readSmallFile(int procFd, const char* path, Buffer& buffer)
-{
-    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    ::close(fd);
-    return n;
-}
-
-std::optional<int> toPid(std::string_view text)
-{
-    int pid = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return pid;
-}
-
-// The kernel threads, named without reading a file of each: kthreadd (pid 2)
-// and the threads it starts, which are all the others. The list is only a
-// shortcut, asked only of processes without an executable link; a thread it
-// misses is recognised by its flags further on.
-class KernelThreads {
-public:
-    KernelThreads(int procFd, Buffer& buffer)
-    {
-        constexpr int kThreadDaemon = 2;
-        ProcPath path;
-        const ssize_t n = readSmallFile(procFd, path.of("2/task/2", "children"), buffer);
-        std::string_view list(buffer.data(), n > 0 ? static_cast<size_t>(n) : 0);
-        if (list.size() == buffer.size()) // cut short: the last number may be part of one
-            list = list.substr(0, list.rfind(' ') == std::string_view::npos ? 0 : list.rfind(' '));
-        if (!list.empty())
-            m_pids.push_back(kThreadDaemon);
-        while (!list.empty()) {
-            const size_t blank = std::min(list.find(' '), list.size());
-            if (const std::optional<int> pid = toPid(list.substr(0, blank)))
-                m_pids.push_back(*pid);
-            list.remove_prefix(std::min(blank + 1, list.size()));
-        }
-        std::sort(m_pids.begin(), m_pids.end());
-    }
-
-    bool contains(int pid) const { return std::binary_search(m_pids.begin(), m_pids.end(), pid); }
-
-private:
-    std::vector<int> m_pids;
-};
-
-// Whether a process from /proc/<pid>/stat, "pid (comm) S ppid pgrp session
-// tty_nr tpgid flags ...", can carry an image name: false for zombies, kernel
-// threads and a process that is gone. The state follows the last ')', since
-// comm may hold ')'.
-bool mayHaveImageName(int procFd, std::string_view pid, Buffer& buffer)
-{
-    ProcPath path;
-    const ssize_t n = readSmallFile(procFd, path.of(pid, "stat"), buffer);
-    if (n <= 0)
-        return false;
-    std::string_view stat(buffer.data(), static_cast<size_t>(n));
-    const size_t close = stat.rfind(')');
-    if (close == std::string_view::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z')
-        return false;
-    stat.remove_prefix(close + 2);
-    for (int field = 0; field < 6 && !stat.empty(); ++field) // state ppid pgrp session tty_nr tpgid
-        stat.remove_prefix(std::min(stat.find(' ') + 1, stat.size()));
-    unsigned long flags = 0;
-    std::from_chars(stat.data(), stat.data() + stat.size(), flags);
-    return (flags & kKernelThreadFlag) == 0;
-}
-
-// The image name of one process, pointing into `buffer`; nullopt when the
-// process is gone, a zombie or a kernel thread, which runs no program.
-std::optional<std::string_view> readImageName(
-    int procFd, std::string_view pid, const KernelThreads& kernelThreads, Buffer& buffer)
-{
-    ProcPath path;
-    const ssize_t linkLength = ::readlinkat(procFd, path.of(pid, "exe"), buffer.data(), buffer.size());
-    if (linkLength > 0) {
-        std::string_view target(buffer.data(), static_cast<size_t>(linkLength));
-        if (target.ends_with(kDeletedSuffix))
-            target.remove_suffix(kDeletedSuffix.size());
-        return fileNameOf(target);
-    }
-    // Kernel threads have no executable link; they make up about half the
-    // list on a desktop, so they are passed over without reading more.
-    if (linkLength < 0 && errno == ENOENT && kernelThreads.contains(toPid(pid).value_or(0)))
-        return std::nullopt;
-
-    // A zombie has no executable and an empty command line, so the stat file
-    // needs reading only on this slower path.
-    const ssize_t cmdLength = readSmallFile(procFd, path.of(pid, "cmdline"), buffer);
-    if (cmdLength > 0) {
-        const std::string_view argv0(buffer.data(), ::strnlen(buffer.data(), static_cast<size_t>(cmdLength)));
-        if (!argv0.empty())
-            return fileNameOf(argv0);
-    }
-    if (cmdLength < 0 || !mayHaveImageName(procFd, pid, buffer))
-        return std::nullopt;
-    const ssize_t commLength = readSmallFile(procFd, path.of(pid, "comm"), buffer);
-    if (commLength <= 0)
-        return std::nullopt;
-    std::string_view comm(buffer.data(), static_cast<size_t>(commLength));
-    if (comm.ends_with('\n'))
-        comm.remove_suffix(1);
-    return comm;
-}
+// The longest time between two looks over which the last pid still tells
+// which pids are new (the pid counter could wrap in a longer one), and the
+// most new pids probed one by one instead of reading the whole folder.
+constexpr std::chrono::seconds kLastPidValidity { 1 };
+constexpr long kMostProbes = 64;
 
 bool isAscii(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The name looked for, prepared once per scan.
+// A name looked for, prepared once per look.
 struct WantedName {
     QString text;
     QByteArray utf8 = text.toUtf8();
@@ -185,42 +55,185 @@ bool sameImageName(std::string_view found, const WantedName& wanted)
         == 0;
 }
 
-bool isPid(const char* entry)
+bool isWanted(const std::optional<std::string>& name, const std::vector<WantedName>& wanted)
 {
-    if (*entry == '\0')
-        return false;
-    for (; *entry; ++entry)
-        if (*entry < '0' || *entry > '9')
-            return false;
-    return true;
+    return name && std::any_of(wanted.begin(), wanted.end(), [&](const WantedName& w) {
+        return sameImageName(*name, w);
+    });
+}
+
+using Entry = LinuxProcessQuery::Entry;
+
+// The pid entries of the /proc folder, ascending; nullopt when the folder
+// cannot be read to its end.
+std::optional<std::vector<Entry>> readFolder(DIR* proc)
+{
+    std::vector<Entry> entries;
+    errno = 0;
+    while (const dirent* entry = ::readdir(proc)) {
+        const std::string_view name(entry->d_name);
+        int pid = 0;
+        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+        if (error == std::errc() && end == name.data() + name.size() && name.front() != '-')
+            entries.push_back({ pid, entry->d_ino });
+    }
+    if (errno != 0)
+        return std::nullopt;
+    // procfs lists pids in ascending order already; a made-up folder may not.
+    if (!std::is_sorted(entries.begin(), entries.end(), [](Entry a, Entry b) { return a.pid < b.pid; }))
+        std::sort(entries.begin(), entries.end(), [](Entry a, Entry b) { return a.pid < b.pid; });
+    return entries;
+}
+
+// The last pid handed out in this program's pid namespace, the last field of
+// "loadavg"; nullopt when it cannot be read.
+std::optional<long> readLastPid(int procFd)
+{
+    const int fd = ::openat(procFd, "loadavg", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[128];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    std::string_view line(text, n > 0 ? static_cast<size_t>(n) : 0);
+    while (line.ends_with('\n'))
+        line.remove_suffix(1);
+    line.remove_prefix(std::min(line.rfind(' ') + 1, line.size()));
+    long pid = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), pid);
+    if (line.empty() || error != std::errc() || end != line.data() + line.size())
+        return std::nullopt;
+    return pid;
+}
+
+// The entry of /proc/<pid> when it is a process that still runs and not one
+// thread of another (threads take their ids from the same counter and can be
+// looked up, though the folder does not list them).
+std::optional<Entry> probeProcess(int procFd, long pid)
+{
+    char path[48] {};
+    char* end = std::to_chars(path, path + 24, pid).ptr;
+    struct stat folder { };
+    if (::fstatat(procFd, path, &folder, 0) != 0)
+        return std::nullopt;
+    std::copy_n("/status", sizeof "/status", end);
+    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[1024];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    const std::string_view status(text, n > 0 ? static_cast<size_t>(n) : 0);
+    constexpr std::string_view kTgid = "\nTgid:\t";
+    const size_t at = status.find(kTgid);
+    long tgid = 0;
+    if (at == std::string_view::npos
+        || std::from_chars(status.data() + at + kTgid.size(), status.data() + status.size(), tgid).ec
+            != std::errc()
+        || tgid != pid)
+        return std::nullopt;
+    return Entry { static_cast<int>(pid), folder.st_ino };
+}
+
+bool isOwnNamespace(const QByteArray& procRoot)
+{
+    char self[32] {};
+    const ssize_t n = ::readlink((procRoot + "/self").constData(), self, sizeof self - 1);
+    return n > 0 && std::string_view(self, static_cast<size_t>(n)) == std::to_string(::getpid());
 }
 
 } // namespace
 
 LinuxProcessQuery::LinuxProcessQuery(QByteArray procRoot)
     : m_procRoot(std::move(procRoot))
+    , m_ownNamespace(isOwnNamespace(m_procRoot))
 {
 }
 
-std::optional<int> LinuxProcessQuery::countProcesses(const QString& imageName)
+std::optional<std::vector<Entry>> LinuxProcessQuery::readEntries(DIR* proc)
 {
-    const WantedName wanted { imageName };
-    DIR* proc = ::opendir(m_procRoot.constData());
-    if (!proc)
-        return std::nullopt;
-    const int procFd = ::dirfd(proc);
+    const auto now = std::chrono::steady_clock::now();
+    const std::optional<long> lastPid = m_ownNamespace ? readLastPid(::dirfd(proc)) : std::nullopt;
+    const bool lastPidTells = lastPid && m_lastPid && *lastPid >= *m_lastPid
+        && *lastPid - *m_lastPid <= kMostProbes && now - m_lastLook <= kLastPidValidity
+        && m_looksSinceWholeRead < kRefreshLooks;
+    std::optional<std::vector<Entry>> entries;
+    if (lastPidTells) {
+        entries = probeNewPids(::dirfd(proc), *lastPid);
+        ++m_looksSinceWholeRead;
+    } else {
+        // Now and then the whole folder, which also drops the processes that ended.
+        entries = readFolder(proc);
+        m_looksSinceWholeRead = 0;
+    }
+    m_lastPid = entries ? lastPid : std::nullopt;
+    m_lastLook = now;
+    return entries;
+}
 
-    Buffer buffer;
-    const KernelThreads kernelThreads(procFd, buffer);
-    int count = 0;
-    while (const dirent* entry = ::readdir(proc)) {
-        if (!isPid(entry->d_name))
-            continue;
-        const std::optional<std::string_view> name
-            = readImageName(procFd, entry->d_name, kernelThreads, buffer);
-        if (name && sameImageName(*name, wanted))
-            ++count;
+// The known processes and those of the pids handed out since the last look;
+// a known pid handed out again belongs to a new process or to none.
+std::vector<Entry> LinuxProcessQuery::probeNewPids(int procFd, long lastPid) const
+{
+    std::vector<Entry> entries;
+    for (const Known& known : m_known)
+        entries.push_back({ known.pid, known.entry });
+    for (long pid = *m_lastPid + 1; pid <= lastPid; ++pid) {
+        const auto at = std::lower_bound(
+            entries.begin(), entries.end(), pid, [](Entry e, long p) { return e.pid < p; });
+        const std::optional<Entry> probed = probeProcess(procFd, pid);
+        if (at != entries.end() && at->pid == pid) {
+            if (probed)
+                *at = *probed;
+            else
+                entries.erase(at);
+        } else if (probed) {
+            entries.insert(at, *probed);
+        }
+    }
+    return entries;
+}
+
+std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& imageNames)
+{
+    DIR* proc = ::opendir(m_procRoot.constData());
+    if (!proc) {
+        m_known.clear();
+        return std::nullopt;
+    }
+    const std::optional<std::vector<Entry>> entries = readEntries(proc);
+    if (!entries) {
+        ::closedir(proc);
+        m_known.clear();
+        return std::nullopt;
+    }
+
+    std::vector<WantedName> wanted;
+    for (const QString& name : imageNames)
+        wanted.push_back({ name });
+    ++m_look;
+    ProcImageNames names(::dirfd(proc));
+    QList<int> counts(imageNames.size(), 0);
+    m_next.clear();
+    auto known = m_known.begin();
+    for (const Entry& entry : *entries) {
+        known = std::find_if(known, m_known.end(), [&](const Known& k) { return k.pid >= entry.pid; });
+        Known process = known != m_known.end() && known->pid == entry.pid && known->entry == entry.inode
+            ? std::move(*known)
+            : Known { entry.pid, entry.inode, m_look, std::nullopt };
+        const bool young = m_look - process.firstLook < kYoungLooks;
+        const bool inTurn = (static_cast<unsigned>(entry.pid) + m_look) % kRefreshLooks == 0;
+        if (young || inTurn || isWanted(process.imageName, wanted)) {
+            char pid[16] {};
+            std::to_chars(pid, pid + sizeof pid - 1, entry.pid);
+            process.imageName = names.read(pid);
+        }
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (process.imageName && sameImageName(*process.imageName, wanted[i]))
+                ++counts[static_cast<qsizetype>(i)];
+        m_next.push_back(std::move(process));
     }
     ::closedir(proc);
-    return count;
+    std::swap(m_known, m_next);
+    return counts;
 }

@@ -2,45 +2,71 @@
 
 #include "settings_section.h"
 
-QSettingsBacking::QSettingsBacking(QString configRoot, WriteFailure onWriteFailure)
+QSettingsBacking::QSettingsBacking(QString configRoot, Report report)
     : m_configRoot(std::move(configRoot))
-    , m_onWriteFailure(std::move(onWriteFailure))
+    , m_report(std::move(report))
 {
 }
 
 QSettingsBacking::~QSettingsBacking() = default;
 
-QSettings& QSettingsBacking::sectionSettings(const QString& application, const QString& section)
+void QSettingsBacking::report(const QString& message) const
 {
-    auto& settings = m_sections[{ application, section }];
-    if (!settings)
-        settings = openSettingsSection(m_configRoot, application, section);
-    return *settings;
+    if (m_report)
+        m_report(message);
+}
+
+QSettingsBacking::Section& QSettingsBacking::openSection(const QString& application, const QString& section)
+{
+    const auto [entry, added] = m_sections.try_emplace({ application, section });
+    Section& opened = entry->second;
+    if (!added)
+        return opened;
+    opened.settings = openSettingsSection(m_configRoot, application, section);
+    opened.fileName = opened.settings->fileName();
+    // Writing would replace what the user has with the defaults.
+    if (const std::optional<QString> reason = unreadableSettingsSection(*opened.settings)) {
+        opened.settings.reset();
+        report(QStringLiteral("The settings in %1 cannot be read: %2\n\nThe program runs on its default "
+                              "settings and leaves that file as it is.")
+                   .arg(opened.fileName, *reason));
+    }
+    return opened;
 }
 
 QString QSettingsBacking::GetSetting(
     const QString& application, const QString& section, const QString& key, const QString& defaultValue)
 {
-    QSettings& settings = sectionSettings(application, section);
+    Section& opened = openSection(application, section);
+    if (!opened.settings) {
+        const auto saved = opened.unwritten.find(key);
+        return saved != opened.unwritten.end() ? saved->second : defaultValue;
+    }
     // Another copy of the program may have written since: pick up a changed file.
-    settings.sync();
-    const QVariant value = settings.value(key);
+    opened.settings->sync();
+    const QVariant value = opened.settings->value(key);
     return value.isValid() ? value.toString() : defaultValue;
 }
 
 void QSettingsBacking::SaveSetting(
     const QString& application, const QString& section, const QString& key, const QString& value)
 {
-    QSettings& settings = sectionSettings(application, section);
-    prepareSettingsSectionForWrite(settings);
-    settings.setValue(key, value);
-    settings.sync();
-    protectSettingsSection(settings);
-
-    const bool failed = settings.status() != QSettings::NoError;
-    if (failed && !m_failing && m_onWriteFailure)
-        m_onWriteFailure(QStringLiteral("The settings could not be saved to %1. Changes made now are kept "
-                                        "only until the program ends.")
-                             .arg(settings.fileName()));
-    m_failing = failed;
+    Section& opened = openSection(application, section);
+    bool written = false;
+    if (opened.settings) {
+        // A value saved as it was read (a window storing all its fields) is
+        // no change: the stored bytes stay.
+        const QVariant stored = opened.settings->value(key);
+        if (!stored.isValid() || stored.toString() != value)
+            opened.changedKeys.insert(key);
+        opened.settings->setValue(key, value);
+        written = writeSettingsSection(*opened.settings, opened.changedKeys);
+    } else {
+        opened.unwritten[key] = value;
+    }
+    if (!written && !m_failing)
+        report(QStringLiteral("The settings could not be saved to %1. Changes made now are kept "
+                              "only until the program ends.")
+                   .arg(opened.fileName));
+    m_failing = !written;
 }

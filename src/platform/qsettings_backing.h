@@ -2,6 +2,7 @@
 
 #include "settings_backing.h"
 
+#include <QSet>
 #include <QSettings>
 #include <functional>
 #include <map>
@@ -12,12 +13,14 @@
 // (iniSectionFilePath), because the store holds RPC passwords.
 class QSettingsBacking final : public SettingsBacking {
 public:
-    // Told, once until a save works again, when a save cannot be written:
-    // the value then lives only until the program ends.
-    using WriteFailure = std::function<void(const QString& message)>;
+    // Told once when a section's stored values cannot be read (the program
+    // then runs on the defaults and never writes that section), and once,
+    // until a save works again, when a save does not reach the store: the
+    // value then lives only until the program ends.
+    using Report = std::function<void(const QString& message)>;
 
     // `configRoot` is not used on Windows. Tests pass a temporary folder.
-    explicit QSettingsBacking(QString configRoot, WriteFailure onWriteFailure = {});
+    explicit QSettingsBacking(QString configRoot, Report report = {});
     ~QSettingsBacking() override;
 
     QString GetSetting(const QString& application, const QString& section, const QString& key,
@@ -26,10 +29,18 @@ public:
         const QString& value) override;
 
 private:
-    QSettings& sectionSettings(const QString& application, const QString& section);
+    struct Section {
+        QString fileName;
+        std::unique_ptr<QSettings> settings; // none while the stored values cannot be read
+        std::map<QString, QString> unwritten; // what was saved meanwhile, for this run only
+        QSet<QString> changedKeys; // every key saved with a new value in this run
+    };
+
+    Section& openSection(const QString& application, const QString& section);
+    void report(const QString& message) const;
 
     QString m_configRoot;
-    WriteFailure m_onWriteFailure;
+    Report m_report;
     bool m_failing = false;
-    std::map<std::pair<QString, QString>, std::unique_ptr<QSettings>> m_sections;
+    std::map<std::pair<QString, QString>, Section> m_sections;
 };

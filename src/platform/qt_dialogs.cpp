@@ -7,9 +7,56 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace {
+
+// A longer line (a whole command line, a path) shows its first and last
+// characters only, and a message of more lines its first and last lines: a
+// box must stay readable, within the screen and quick to lay out.
+constexpr qsizetype kShownLineEnds = 200;
+constexpr qsizetype kShownEndLines = 12;
+
+// Lines break at blanks; a run of characters without one (a path) may also
+// break after every this many, at an invisible zero-width space.
+constexpr qsizetype kLongestUnbrokenRun = 60;
+
+QString shortened(const QString& line)
+{
+    if (line.size() <= 2 * kShownLineEnds)
+        return line;
+    return line.first(kShownLineEnds) + QStringLiteral("...") + line.last(kShownLineEnds);
+}
+
+QString breakable(const QString& text)
+{
+    QString result;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun) {
+            result += QChar(0x200B);
+            run = 1;
+        }
+        result += c;
+    }
+    return result;
+}
+
+QString displayedText(const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > 2 * kShownEndLines)
+        lines = lines.first(kShownEndLines) + QStringList { QStringLiteral("...") }
+            + lines.last(kShownEndLines);
+    for (QString& line : lines)
+        line = breakable(shortened(line));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 void QtDialogs::showError(QWidget* owner, const QString& title, const QString& text)
 {
-    QMessageBox::warning(owner, title, text);
+    QMessageBox::warning(owner, title, displayedText(text));
 }
 
 std::optional<QString> QtDialogs::browseForFolder(QWidget* owner, const QString& title)

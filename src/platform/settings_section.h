@@ -1,18 +1,29 @@
 #pragma once
 
+#include <QSet>
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <optional>
 
-// The per-OS part of the settings backing: where one section lives and how it
-// is protected. One implementation per OS, chosen by the build.
+// The per-OS part of the settings backing: where one section lives, whether
+// what is stored there can be read, and how a write reaches it. One
+// implementation per OS, chosen by the build.
 
 std::unique_ptr<QSettings> openSettingsSection(
     const QString& configRoot, const QString& application, const QString& section);
 
-// Called before every write: makes sure the section can be written and that
-// nobody but the current user can read it.
-void prepareSettingsSectionForWrite(const QSettings& settings);
+// Why the values stored for the section cannot be read, or nothing when they
+// can or when nothing is stored yet.
+std::optional<QString> unreadableSettingsSection(const QSettings& settings);
 
-// Called after every write.
-void protectSettingsSection(const QSettings& settings);
+// Writes the section's changes through, creating what is missing (nobody but
+// the current user may read what is created). Keys other than `changedKeys`,
+// whose values this program has changed, keep their stored bytes. Returns
+// whether the changes reached the store.
+bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys);
+
+// The folder of the user's own files beside the settings (the launch logs):
+// beside the section files where they are files, in the user's application
+// data where the settings are in the registry.
+QString settingsFolder(const QString& configRoot, const QString& application);

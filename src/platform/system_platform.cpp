@@ -1,8 +1,11 @@
 #include "system_platform.h"
 
+#include "client_runner_qprocess.h"
+#include "core/settings_store.h"
 #include "qsettings_backing.h"
 #include "qt_dialogs.h"
 #include "settings_location.h"
+#include "settings_section.h"
 
 #include <QApplication>
 
@@ -15,6 +18,7 @@ SystemPlatform::SystemPlatform()
     , m_processes(createSystemProcessQuery())
     , m_stacking(createSystemWindowStacking())
     , m_dialogs(std::make_unique<QtDialogs>())
+    , m_clients(std::make_unique<QProcessClientRunner>())
 {
 }
 
@@ -22,5 +26,6 @@ SystemPlatform::~SystemPlatform() = default;
 
 Platform SystemPlatform::platform()
 {
-    return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity() };
+    return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity(),
+        *m_clients, settingsFolder(userConfigRoot(), kApplicationName) };
 }

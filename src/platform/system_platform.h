@@ -23,4 +23,5 @@ private:
     std::unique_ptr<ProcessQuery> m_processes;
     std::unique_ptr<WindowStacking> m_stacking;
     std::unique_ptr<Dialogs> m_dialogs;
+    std::unique_ptr<ClientRunner> m_clients;
 };

@@ -1,6 +1,7 @@
 // The Qt side of the Windows services: thin adapters over the Qt-free Win32
 // functions in win32/.
 
+#include "launch_log.h"
 #include "system_platform.h"
 #include "win32/process_launcher_win32.h"
 #include "win32/process_query_win32.h"
@@ -12,10 +13,13 @@ namespace {
 
 class Win32ProcessLauncher final : public ProcessLauncher {
 public:
-    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
+        // A log that cannot be written does not keep the program from starting.
+        const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
         std::wstring error;
-        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden, error))
+        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden,
+                logged ? outputLog.toStdWString() : std::wstring(), error))
             return { true, {} };
         return { false, QString::fromStdWString(error) };
     }
@@ -23,10 +27,15 @@ public:
 
 class Win32ProcessQuery final : public ProcessQuery {
 public:
-    std::optional<int> countProcesses(const QString& imageName) override
+    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
     {
-        const int count = win32CountProcesses(imageName.toStdWString());
-        return count < 0 ? std::nullopt : std::optional<int>(count);
+        std::vector<std::wstring> names;
+        for (const QString& name : imageNames)
+            names.push_back(name.toStdWString());
+        const std::optional<std::vector<int>> counts = win32CountProcesses(names);
+        if (!counts)
+            return std::nullopt;
+        return QList<int>(counts->begin(), counts->end());
     }
 };
 

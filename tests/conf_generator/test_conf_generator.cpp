@@ -4,6 +4,7 @@
 #include "conf_generator/rpc_test_credentials.h"
 #include "core/look.h"
 #include "fakes/fake_platform.h"
+#include "fakes/isolated_child.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QMessageAuthenticationCode>
@@ -11,8 +12,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <sys/mount.h>
+#include <unistd.h>
 
 class TestConfGenerator : public QObject {
     Q_OBJECT
@@ -233,38 +238,75 @@ void TestConfGenerator::previewSelectionSurvivesATick()
 
 void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow_data()
 {
-    QTest::addColumn<bool>("folderAtPath"); // otherwise the executable's folder is read-only
-    QTest::newRow("read-only folder") << false;
-    QTest::newRow("a folder in the file's place") << true;
+    QTest::addColumn<int>("isolation"); // -1: none, else an Isolation
+    QTest::addColumn<QString>("reason");
+    const auto row = [](const char* name, int isolation, const char* reason) {
+        QTest::newRow(name) << isolation << QString::fromLatin1(reason);
+    };
+    row("read-only folder", int(Isolation::NormalUser), "Permission denied");
+    row("a folder in the file's place", -1, "a folder");
+    row("link to a private file", -1, "symbolic link");
+    row("dangling link", -1, "symbolic link");
+    row("another user's file", -1, "another user");
+    row("full disk", int(Isolation::OwnMounts), "No space left");
 }
 
+// Nothing is written, no file is left behind, the message names the path and
+// why, and the window stays open.
 void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
 {
-    QFETCH(bool, folderAtPath);
+    QFETCH(int, isolation);
+    QFETCH(QString, reason);
+    if (isolation >= 0)
+        QUORLIN_RUN_ISOLATED(Isolation(isolation));
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+
     ConfGeneratorRig rig;
+    const QString folder = rig.folder.path();
     const QString path = rig.confPath();
-    const QString kept = folderAtPath ? path + "/inside" : path;
-    QVERIFY(!folderAtPath || QDir().mkdir(path));
+    if (tag == "full disk") {
+        QVERIFY2(
+            ::mount("quorlin", QFile::encodeName(folder), "tmpfs", 0, "size=16k") == 0, std::strerror(errno));
+    }
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(folder), MNT_DETACH); });
+    // The file the save must leave as it is, and its bytes.
+    const QString kept = tag.contains("folder in") ? path + "/inside"
+        : tag.contains("link")                     ? folder + "/private"
+                                                   : path;
+    QVERIFY(!tag.contains("folder in") || QDir().mkdir(path));
     QFile old(kept);
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
     old.close();
-    if (!folderAtPath) {
-        QVERIFY(QFile::setPermissions(rig.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        if (QFile(rig.folder.path() + "/probe").open(QIODevice::WriteOnly))
-            QSKIP("This user may write into read-only folders; the other row covers the failure.");
+    const QString elsewhere = folder + "/elsewhere";
+    if (tag.contains("link"))
+        QVERIFY(QFile::link(tag == "dangling link" ? elsewhere : kept, path));
+    // As root, the link is planted by another user, as in a shared folder.
+    if (tag.contains("link") && ::geteuid() == 0)
+        QVERIFY(::lchown(QFile::encodeName(path), 65534, 65534) == 0);
+    if (tag == "another user's file" && ::chown(QFile::encodeName(path), 65534, 65534) != 0)
+        QSKIP("Only root can give a file to another user here.");
+    if (tag == "read-only folder")
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    if (tag == "full disk") {
+        QFile filler(folder + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'f')) == 512) { }
     }
+    const QStringList entries
+        = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
     rig.window->show();
     rig.window->SAVE_BUTTON->click();
-    QFile::setPermissions(rig.folder.path(), QFileDevice::Permissions(0x7700)); // owner may do all again
+    QFile::setPermissions(folder, QFileDevice::Permissions(0x7700)); // owner may do all again
 
     QCOMPARE(rig.fakes.dialogs.errors.size(), 1);
     const QString message = rig.fakes.dialogs.errors.value(0);
-    const QString reason = folderAtPath ? "directory" : "Permission denied";
     QVERIFY2(message.contains(path) && message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
     QVERIFY(rig.window->isVisible());
     QCOMPARE(rig.fakes.settings.writtenKeys.size(), 26);
     QCOMPARE(fileBytes(kept), "kept");
-    QCOMPARE(QDir(rig.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+    QVERIFY(!QFileInfo::exists(elsewhere));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), entries);
 }
 
 void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()

@@ -4,6 +4,7 @@
 #include "fakes/fake_platform.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
+#include "platform/client_runner_qprocess.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -22,8 +23,10 @@ struct NodeTestContext {
     std::unique_ptr<ProcessQuery> processes = createSystemProcessQuery();
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    QProcessClientRunner clients;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
-    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable } };
+    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN") } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.
@@ -39,6 +42,24 @@ inline QStringList nodeCommands(const QString& confPath, const QString& dataFold
     return { start.arg(folder, QStringLiteral("litecoin"), confPath, dataFolder),
         start.arg(folder, QStringLiteral("litecoind"), confPath, dataFolder),
         QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, confPath) };
+}
+
+// Stores the keys as the crypto settings window saves them for the installed
+// programs, the node reading `conf` and the stop line `cliConf`.
+inline void storeNodeKeys(NodeTestContext& t, const QString& conf, const QString& cliConf)
+{
+    const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
+    const std::pair<const char*, QString> keys[] = {
+        { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
+        { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
+        { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
+        { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
+        { "KD_QT_COMMAND_TEXTBOX", commands[0] },
+        { "KD_D_COMMAND_TEXTBOX", commands[1] },
+        { "KDCLI_STOP_COMMAND_TEXTBOX", nodeCommands(cliConf, {})[2] },
+    };
+    for (const auto& [key, value] : keys)
+        t.context.store.writeText(QLatin1String(key), value);
 }
 
 inline void press(QAbstractButton* button)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QStringList>
 
 // In-memory settings store that remembers the order of its writes.
@@ -42,11 +43,12 @@ public:
     struct Call {
         QString commandLine;
         WindowStyle style;
+        QString outputLog;
     };
 
-    LaunchResult launch(const QString& commandLine, WindowStyle style) override
+    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
-        calls.append({ commandLine, style });
+        calls.append({ commandLine, style, outputLog });
         return nextResult;
     }
 
@@ -54,21 +56,25 @@ public:
     LaunchResult nextResult { true, {} };
 };
 
-// Answers from a table of running image names; letter case is ignored.
+// Answers from a table of running image names; letter case is ignored. Keeps
+// the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
-    std::optional<int> countProcesses(const QString& imageName) override
+    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
     {
-        queries.append(imageName);
+        looks.append(imageNames);
         if (failing)
             return std::nullopt;
-        return running.value(imageName.toLower(), 0);
+        QList<int> counts;
+        for (const QString& name : imageNames)
+            counts.append(running.value(name.toLower(), 0));
+        return counts;
     }
 
     void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
 
     QHash<QString, int> running;
-    QStringList queries;
+    QList<QStringList> looks;
     bool failing = false;
 };
 
@@ -107,6 +113,37 @@ public:
     QList<OpenFileRequest> fileRequests;
 };
 
+// Keeps every client run; a test answers them in order with answer().
+class FakeClientRunner final : public ClientRunner {
+public:
+    struct Run {
+        QString commandLine;
+        int timeoutMs;
+        QPointer<QObject> receiver;
+        Done done;
+    };
+
+    void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) override
+    {
+        runs.append({ commandLine, timeoutMs, receiver, std::move(done) });
+        commandLines.append(commandLine);
+    }
+
+    // Answers the oldest open run; false when none is open.
+    bool answer(const ClientAnswer& answer)
+    {
+        if (runs.isEmpty())
+            return false;
+        const Run run = runs.takeFirst();
+        if (run.receiver)
+            run.done(answer);
+        return true;
+    }
+
+    QList<Run> runs; // open runs, oldest first
+    QStringList commandLines; // every run, in order
+};
+
 // A complete set of fakes for one test, and the context that windows take.
 struct FakePlatform {
     FakeSettingsBacking settings;
@@ -114,9 +151,14 @@ struct FakePlatform {
     FakeProcessQuery processes;
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
+    FakeClientRunner clients;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
 
-    Platform platform() { return { settings, launcher, processes, stacking, dialogs, executable }; }
+    Platform platform()
+    {
+        return { settings, launcher, processes, stacking, dialogs, executable, clients,
+            QStringLiteral("/logs") };
+    }
 
     // The stored value of a key in the executable's section, or a null QString.
     QString stored(const QString& key) const

@@ -68,6 +68,33 @@ private slots:
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
+    // A tick takes one look and paints its decision; the box without a name
+    // and CLI "STOP" keep what they showed.
+    void tickPaintsOneLook()
+    {
+        Seeded t;
+        t.fakes.store(u"CLI_NAME_TEXTBOX"_s, QString());
+        t.fakes.processes.setRunning(u"LITECOIND"_s, 1);
+        QUORLIN_MAIN w(t.context);
+        w.MULTI_PROCESS_WATCHER_TIMER.stop();
+        w.CLI_STOP_BUTTON->setEnabled(false);
+        const auto look = [](const QLineEdit* box) {
+            return std::pair(box->palette().color(QPalette::Base), box->toolTip());
+        };
+        const auto cliBefore = look(w.PROCESS_TEXTBOX_3);
+
+        w.MULTI_PROCESS_WATCHER_TIMER_Timer();
+
+        QCOMPARE(t.fakes.processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s } }));
+        QCOMPARE(
+            look(w.PROCESS_TEXTBOX_1), std::pair(QColor(255, 0, 0), u"litecoin-qt - QT PROCESS STOPPED"_s));
+        QCOMPARE(
+            look(w.PROCESS_TEXTBOX_2), std::pair(QColor(0, 255, 0), u"litecoind - DAEMON PROCESS RUNNING"_s));
+        QCOMPARE(look(w.PROCESS_TEXTBOX_3), cliBefore);
+        QVERIFY(!w.CLI_STOP_BUTTON->isEnabled() && !w.QT_START_BUTTON->isEnabled()
+            && !w.DAEMON_START_BUTTON->isEnabled());
+    }
+
     // Exit (run with the tick on, the others with it off) saves, then the
     // unload saves the same values once more; never a width or height. Escape
     // closes nothing.
@@ -109,17 +136,20 @@ private slots:
     {
         QTest::addColumn<QString>("lineKey");
         QTest::addColumn<WindowStyle>("style");
-        QTest::newRow("QT_START_BUTTON") << u"KD_QT_COMMAND_TEXTBOX"_s << WindowStyle::Normal;
-        QTest::newRow("DAEMON_START_BUTTON") << u"KD_D_COMMAND_TEXTBOX"_s << WindowStyle::Hidden;
-        QTest::newRow("CLI_STOP_BUTTON") << u"KDCLI_STOP_COMMAND_TEXTBOX"_s << WindowStyle::Hidden;
+        QTest::addColumn<QString>("log");
+        QTest::newRow("QT_START_BUTTON")
+            << u"KD_QT_COMMAND_TEXTBOX"_s << WindowStyle::Normal << u"/logs/KD-QUORLIN-qt.log"_s;
+        QTest::newRow("DAEMON_START_BUTTON")
+            << u"KD_D_COMMAND_TEXTBOX"_s << WindowStyle::Hidden << u"/logs/KD-QUORLIN-daemon.log"_s;
     }
 
-    // Each launch button hands its line and window style over; a failing
-    // launch shows the line and the reason, and the window lives on.
+    // Each start button hands its line, window style and output log over; a
+    // failing launch shows the line and the reason, and the window lives on.
     void launchButtonsHandOverTheirLine()
     {
         QFETCH(QString, lineKey);
         QFETCH(WindowStyle, style);
+        QFETCH(QString, log);
         Shown s;
         QVERIFY(s.active);
         QPushButton* const launch = s.window.findChild<QPushButton*>(QTest::currentDataTag());
@@ -137,6 +167,7 @@ private slots:
         QCOMPARE(QStringList({ calls[0].commandLine, calls[1].commandLine }),
             QStringList({ s.t.fakes.stored(lineKey), changed }));
         QVERIFY(calls[0].style == style && calls[1].style == style);
+        QVERIFY(calls[0].outputLog == log && calls[1].outputLog == log);
         QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
 
         s.t.fakes.launcher.nextResult = { false, u"No such file"_s };
@@ -145,6 +176,57 @@ private slots:
             = u"QUORLIN - Litecoin\nCould not start this command line:\n\n%1\n\nNo such file"_s;
         QCOMPARE(s.t.fakes.dialogs.errors, QStringList { shown.arg(changed) });
         QVERIFY(s.window.isVisible() && s.window.MULTI_PROCESS_WATCHER_TIMER.isActive());
+    }
+
+    // The stop line runs in the background: a failure shows the client's own
+    // words once, a success nothing; a line that cannot start says why.
+    void stopButtonToldOnlyOfFailure()
+    {
+        Shown s;
+        const QString stopLine = s.t.fakes.stored(u"KDCLI_STOP_COMMAND_TEXTBOX"_s);
+        const QString title = u"QUORLIN - Litecoin\n"_s;
+        const ClientAnswer answers[] = {
+            { ClientAnswer::Outcome::Finished, 0, u"Litecoin server stopping\n"_s, {} },
+            { ClientAnswer::Outcome::Finished, 1, {},
+                u"error: Authorization failed: Incorrect rpcuser or rpcpassword\n"_s },
+            { ClientAnswer::Outcome::NotStarted, -1, {}, u"/opt/ltc/litecoin-cli: No such file"_s },
+        };
+        for (const ClientAnswer& answer : answers) {
+            QTest::mouseClick(s.window.CLI_STOP_BUTTON, Qt::LeftButton);
+            QCOMPARE(s.t.fakes.clients.runs.size(), 1);
+            QCOMPARE(s.t.fakes.clients.runs.first().timeoutMs, 0);
+            QVERIFY(s.t.fakes.clients.answer(answer));
+        }
+        QCOMPARE(s.t.fakes.clients.commandLines, QStringList(3, stopLine));
+        QCOMPARE(s.t.fakes.dialogs.errors,
+            QStringList({ title + u"error: Authorization failed: Incorrect rpcuser or rpcpassword"_s,
+                title
+                    + u"Could not start this command line:\n\n%1\n\n/opt/ltc/litecoin-cli: No such file"_s
+                          .arg(stopLine) }));
+        QVERIFY(s.t.fakes.launcher.calls.isEmpty());
+    }
+
+    // A daemon gone within 15 s is told once with its output log; one the
+    // user stopped with CLI is not.
+    void shortLivedDaemonIsTold()
+    {
+        for (const bool stoppedByUser : { false, true }) {
+            Shown s;
+            s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
+            QTest::mouseClick(s.window.DAEMON_START_BUTTON, Qt::LeftButton);
+            if (stoppedByUser)
+                QTest::mouseClick(s.window.CLI_STOP_BUTTON, Qt::LeftButton);
+            QTRY_VERIFY(!s.window.DAEMON_START_BUTTON->isEnabled());
+            s.t.fakes.processes.setRunning(u"litecoind"_s, 0);
+            QTRY_VERIFY(s.window.DAEMON_START_BUTTON->isEnabled());
+            const QStringList& errors = s.t.fakes.dialogs.errors;
+            if (stoppedByUser)
+                QTest::qWait(600);
+            QTRY_COMPARE(errors.size(), stoppedByUser ? 0 : 1);
+            QVERIFY(stoppedByUser
+                || (errors.first().startsWith(u"QUORLIN - Litecoin\nlitecoind stopped "_s)
+                    && errors.first().endsWith(u"It wrote no output to /logs/KD-QUORLIN-daemon.log."_s)));
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "fakes/fake_platform.h"
-#include "node_control/QUORLIN_MAIN.h"
+#include "node_control/process_watcher.h"
+#include "node_control/watcher_decision.h"
 
 #include <QtTest>
 
@@ -7,13 +8,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList imageNames(const char* letters)
+// Letters stand for the programs: q wallet, d daemon, c client, - none.
+WatchedNames namesOf(const char* letters)
 {
-    const QStringList known { u"litecoin-qt"_s, u"litecoind"_s, u"litecoin-cli"_s };
-    QStringList names;
-    for (const QChar letter : QLatin1StringView(letters))
-        names += known.value(u"qdc"_s.indexOf(letter));
-    return names;
+    const auto name = [&](int i, const QString& known) { return letters[i] == '-' ? QString() : known; };
+    return { name(0, u"litecoin-qt"_s), name(1, u"litecoind"_s), name(2, u"litecoin-cli"_s) };
+}
+
+std::optional<bool> buttonState(char state)
+{
+    return state == '.' ? std::nullopt : std::optional(state == '+');
 }
 
 } // namespace
@@ -22,77 +26,83 @@ class TestProcessWatcher : public QObject {
     Q_OBJECT
 
 private slots:
-    // One tick against a fake process list. Letters stand for the image names:
-    // q litecoin-qt, d litecoind, c litecoin-cli, - none; "!" makes every query
-    // fail. looks: per box G (green, running), R (red, stopped) or - (left as it
-    // was). after: c when CLI "STOP" is enabled, s when both start buttons are.
-    void decidesFromNamesAndProcesses_data()
+    // running: the programs whose process runs. looks: per box G (green), R
+    // (red) or - (left as it was). cli, start: + enabled, - disabled, . kept.
+    void decidesFromNamesAndRunningPrograms_data()
     {
-        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("names");
         QTest::addColumn<QString>("running");
-        QTest::addColumn<bool>("buttonsBefore");
         QTest::addColumn<QString>("looks");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QStringList>("queries");
-        const auto row = [](const char* name, const char* names, const char* running, bool before,
-                             const char* looks, const char* after, const char* queries) {
-            QTest::newRow(name) << imageNames(names) << QString::fromLatin1(running) << before
-                                << QString::fromLatin1(looks) << QString::fromLatin1(after)
-                                << imageNames(queries);
+        QTest::addColumn<char>("cli");
+        QTest::addColumn<char>("start");
+        const auto row = [](const char* tag, const char* names, const char* running, const char* looks,
+                             char cli, char start) {
+            QTest::newRow(tag) << QString::fromLatin1(names) << QString::fromLatin1(running)
+                               << QString::fromLatin1(looks) << cli << start;
         };
-        row("no names: nothing asked", "---", "qdc", false, "---", "", "");
-        row("all stopped", "qdc", "", false, "RRR", "cs", "qdcqd");
-        row("wallet runs", "qdc", "q", true, "GRR", "c", "qdcqd");
-        row("two daemons", "qdc", "dd", true, "RGR", "c", "qdcqd");
-        row("client runs", "qdc", "c", true, "RRG", "s", "qdcqd");
-        row("only wallet named, running: start buttons kept", "q--", "q", true, "G--", "cs", "q");
-        row("only wallet named, stopped: locks kept", "q--", "", false, "R--", "", "q");
-        row("only daemon named: empty wallet name not asked", "-d-", "d", true, "-G-", "c", "dd");
-        row("client not named", "qd-", "c", false, "RR-", "s", "qdqd");
-        row("failing query counts as stopped", "qdc", "dc!", false, "RRR", "cs", "qdcqd");
+        row("no names: all kept", "---", "qdc", "---", '.', '.');
+        row("all stopped", "qdc", "", "RRR", '+', '+');
+        row("wallet runs", "qdc", "q", "GRR", '+', '-');
+        row("daemon runs", "qdc", "d", "RGR", '+', '-');
+        row("wallet and daemon run", "qdc", "qd", "GGR", '+', '-');
+        row("client runs", "qdc", "c", "RRG", '-', '+');
+        row("only wallet named: start buttons kept", "q--", "q", "G--", '.', '.');
+        row("only daemon named: no wallet counts as stopped", "-d-", "qd", "-G-", '.', '-');
+        row("no daemon name: wallet never locks", "q-c", "qc", "G-G", '-', '.');
     }
 
-    void decidesFromNamesAndProcesses()
+    void decidesFromNamesAndRunningPrograms()
     {
-        QFETCH(QStringList, names);
+        QFETCH(QString, names);
         QFETCH(QString, running);
-        QFETCH(bool, buttonsBefore);
         QFETCH(QString, looks);
-        QFETCH(QString, after);
-        TestContext t;
-        for (const QString& name : imageNames(qPrintable(running)))
-            t.fakes.processes.setRunning(name, t.fakes.processes.running.value(name) + 1);
-        t.fakes.processes.failing = running.contains(u'!');
-        QUORLIN_MAIN w(t.context);
-        w.MULTI_PROCESS_WATCHER_TIMER.stop();
-        std::tie(w.QT_NAME_TEXTBOX, w.DAEMON_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX)
-            = std::tuple(names[0], names[1], names[2]);
-        for (QPushButton* button : { w.QT_START_BUTTON, w.DAEMON_START_BUTTON, w.CLI_STOP_BUTTON })
-            button->setEnabled(buttonsBefore);
-        QLineEdit* const boxes[] = { w.PROCESS_TEXTBOX_1, w.PROCESS_TEXTBOX_2, w.PROCESS_TEXTBOX_3 };
-        const auto look = [&](int i) {
-            return std::pair(boxes[i]->palette().color(QPalette::Base), boxes[i]->toolTip());
-        };
-        const decltype(look(0)) before[] = { look(0), look(1), look(2) };
+        QFETCH(char, cli);
+        QFETCH(char, start);
+        const WatchedNames watched = namesOf(qPrintable(names));
+        const WatcherView view = decideWatcherView(
+            watched, { running.contains(u'q'), running.contains(u'd'), running.contains(u'c') });
 
-        w.MULTI_PROCESS_WATCHER_TIMER_Timer();
-
-        QTEST(t.fakes.processes.queries, "queries");
-        const char* const suffixes[][2] = { { " - QT PROCESS STOPPED", " - QT PROCESS RUNNING" },
-            { " - DAEMON PROCESS STOPPED", " - DAEMON PROCESS RUNNING" },
-            { " - CLI PROCESS STOPPED", " - CLI PROCESS RUNNING" } };
+        const QString* const boxNames[] = { &watched.qt, &watched.daemon, &watched.cli };
+        const char* const programs[] = { "QT", "DAEMON", "CLI" };
         for (int i = 0; i < 3; ++i) {
             const bool green = looks[i] == u'G';
-            const auto expected = looks[i] == u'-' ? before[i]
-                                                   : std::pair(green ? QColor(0, 255, 0) : QColor(255, 0, 0),
-                                                       names[i] + QLatin1String(suffixes[i][green]));
-            QCOMPARE(look(i), expected);
+            const std::optional<StatusLook> expected = looks[i] == u'-'
+                ? std::nullopt
+                : std::optional(StatusLook { green ? 65280u : 255u,
+                    *boxNames[i]
+                        + u" - %1 PROCESS %2"_s.arg(
+                            QLatin1String(programs[i]), QLatin1String(green ? "RUNNING" : "STOPPED")) });
+            QCOMPARE(view.boxes[size_t(i)], expected);
         }
-        QCOMPARE(w.CLI_STOP_BUTTON->isEnabled(), after.contains(u'c'));
-        QCOMPARE(w.QT_START_BUTTON->isEnabled(), after.contains(u's'));
-        QCOMPARE(w.DAEMON_START_BUTTON->isEnabled(), after.contains(u's'));
+        QCOMPARE(view.cliStopEnabled, buttonState(cli));
+        QCOMPARE(view.startButtonsEnabled, buttonState(start));
+    }
+
+    // One look per tick asks every configured name once; none without names.
+    // A failed look counts every name as not running; the next one asks again.
+    void answersEveryNameFromOneLook()
+    {
+        FakeProcessQuery query;
+        query.setRunning(u"LITECOIND"_s, 2);
+        ProcessWatcher watcher(query);
+        const WatchedNames sameName { u"litecoind"_s, u"litecoind"_s, u"litecoin-cli"_s };
+        const QStringList names { sameName.daemon, sameName.cli };
+
+        watcher.takeSnapshot(namesOf("---"));
+        QVERIFY(query.looks.isEmpty() && !watcher.isRunning(QString()));
+        watcher.takeSnapshot(sameName);
+        QCOMPARE(query.looks, QList<QStringList> { names });
+        QVERIFY(watcher.isRunning(u"litecoind"_s) && !watcher.isRunning(u"litecoin-cli"_s));
+
+        query.failing = true;
+        watcher.takeSnapshot(sameName);
+        QVERIFY(!watcher.isRunning(u"litecoind"_s));
+        query.failing = false;
+        watcher.takeSnapshot(sameName);
+        QVERIFY(watcher.isRunning(u"litecoind"_s));
+        QCOMPARE(query.looks.size(), 3);
     }
 };
 
-QTEST_MAIN(TestProcessWatcher)
+QTEST_APPLESS_MAIN(TestProcessWatcher)
 #include "test_process_watcher.moc"

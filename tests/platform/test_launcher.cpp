@@ -1,7 +1,13 @@
+#include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "platform/client_runner_qprocess.h"
 #include "platform/command_line.h"
 #include "platform/process_launcher_posix.h"
+#include "platform/qt_dialogs.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -61,7 +67,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, reasonPart);
-        const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden);
+        const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden, {});
         QVERIFY2(!result.started && result.error.contains(reasonPart), qPrintable(result.error));
     }
 
@@ -71,21 +77,62 @@ private slots:
     {
         QTemporaryDir out;
         PosixProcessLauncher launcher;
-        QVERIFY(launcher.launch(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path()), WindowStyle::Hidden).started);
-        QVERIFY(launcher.launch(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path()), WindowStyle::Hidden)
+        QVERIFY(
+            launcher.launch(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path()), WindowStyle::Hidden, {}).started);
+        QVERIFY(launcher.launch(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path()), WindowStyle::Hidden, {})
                     .started);
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
+    // A failed launch of a 1 MB command line shows the first and last 200
+    // characters of each long line, in a box within the screen.
+    void longLineFailureFitsTheScreen()
+    {
+        FakePlatform fakes;
+        PosixProcessLauncher launcher;
+        QtDialogs dialogs;
+        QTemporaryDir logs;
+        AppContext context({ fakes.settings, launcher, fakes.processes, fakes.stacking, dialogs,
+            fakes.executable, fakes.clients, logs.path() });
+        QUORLIN_MAIN window(context);
+        const QString program = u"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt"_s;
+        window.KD_QT_COMMAND_TEXTBOX = u"\"%1\" -conf=\"/x.conf\""_s.arg(program);
+        window.show();
+
+        QString shown;
+        QRect frame;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isVisible()) {
+                shown = box->text().remove(QChar(0x200B)); // where long runs may break
+                frame = box->frameGeometry();
+                box->accept();
+            }
+        });
+        answer.start(50);
+        window.QT_START_BUTTON->click();
+        QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(frame),
+            qPrintable(
+                u"%1,%2 %3x%4"_s.arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        const QString line = window.KD_QT_COMMAND_TEXTBOX;
+        QVERIFY2(shown.startsWith(u"Could not start this command line:\n\n"_s + line.first(200) + u"..."_s
+                     + line.last(200) + u"\n\n"_s + program.first(200) + u"..."_s),
+            qPrintable(shown.left(1000)));
+        QVERIFY(shown.size() < 1000);
+    }
+
     void startsInOwnSessionWithStyleStreams()
     {
-        for (const WindowStyle style : { WindowStyle::Hidden, WindowStyle::Normal }) {
+        for (const auto& [style, logged] : { std::pair(WindowStyle::Hidden, false),
+                 std::pair(WindowStyle::Normal, false), std::pair(WindowStyle::Normal, true) }) {
             QTemporaryDir dir;
+            const QString log = logged ? dir.filePath(u"logs/x-qt.log"_s) : QString();
             const QString pidFile = dir.filePath(u"pid"_s);
             // sh is the program started, not a shell around it; it writes its pid and becomes sleep.
             const QString line
                 = u"/bin/sh -c \"echo $$ > '%1.part'; mv '%1.part' '%1'; exec sleep 30\""_s.arg(pidFile);
-            QVERIFY(PosixProcessLauncher().launch(line, style).started);
+            QVERIFY(PosixProcessLauncher().launch(line, style, log).started);
             QTRY_VERIFY(QFile::exists(pidFile));
             QFile file(pidFile);
             const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
@@ -95,10 +142,40 @@ private slots:
             QVERIFY(::getsid(pid) > 0 && ::getsid(pid) != ::getsid(0));
             for (int fd = 0; fd <= 2; ++fd)
                 QCOMPARE(streamTarget(pid, fd),
-                    style == WindowStyle::Hidden ? u"/dev/null"_s : streamTarget(::getpid(), fd));
+                    logged                             ? (fd == 0 ? u"/dev/null"_s : log)
+                        : style == WindowStyle::Hidden ? u"/dev/null"_s
+                                                       : streamTarget(::getpid(), fd));
         }
+    }
+
+    // The client runner collects both streams and the exit code, says why a
+    // program cannot start, and ends a run that hangs by its own process id.
+    void clientRunnerAnswers()
+    {
+        QProcessClientRunner runner;
+        QObject receiver;
+        QList<ClientAnswer> answers;
+        const auto run = [&](const QString& line, int timeoutMs) {
+            runner.run(line, timeoutMs, &receiver, [&](const ClientAnswer& a) { answers.append(a); });
+        };
+        run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0);
+        run(u"/no/such/cli stop"_s, 0);
+        run(u"\"/bin/sh"_s, 0);
+        run(u"/bin/sleep 30"_s, 300);
+        QTRY_COMPARE(answers.size(), 4);
+        const auto outcome = [&](const QString& start) {
+            const auto answer = std::find_if(answers.begin(), answers.end(),
+                [&](const ClientAnswer& a) { return (a.output + a.errorOutput).startsWith(start); });
+            return answer == answers.end() ? -1 : int(answer->outcome) * 100 + answer->exitCode;
+        };
+        QCOMPARE(outcome(u"out\nerr"_s), 3);
+        QCOMPARE(outcome(u"/no/such/cli: "_s), 100 - 1);
+        QCOMPARE(outcome(u"The command line has a double quote"_s), 100 - 1);
+        QCOMPARE(std::count_if(answers.begin(), answers.end(),
+                     [](const ClientAnswer& a) { return a.outcome == ClientAnswer::Outcome::TimedOut; }),
+            1);
     }
 };
 
-QTEST_GUILESS_MAIN(TestLauncher)
+QTEST_MAIN(TestLauncher)
 #include "test_launcher.moc"

@@ -7,17 +7,45 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// One process folder of a made-up /proc: its exe link (none when empty) and,
+// unless the stat text is empty (a process that ended during the look), its
+// files.
+bool makeProcess(const QString& dir, const char* exe, const QByteArray& cmdline = {},
+    const QByteArray& stat = "1 (x) S 1", const QByteArray& comm = {})
+{
+    if (!QDir().mkpath(dir) || (*exe && !QFile::link(QString::fromUtf8(exe), dir + u"/exe"_s)))
+        return false;
+    for (const auto& [name, content] :
+        { std::pair("cmdline", cmdline), { "stat", stat }, { "comm", comm } }) {
+        QFile file(dir + u'/' + QLatin1String(name));
+        if (!stat.isEmpty() && !(file.open(QIODevice::WriteOnly) && file.write(content) == content.size()))
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> countOne(LinuxProcessQuery& query, const QString& name)
+{
+    const std::optional<QList<int>> counts = query.countProcesses({ name });
+    return counts ? std::optional(counts->value(0)) : std::nullopt;
+}
+
+} // namespace
 
 class TestProcessQuery : public QObject {
     Q_OBJECT
 
 private slots:
-    // A made-up /proc: per entry its exe link (none when empty) and, unless the
-    // stat text is empty (a process that ended during the scan), its files.
     void initTestCase()
     {
-        const std::tuple<const char*, const char*, QByteArray, const char*, const char*> entries[] = {
+        const std::tuple<const char*, const char*, QByteArray, QByteArray, QByteArray> entries[] = {
             { "100", "/usr/bin/qrl-exe", "other\0", "100 (other) S 1", "other\n" },
             { "101", "/usr/bin/qrl-replaced (deleted)", {}, "101 (x) S 1", "" },
             { "102", "", QByteArray("/opt/bin/qrl-argv\0--flag\0", 25), "102 (short) S 1", "short\n" },
@@ -30,17 +58,8 @@ private slots:
             { "self", "/usr/bin/qrl-exe", {}, "", "" },
             { "12a", "/usr/bin/qrl-exe", {}, "", "" },
         };
-        for (const auto& [pid, exe, cmdline, stat, comm] : entries) {
-            const QString dir = m_fakeProc.filePath(QString::fromLatin1(pid)) + u'/';
-            QVERIFY(QDir().mkdir(dir));
-            if (*exe)
-                QVERIFY(QFile::link(QString::fromUtf8(exe), dir + u"exe"_s));
-            for (const auto& [name, content] : { std::pair("cmdline", cmdline), { "stat", QByteArray(stat) },
-                     { "comm", QByteArray(comm) } }) {
-                QFile file(dir + QLatin1String(name));
-                QVERIFY(!*stat || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
-            }
-        }
+        for (const auto& [pid, exe, cmdline, stat, comm] : entries)
+            QVERIFY(makeProcess(m_fakeProc.filePath(QString::fromLatin1(pid)), exe, cmdline, stat, comm));
     }
 
     // Entries that are no pids ("self", "12a") never count.
@@ -63,8 +82,69 @@ private slots:
     {
         QFETCH(QString, asked);
         QFETCH(int, expected);
-        QCOMPARE(LinuxProcessQuery(QFile::encodeName(m_fakeProc.path())).countProcesses(asked),
-            std::optional(expected));
+        LinuxProcessQuery query(QFile::encodeName(m_fakeProc.path()));
+        QCOMPARE(
+            query.countProcesses({ u"qrl-argv"_s, asked, asked }), QList<int>({ 2, expected, expected }));
+    }
+
+    // A known process is not read again while it is old and not asked for,
+    // except in its turn; a new process in a reused pid, one that execs while
+    // young or in its turn, and an asked-for one that dies are seen.
+    void keepsNamesWhileProcessesStay()
+    {
+        QTemporaryDir proc;
+        const auto dir = [&](const char* name) { return proc.filePath(QLatin1String(name)); };
+        QVERIFY(makeProcess(dir("7"), "/bin/sh") && makeProcess(dir("8"), "/bin/qrl-old"));
+        LinuxProcessQuery query(QFile::encodeName(proc.path()));
+        const auto age = [&] {
+            for (int look = 0; look < 4; ++look)
+                QCOMPARE(countOne(query, u"qrl-old"_s), 1);
+        };
+        QCOMPARE(countOne(query, u"sh"_s), 1);
+        QVERIFY(QFile::remove(dir("7/exe")) && QFile::link(u"/bin/qrl-node"_s, dir("7/exe")));
+        QCOMPARE(countOne(query, u"qrl-node"_s), 1); // a young shell that exec'd the node
+        age();
+        QVERIFY(makeProcess(dir("reused"), "/bin/qrl-new") && QDir().rename(dir("7"), dir("gone"))
+            && QDir().rename(dir("reused"), dir("7")));
+        QCOMPARE(countOne(query, u"qrl-new"_s), 1);
+        age();
+        QVERIFY(QFile::remove(dir("8/exe")) && QFile::link(u"/bin/qrl-late"_s, dir("8/exe")));
+        QVERIFY(QFile::remove(dir("7/exe")) && QFile::remove(dir("7/stat")));
+        QCOMPARE(query.countProcesses({ u"qrl-new"_s, u"qrl-late"_s }), QList<int>({ 0, 0 }));
+        int looks = 1;
+        while (countOne(query, u"qrl-late"_s) == 0 && looks < 100)
+            ++looks;
+        QVERIFY2(looks <= 40, qPrintable(QString::number(looks)));
+    }
+
+    // Where /proc is this program's own, the folder is not read while the
+    // last pid handed out tells what is new: the new pids are probed, threads
+    // among them passed over. It is read when the last look is over a second old.
+    void probesThePidsHandedOut()
+    {
+        QTemporaryDir proc;
+        const auto write = [&](const QString& name, const QByteArray& text) {
+            QFile file(proc.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        const auto lastPid
+            = [&](const char* pid) { return write(u"loadavg"_s, "0.00 0.00 0.00 1/90 " + QByteArray(pid)); };
+        const auto process = [&](const char* pid, const char* tgid) {
+            return makeProcess(proc.filePath(QLatin1String(pid)), "/bin/qrl-b")
+                && write(QLatin1String(pid) + u"/status"_s, "Name:\tx\nTgid:\t" + QByteArray(tgid) + "\n");
+        };
+        const QStringList names { u"qrl-a"_s, u"qrl-b"_s };
+        QVERIFY(lastPid("7\n") && QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
+        QVERIFY(makeProcess(proc.filePath(u"7"_s), "/bin/qrl-a"));
+        LinuxProcessQuery query(QFile::encodeName(proc.path()));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 0 }));
+        QVERIFY(process("8", "8") && process("9", "8"));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 0 }));
+        QVERIFY(lastPid("9\n"));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 1 }));
+        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process("10", "10"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        QCOMPARE(query.countProcesses(names), QList<int>({ 1, 2 }));
     }
 
     // The real process list, and one that cannot be read.
@@ -76,10 +156,12 @@ private slots:
         QProcess probe;
         probe.start(dir.filePath(name), { u"30"_s });
         QVERIFY2(probe.waitForStarted(), qPrintable(probe.errorString()));
-        const auto stopProbe = qScopeGuard([&] { probe.kill(), probe.waitForFinished(); });
-        QCOMPARE(LinuxProcessQuery().countProcesses(name.toUpper()), std::optional(1));
-        QCOMPARE(LinuxProcessQuery(QFile::encodeName(dir.filePath(u"no-proc"_s))).countProcesses(name),
-            std::nullopt);
+        LinuxProcessQuery query;
+        QCOMPARE(countOne(query, name.toUpper()), 1);
+        probe.kill(), probe.waitForFinished();
+        QCOMPARE(countOne(query, name), 0);
+        LinuxProcessQuery unreadable(QFile::encodeName(dir.filePath(u"no-proc"_s)));
+        QCOMPARE(unreadable.countProcesses({ name }), std::nullopt);
     }
 
 private:

@@ -2,28 +2,31 @@
 
 #include <tlhelp32.h>
 
-int win32CountProcesses(const std::wstring& imageName)
+std::optional<std::vector<int>> win32CountProcesses(const std::vector<std::wstring>& imageNames)
 {
-    return win32CountProcessesInSnapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), imageName);
+    return win32CountProcessesInSnapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0), imageNames);
 }
 
-int win32CountProcessesInSnapshot(HANDLE snapshot, const std::wstring& imageName)
+std::optional<std::vector<int>> win32CountProcessesInSnapshot(
+    HANDLE snapshot, const std::vector<std::wstring>& imageNames)
 {
     if (snapshot == INVALID_HANDLE_VALUE)
-        return -1;
+        return std::nullopt;
 
-    int count = 0;
+    std::vector<int> counts(imageNames.size(), 0);
     PROCESSENTRY32W entry {};
     entry.dwSize = sizeof entry;
     for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
-        if (::CompareStringOrdinal(
-                entry.szExeFile, -1, imageName.c_str(), static_cast<int>(imageName.size()), TRUE)
-            == CSTR_EQUAL)
-            ++count;
+        for (size_t i = 0; i < imageNames.size(); ++i) {
+            if (::CompareStringOrdinal(
+                    entry.szExeFile, -1, imageNames[i].c_str(), static_cast<int>(imageNames[i].size()), TRUE)
+                == CSTR_EQUAL)
+                ++counts[i];
+        }
     }
     // A complete walk ends with ERROR_NO_MORE_FILES; any other reason means
     // part of the list was never seen.
     const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
     ::CloseHandle(snapshot);
-    return complete ? count : -1;
+    return complete ? std::optional(counts) : std::nullopt;
 }

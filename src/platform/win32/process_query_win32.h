@@ -5,14 +5,18 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
-// How many processes of the local machine run under `imageName` (the
-// executable's file name, for example bitcoind.exe), compared without regard
-// to letter case. -1 when the process list cannot be read.
-int win32CountProcesses(const std::wstring& imageName);
+// How many processes of the local machine run under each of `imageNames` (the
+// executable's file name, for example bitcoind.exe), in the same order,
+// compared without regard to letter case, from one Toolhelp32 snapshot.
+// nullopt when the process list cannot be read.
+std::optional<std::vector<int>> win32CountProcesses(const std::vector<std::wstring>& imageNames);
 
-// The same count over a Toolhelp32 process snapshot, which it closes. -1 when
-// `snapshot` is INVALID_HANDLE_VALUE or its walk stops on an error before the
-// end, so a half-read list never passes for a complete one.
-int win32CountProcessesInSnapshot(HANDLE snapshot, const std::wstring& imageName);
+// The same counts over a Toolhelp32 process snapshot, which it closes. nullopt
+// when `snapshot` is INVALID_HANDLE_VALUE or its walk stops on an error before
+// the end, so a half-read list never passes for a complete one.
+std::optional<std::vector<int>> win32CountProcessesInSnapshot(
+    HANDLE snapshot, const std::vector<std::wstring>& imageNames);

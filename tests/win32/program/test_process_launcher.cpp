@@ -11,7 +11,7 @@ void testProcessLauncher(const std::filesystem::path& temp)
     for (const bool hidden : { true, false }) {
         const std::string style = hidden ? "hidden" : "visible";
         std::wstring error;
-        check(win32Launch(L"cmd /c exit 7", hidden, error) && error.empty(),
+        check(win32Launch(L"cmd /c exit 7", hidden, L"", error) && error.empty(),
             "launcher starts a " + style + " cmd /c exit 7");
 
         const std::pair<std::wstring, const char*> refused[] = {
@@ -22,7 +22,7 @@ void testProcessLauncher(const std::filesystem::path& temp)
             { L"cmd /c exit 7\0 -x"s, "a line with a NUL character" },
         };
         for (const auto& [line, what] : refused) {
-            const bool started = win32Launch(line, hidden, error);
+            const bool started = win32Launch(line, hidden, L"", error);
             // The system's text from FormatMessage: no bare "Error N", no line break at the end.
             const bool systemText = !error.empty() && error.rfind(L"Error ", 0) != 0 && error.back() != L'\n'
                 && error.back() != L'\r';
@@ -35,8 +35,8 @@ void testProcessLauncher(const std::filesystem::path& temp)
         const std::wstring line = L"\"" + ownPath() + L"\" --echo \"" + echo.wstring()
             + L"\" \"-conf=C:\\My Nodes\\a.conf\"  -datadir=\"\"\"x\"\"\" \u00e9\u03a9 stop ";
         error.clear();
-        check(
-            win32Launch(line, hidden, error) && error.empty(), "launcher starts the echoing child " + style);
+        check(win32Launch(line, hidden, L"", error) && error.empty(),
+            "launcher starts the echoing child " + style);
         check(eventually([&] { return std::filesystem::exists(echo); }), "the " + style + " child answers");
         std::ostringstream reply;
         reply << std::ifstream(echo, std::ios::binary).rdbuf();
@@ -46,4 +46,20 @@ void testProcessLauncher(const std::filesystem::path& temp)
             "the " + style + " child gets its show state and the line unchanged"
                 + (same ? "" : ": " + reply.str()));
     }
+
+    // Output and error go to the end of the output file, after what it holds.
+    const std::filesystem::path log = temp / "output.log";
+    std::ofstream(log, std::ios::binary) << "start\n";
+    std::wstring error;
+    check(win32Launch(L"cmd /c \"echo out& echo err 1>&2\"", true, log.wstring(), error),
+        "launcher starts cmd with an output file");
+    const auto logText = [&] {
+        std::ostringstream text;
+        text << std::ifstream(log, std::ios::binary).rdbuf();
+        return text.str();
+    };
+    check(eventually([&] { return logText().find("err") != std::string::npos; }),
+        "the child's output and error are appended to the file: " + logText());
+    check(logText().rfind("start\n", 0) == 0 && logText().find("out") != std::string::npos,
+        "the file keeps its earlier lines and holds the output");
 }

@@ -1,0 +1,88 @@
+#include "QUORLIN_NODE_STATUS.h"
+
+#include "client_call_line.h"
+#include "core/window_placement.h"
+
+QUORLIN_NODE_STATUS::QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner)
+    : FormWindow(owner)
+    , m_context(context)
+    , m_source(std::move(source))
+{
+    setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCancelButton(CLOSE_BUTTON);
+    connect(CLOSE_BUTTON, &QPushButton::clicked, this, &QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click);
+    connect(&REFRESH_TIMER, &QTimer::timeout, this, &QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer);
+    Form_Load();
+}
+
+void QUORLIN_NODE_STATUS::Form_Load()
+{
+    restorePlacement(*this, m_context.store, geometry::kNodeStatus);
+    setWindowTitle(QStringLiteral("QUORLIN - NODE STATUS - ") + m_source.coinName());
+    REFRESH_TIMER.setInterval(2000);
+    REFRESH_TIMER.start();
+    REFRESH_TIMER_Timer();
+}
+
+void QUORLIN_NODE_STATUS::Form_Unload()
+{
+    REFRESH_TIMER.stop();
+    savePosition(*this, m_context.store, geometry::kNodeStatus);
+}
+
+void QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click()
+{
+    unload();
+}
+
+void QUORLIN_NODE_STATUS::ask(const QString& call, ClientRunner::Done done)
+{
+    m_context.platform.clients.run(
+        clientCallLine(m_stopLine, call).line, kCallTimeoutMs, this, std::move(done));
+}
+
+void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
+{
+    if (m_asking)
+        return;
+    setWindowTitle(QStringLiteral("QUORLIN - NODE STATUS - ") + m_source.coinName());
+    m_stopLine = m_source.stopCommandLine();
+    if (const QString problem = clientCallLine(m_stopLine, {}).problem; !problem.isEmpty()) {
+        display({ .state = problem });
+        return;
+    }
+    // getnetworkinfo follows getblockchaininfo, and only when the node answered.
+    m_asking = true;
+    ask(QStringLiteral("getblockchaininfo"), [this](const ClientAnswer& blockchain) {
+        if (blockchain.outcome != ClientAnswer::Outcome::Finished || blockchain.exitCode != 0) {
+            m_asking = false;
+            display(readNodeStatus(blockchain, std::nullopt, QDateTime::currentDateTimeUtc()));
+            return;
+        }
+        ask(QStringLiteral("getnetworkinfo"), [this, blockchain](const ClientAnswer& network) {
+            m_asking = false;
+            display(readNodeStatus(blockchain, network, QDateTime::currentDateTimeUtc()));
+        });
+    });
+}
+
+void QUORLIN_NODE_STATUS::display(const NodeStatusView& view)
+{
+    const std::pair<QLabel*, const QString&> texts[] = {
+        { STATE_LABEL, view.state },
+        { CHAIN_LABEL, view.chain },
+        { BLOCKS_LABEL, view.blocks },
+        { HEADERS_LABEL, view.headers },
+        { PROGRESS_LABEL, view.progress },
+        { IBD_LABEL, view.initialDownload },
+        { BEST_BLOCK_LABEL, view.bestBlockTime },
+        { PEERS_LABEL, view.peers },
+        { VERSION_LABEL, view.version },
+        { DISK_LABEL, view.disk },
+        { WARNINGS_LABEL, view.warnings },
+    };
+    for (const auto& [label, text] : texts)
+        label->setText(text);
+    PROGRESS_BAR->setValue(view.progressHundredths);
+}

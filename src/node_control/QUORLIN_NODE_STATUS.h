@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/app_context.h"
+#include "core/form_window.h"
+#include "node_status_reader.h"
+#include "ui_QUORLIN_NODE_STATUS.h"
+
+#include <QTimer>
+
+#include <functional>
+
+// Asks the running node how it is (state, chain, sync, peers, version, disk)
+// through the user's own command-line client, every 2 s while the window is
+// open. One call at a time: the next refresh waits for the previous answer,
+// and a call that hangs is ended after 10 s. Not modal; it belongs to the main
+// window, which keeps working while a call runs.
+class QUORLIN_NODE_STATUS : public FormWindow, public Ui::QUORLIN_NODE_STATUS {
+    Q_OBJECT
+
+public:
+    static constexpr int kCallTimeoutMs = 10000;
+
+    // Where the window reads the coin's name and the stop command line, afresh
+    // at every refresh, so a saved change takes effect at once.
+    struct Source {
+        std::function<QString()> coinName;
+        std::function<QString()> stopCommandLine;
+    };
+
+    QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner);
+
+    QTimer REFRESH_TIMER;
+
+    void Form_Load();
+    void Form_Unload() override;
+    void REFRESH_TIMER_Timer();
+    void CLOSE_BUTTON_Click();
+
+private:
+    void ask(const QString& call, ClientRunner::Done done);
+    void display(const NodeStatusView& view);
+
+    AppContext& m_context;
+    Source m_source;
+    QString m_stopLine; // the stop line of the refresh under way
+    bool m_asking = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+// What one run of a command-line client gave back.
+struct ClientAnswer {
+    enum class Outcome { Finished, NotStarted, TimedOut };
+    Outcome outcome = Outcome::Finished;
+    int exitCode = 0;
+    QString output; // standard output
+    QString errorOutput; // standard error; the system's reason when not started
+};
+
+// Runs a command-line client in the background, never through a shell, and
+// never waits for it: `done` gets the answer later on the user-interface
+// thread, and is dropped when `receiver` is gone by then. A run that has not
+// ended after `timeoutMs` (0: no limit) is ended by its own process id and
+// answers TimedOut.
+class ClientRunner {
+public:
+    using Done = std::function<void(const ClientAnswer&)>;
+
+    virtual ~ClientRunner() = default;
+    virtual void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) = 0;
+};

@@ -1,0 +1,65 @@
+#include "client_runner_qprocess.h"
+
+#include "command_line.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+// Hands an answer on from the event loop, so `done` never runs inside run().
+void answerLater(QObject* receiver, ClientRunner::Done done, ClientAnswer answer)
+{
+    QTimer::singleShot(0, receiver, [done = std::move(done), answer = std::move(answer)] { done(answer); });
+}
+
+ClientAnswer notStarted(const QString& reason)
+{
+    return { ClientAnswer::Outcome::NotStarted, -1, {}, reason };
+}
+
+} // namespace
+
+void QProcessClientRunner::run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done)
+{
+    const std::optional<QStringList> args = splitCommandLine(commandLine);
+    if (!args || args->isEmpty()) {
+        answerLater(receiver, std::move(done),
+            notStarted(args ? QStringLiteral("The command line is empty.")
+                            : QStringLiteral("The command line has a double quote that is never closed.")));
+        return;
+    }
+
+    // The process belongs to the runner, not to the receiver: a stop command
+    // keeps running when the window that asked for it closes.
+    auto* process = new QProcess(this);
+    process->setProgram(args->first());
+    process->setArguments(args->mid(1));
+    process->setStandardInputFile(QProcess::nullDevice());
+    auto timedOut = std::make_shared<bool>(false);
+    QPointer<QObject> target(receiver);
+    auto finish = [process, target, done, timedOut](ClientAnswer answer) {
+        if (*timedOut)
+            answer.outcome = ClientAnswer::Outcome::TimedOut;
+        process->deleteLater();
+        if (target)
+            done(answer);
+    };
+
+    connect(process, &QProcess::finished, this, [process, finish](int exitCode, QProcess::ExitStatus) {
+        finish(
+            { ClientAnswer::Outcome::Finished, exitCode, QString::fromUtf8(process->readAllStandardOutput()),
+                QString::fromUtf8(process->readAllStandardError()) });
+    });
+    connect(process, &QProcess::errorOccurred, this, [process, finish](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(notStarted(process->program() + QStringLiteral(": ") + process->errorString()));
+    });
+    if (timeoutMs > 0)
+        QTimer::singleShot(timeoutMs, process, [process, timedOut] {
+            *timedOut = true;
+            process->kill();
+        });
+    process->start();
+}

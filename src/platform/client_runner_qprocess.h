@@ -1,0 +1,15 @@
+#pragma once
+
+#include "client_runner.h"
+
+#include <QObject>
+
+// Runs clients as child processes of the panel with QProcess: the command line
+// is split by the same rules as the launcher's, the program gets no standard
+// input, and both output streams are collected.
+class QProcessClientRunner final : public QObject, public ClientRunner {
+    Q_OBJECT
+
+public:
+    void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) override;
+};

@@ -1,0 +1,75 @@
+#include "launch_log.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+QString maskPasswords(const QString& commandLine)
+{
+    static const QRegularExpression secretOption(
+        QStringLiteral("^(-+[^=]*pass[^=]*=)"), QRegularExpression::CaseInsensitiveOption);
+    QString masked;
+    qsizetype i = 0;
+    const qsizetype length = commandLine.size();
+    while (i < length) {
+        if (commandLine[i].isSpace()) {
+            masked += commandLine[i++];
+            continue;
+        }
+        // One argument: up to the next blank outside double quotes.
+        const qsizetype start = i;
+        bool quoted = false;
+        for (; i < length && (quoted || !commandLine[i].isSpace()); ++i)
+            quoted ^= commandLine[i] == u'"';
+        const QString argument = commandLine.mid(start, i - start);
+        const QRegularExpressionMatch option = secretOption.match(QString(argument).remove(u'"'));
+        if (!option.hasMatch())
+            masked += argument;
+        else if (argument.startsWith(u'"'))
+            masked += u'"' + option.captured(1) + QStringLiteral("***\"");
+        else
+            masked += option.captured(1) + QStringLiteral("***");
+    }
+    return masked;
+}
+
+QString launchLogHeader(const QDateTime& when, const QString& commandLine)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + maskPasswords(commandLine);
+}
+
+QString prepareLaunchLog(const QString& path, const QString& commandLine)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(folder);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QFile file(path);
+    const bool fresh = file.size() > kLaunchLogLimit;
+    if (!file.open(fresh ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::Append))
+        return file.errorString();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write((launchLogHeader(QDateTime::currentDateTime(), commandLine) + u'\n').toUtf8());
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
+qint64 launchLogSize(const QString& path)
+{
+    return QFileInfo(path).size();
+}
+
+QString lastLogLines(const QString& path, qint64 offset, int count)
+{
+    constexpr qint64 kTail = 64 * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    file.seek(std::max<qint64>(offset > file.size() ? 0 : offset, file.size() - kTail));
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines.mid(std::max<qsizetype>(0, lines.size() - count)).join(u'\n');
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The output file of a program that START QT or DAEMON starts: each start
+// appends a line with its time and command line, then the program's own
+// standard output and error follow.
+
+// A file larger than this starts over empty at the next start.
+inline constexpr qint64 kLaunchLogLimit = 1024 * 1024;
+
+// The command line with the value of every option whose name holds "pass"
+// (-rpcpassword=..., -walletpassphrase=...) shown as "***".
+QString maskPasswords(const QString& commandLine);
+
+// The line a start appends: "2026-12-06 14:05:09 <masked command line>".
+QString launchLogHeader(const QDateTime& when, const QString& commandLine);
+
+// Makes the file ready for a start: creates it and its folder readable by the
+// owner only, starts it over when it is larger than the limit, and appends the
+// start's line. Gives the reason when the file cannot be written, else "".
+QString prepareLaunchLog(const QString& path, const QString& commandLine);
+
+// The size of the file now (0 when missing): where the next start's lines begin.
+qint64 launchLogSize(const QString& path);
+
+// The last `count` lines the file holds from `offset` on (of its last 64 kB at
+// most; from its beginning when it has since started over), or "" when it
+// cannot be read.
+QString lastLogLines(const QString& path, qint64 offset, int count);

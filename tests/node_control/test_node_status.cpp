@@ -1,0 +1,251 @@
+#include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "node_control/QUORLIN_NODE_STATUS.h"
+#include "node_control/client_call_line.h"
+#include "node_control/launch_watch.h"
+#include "node_control/node_status_reader.h"
+#include "platform/launch_log.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using Outcome = ClientAnswer::Outcome;
+
+namespace {
+
+const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1765000000 + 720, Qt::UTC);
+
+ClientAnswer json(const QString& text)
+{
+    return { Outcome::Finished, 0, text, {} };
+}
+
+ClientAnswer failed(int exitCode, const QString& error)
+{
+    return { Outcome::Finished, exitCode, {}, error };
+}
+
+const QString kSyncedChain = uR"({"chain":"regtest","blocks":3,"headers":3,"verificationprogress":1,
+    "initialblockdownload":false,"time":1765000000,"mediantime":1764999000,"size_on_disk":1234567,
+    "pruned":false,"warnings":""})"_s;
+const QString kNetwork = uR"({"version":210400,"subversion":"/LitecoinCore:0.21.4/","connections":8,
+    "connections_in":2,"connections_out":6,"warnings":""})"_s;
+
+// Every field of the view, in the window's order, in one line.
+QString flat(const NodeStatusView& v)
+{
+    return QStringList { v.state, v.chain, v.blocks, v.headers, v.progress, v.initialDownload,
+        v.bestBlockTime, v.peers, v.version, v.disk, v.warnings }
+               .join(u" | "_s)
+        + u" | "_s + QString::number(v.progressHundredths);
+}
+
+} // namespace
+
+class TestNodeStatus : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Answers as recorded from clients; "" for the network means not asked.
+    void readsClientAnswers_data()
+    {
+        QTest::addColumn<ClientAnswer>("chain");
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("shown");
+        const QString none = u" | - | - | - | - | - | - | - | - | - | - | 0"_s;
+        QTest::newRow("synced")
+            << json(kSyncedChain) << kNetwork
+            << u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min ago) "
+               "| 8 (in 2, out 6) | 210400, /LitecoinCore:0.21.4/ | 1.2 MB, not pruned | none | 10000"_s;
+        QTest::newRow("syncing, 0.17-era fields, warnings list")
+            << json(uR"({"chain":"main","blocks":100,"headers":2000,"verificationprogress":0.123456,
+                "initialblockdownload":true,"mediantime":1764990000,"pruned":true,"warnings":"old"})"_s)
+            << uR"({"version":170100,"subversion":"/Satoshi:0.17.1/","connections":3,"warnings":["old","low"]})"_s
+            << u"answering | main | 100 | 2000 | 12.35 % | yes | 2025-12-06 03:00:00 UTC (median) (2 h ago) "
+               u"| 3 | "
+               "170100, /Satoshi:0.17.1/ | -, pruned | old; low | 1235"_s;
+        QTest::newRow("missing fields, network not json")
+            << json(u"{}"_s) << u"x"_s << u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s;
+        QTest::newRow("warm-up") << failed(28, u"error code: -28\nerror message:\nLoading block index...\n"_s)
+                                 << QString() << u"starting: Loading block index..."_s + none;
+        QTest::newRow("other rpc error")
+            << failed(1, u"error code: -32601\nerror message:\nMethod not found"_s) << QString()
+            << u"not answering: Method not found (error code: -32601)"_s + none;
+        QTest::newRow("connection refused")
+            << failed(1, u"error: Could not connect to the server 127.0.0.1:19443\n\nMake sure the ..."_s)
+            << QString() << u"not answering: Could not connect to the server 127.0.0.1:19443"_s + none;
+        QTest::newRow("silent failure") << failed(
+            3, {}) << QString() << u"not answering: The command-line client ended with exit code 3."_s + none;
+        QTest::newRow("no reply") << ClientAnswer { Outcome::TimedOut, 9, {}, {} } << QString()
+                                  << u"not answering (no reply in 10 s)"_s + none;
+        QTest::newRow("client missing")
+            << ClientAnswer { Outcome::NotStarted, -1, {}, u"/x/cli: No such file"_s } << QString()
+            << u"not answering: the command-line client cannot run: /x/cli: No such file"_s + none;
+        QTest::newRow("not json") << json(u"\n<html>proxy\nerror</html>"_s) << QString()
+                                  << u"unexpected answer: <html>proxy"_s + none;
+    }
+
+    void readsClientAnswers()
+    {
+        QFETCH(ClientAnswer, chain);
+        QFETCH(QString, network);
+        QFETCH(QString, shown);
+        const NodeStatusView view
+            = readNodeStatus(chain, network.isEmpty() ? std::nullopt : std::optional(json(network)), kNow);
+        QCOMPARE(flat(view), shown);
+    }
+
+    void replacesStop_data()
+    {
+        QTest::addColumn<QString>("stopLine");
+        QTest::addColumn<QString>("shown"); // the call's line, or the problem
+        const QString notStop = u"The command-line client line does not end in \"stop\", so it is not a stop "
+                                "command: "_s;
+        QTest::newRow("two blanks, quoted paths") << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  stop  "_s
+                                                  << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  getinfo"_s;
+        QTest::newRow("empty") << u"  "_s << u"No command-line client configured: open CRYPTO SETTINGS"_s;
+        QTest::newRow("open quote")
+            << u"\"/opt/cli stop"_s
+            << u"The command-line client line cannot be split: a double quote is never closed."_s;
+        QTest::newRow("ends otherwise") << u"cli getblockcount"_s << notStop + u"cli getblockcount"_s;
+        QTest::newRow("stop glued to a word") << u"cli -nostop"_s << notStop + u"cli -nostop"_s;
+        QTest::newRow("stop alone") << u"stop"_s << notStop + u"stop"_s;
+    }
+
+    void replacesStop()
+    {
+        QFETCH(QString, stopLine);
+        QFETCH(QString, shown);
+        const ClientCallLine call = clientCallLine(stopLine, u"getinfo"_s);
+        QCOMPARE(call.line + call.problem, shown);
+    }
+
+    // Ticks are 250 ms apart; "r" is a tick that sees the program, "-" one that does not.
+    void judgesShortLivedPrograms_data()
+    {
+        QTest::addColumn<QString>("ticks");
+        QTest::addColumn<int>("goneAtTick"); // -1: never reported
+        QTest::addColumn<qint64>("ranMs");
+        QTest::newRow("never appears") << u"--"_s << 1 << qint64(250);
+        QTest::newRow("runs, then gone") << u"rrr--"_s << 4 << qint64(1000);
+        QTest::newRow("one failed query") << u"rr-rr"_s << -1 << qint64(0);
+        QTest::newRow("runs 15 s, then stops") << QString(60, u'r') + u"--"_s << -1 << qint64(0);
+        QTest::newRow("gone just before 15 s") << QString(59, u'r') + u"--"_s << 60 << qint64(15000);
+    }
+
+    void judgesShortLivedPrograms()
+    {
+        QFETCH(QString, ticks);
+        QFETCH(int, goneAtTick);
+        QFETCH(qint64, ranMs);
+        LaunchWatch watch;
+        watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0, 0);
+        int reportedAt = -1;
+        for (int i = 0; i < ticks.size(); ++i) {
+            const auto gone = watch.tick([&](const QString&) { return ticks[i] == u'r'; }, (i + 1) * 250);
+            if (!gone.isEmpty()) {
+                QCOMPARE(reportedAt, -1);
+                reportedAt = i;
+                QCOMPARE(gone.first().ranMs, ranMs);
+            }
+        }
+        QCOMPARE(reportedAt, goneAtTick);
+        QVERIFY(watch.isEmpty() || goneAtTick < 0);
+    }
+
+    // A start appends its line, passwords masked, to an owner-only file,
+    // starting over above 1 MB; the message quotes this start's last lines.
+    void keepsTheLaunchLog()
+    {
+        const std::pair<QString, QString> masked[] = {
+            { u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s,
+                u"d -rpcpassword=*** -rpcuser=u  -datadir=/pass"_s },
+            { u"d -rpcpassword=\"a b\" -conf=\"/p q\""_s, u"d -rpcpassword=*** -conf=\"/p q\""_s },
+            { u"d \"--RPCPassword=a b\" -walletpassphrase=x"_s,
+                u"d \"--RPCPassword=***\" -walletpassphrase=***"_s },
+        };
+        for (const auto& [line, logged] : masked)
+            QCOMPARE(maskPasswords(line), logged);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"new/x-daemon.log"_s);
+        QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=p"_s), QString());
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        for (int i = 1; i <= 25; ++i)
+            file.write(u"line %1\n"_s.arg(i).toUtf8());
+        file.close();
+        QCOMPARE(lastLogLines(path, 0, 20).split(u'\n').first(), u"line 6"_s);
+        QVERIFY(lastLogLines(path, 0, 30).contains(u" d -rpcpassword=***\nline 1\n"_s));
+        const qint64 size = launchLogSize(path);
+        QCOMPARE(prepareLaunchLog(path, u"e"_s), QString());
+        QVERIFY(
+            lastLogLines(path, size, 20).endsWith(u" e"_s) && !lastLogLines(path, size, 20).contains(u'\n'));
+
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(kLaunchLogLimit, 'x'));
+        file.close();
+        QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
+        QVERIFY(launchLogSize(path) < 100);
+        QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
+        QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 0, 20).isEmpty());
+        QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250 }, u"a"_s),
+            u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
+                path));
+    }
+
+    // Opens from a status box or the menu, once; one call at a time; the main
+    // window stays usable; closing stores the position and drops late answers.
+    void windowAsksOneCallAtATime()
+    {
+        TestContext t;
+        const QString stopLine = u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s;
+        t.fakes.store(u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s);
+        t.fakes.store(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, stopLine);
+        QUORLIN_MAIN main(t.context);
+        main.show();
+        QTest::mouseDClick(main.PROCESS_TEXTBOX_2, Qt::LeftButton);
+        main.NODE_MENU.actions().first()->trigger();
+        QCOMPARE(main.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
+        QUORLIN_NODE_STATUS* w = main.findChild<QUORLIN_NODE_STATUS*>();
+        QVERIFY(w->isVisible() && !w->isModal() && main.CLI_STOP_BUTTON->isEnabled());
+        QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
+        QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
+
+        FakeClientRunner& clients = t.fakes.clients;
+        const QString call = stopLine.chopped(4);
+        w->REFRESH_TIMER_Timer(); // still waiting for the first answer: no second call
+        QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
+        QCOMPARE(clients.runs.first().timeoutMs, 10000);
+        QVERIFY(clients.answer(json(kSyncedChain)));
+        QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
+        QVERIFY(clients.answer(json(kNetwork)));
+        QCOMPARE(QStringList({ w->STATE_LABEL->text(), w->BLOCKS_LABEL->text(), w->PEERS_LABEL->text() }),
+            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s }));
+        QCOMPARE(w->PROGRESS_BAR->value(), 10000);
+
+        main.KDCLI_STOP_COMMAND_TEXTBOX.clear();
+        w->REFRESH_TIMER_Timer();
+        QCOMPARE(w->STATE_LABEL->text(), u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        QCOMPARE(clients.commandLines.size(), 2);
+
+        main.KDCLI_STOP_COMMAND_TEXTBOX = stopLine;
+        w->REFRESH_TIMER_Timer();
+        w->move(150, 100);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(QStringList({ t.fakes.stored(u"NODE_STATUS-Left"_s), t.fakes.stored(u"NODE_STATUS-Top"_s) }),
+            QStringList({ u"2250"_s, u"1500"_s }));
+        QTRY_VERIFY(!main.findChild<QUORLIN_NODE_STATUS*>());
+        QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
+
+        // It closes with the main window, storing its position.
+        QTest::mouseDClick(main.PROCESS_TEXTBOX_3, Qt::LeftButton);
+        main.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
+        main.unload();
+        QCOMPARE(t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
+    }
+};
+
+QTEST_MAIN(TestNodeStatus)
+#include "test_node_status.moc"
