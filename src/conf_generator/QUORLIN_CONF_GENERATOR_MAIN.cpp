@@ -10,6 +10,7 @@
 #include "core/timer_switch.h"
 #include "core/window_placement.h"
 #include "node_control/QUORLIN_MAIN.h"
+#include "save_check.h"
 
 #include <variant>
 
@@ -257,14 +258,17 @@ void QUORLIN_CONF_GENERATOR_MAIN::storeFields()
 
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
+    // The file gets the fields as they are now, also when the last tick was
+    // before the latest edit. What the node would refuse or ignore is shown
+    // before anything is stored or written.
+    const QString text = renderPreview();
+    CONF_OUTPUT_TEXTBOX->setText(text);
+    if (!confirmConfSave(this, m_context.platform, m_mainWindow.KD_D_COMMAND_TEXTBOX, text))
+        return;
+
     savePosition(*this, m_context.store, geometry::kConfGenerator);
     storeFields();
     m_mainWindow.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
-
-    // The file gets the fields as they are now, also when the last tick was
-    // before the latest edit.
-    const QString text = renderPreview();
-    CONF_OUTPUT_TEXTBOX->setText(text);
     CANCEL_BUTTON->setText(QStringLiteral("Close"));
     if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text))
         m_context.platform.dialogs.showError(this, windowTitle(), *error);

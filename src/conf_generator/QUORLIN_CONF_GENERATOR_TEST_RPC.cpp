@@ -5,6 +5,7 @@
 #include "core/look.h"
 #include "core/window_placement.h"
 #include "rpc_test_credentials.h"
+#include "secure_credentials.h"
 
 const QString kRpcUserInfoText = QStringLiteral(
     "Website - https://github.com/bitcoin/bitcoin/tree/master/share/rpcauth\r\n"
@@ -27,6 +28,8 @@ QUORLIN_CONF_GENERATOR_TEST_RPC::QUORLIN_CONF_GENERATOR_TEST_RPC(
     for (int preset = 1; preset <= kRpcTestPresetCount; ++preset)
         connect(buttons[preset - 1], &QPushButton::clicked, this,
             [this, preset] { TEST_CFG_BUTTON_Click(preset); });
+    connect(NEW_SECURE_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
+        &QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click);
     connect(USE_CURRENT_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click);
     connect(
@@ -77,6 +80,15 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::TEST_CFG_BUTTON_Click(int preset)
     RPC_PASSWORD_TEXTBOX->setText(credentials.password.toString());
     RPC_AUTH_TEXTBOX->setText(credentials.auth.toString());
     markPreset(preset);
+}
+
+void QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click()
+{
+    const NewCredentials credentials = makeSecureCredentials();
+    RPC_USER_TEXTBOX->setText(credentials.user);
+    RPC_PASSWORD_TEXTBOX->setText(credentials.password);
+    RPC_AUTH_TEXTBOX->setText(credentials.auth);
+    markPreset(std::nullopt);
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click()

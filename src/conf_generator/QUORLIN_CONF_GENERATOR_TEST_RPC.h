@@ -15,6 +15,7 @@ class QUORLIN_CONF_GENERATOR_MAIN;
 // generator's credentials when it opens, a preset when one is chosen, and
 // hands what its three boxes hold back to the conf generator on "USE CURRENT
 // CREDENTIALS". The button of the preset whose user name is shown is green.
+// "NEW SECURE CREDENTIALS" fills the boxes with fresh random ones instead.
 class QUORLIN_CONF_GENERATOR_TEST_RPC : public FormWindow, public Ui::QUORLIN_CONF_GENERATOR_TEST_RPC {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ public:
     void Form_Load();
     void Form_Unload() override;
     void TEST_CFG_BUTTON_Click(int preset); // preset 1 to 10
+    void NEW_SECURE_CREDENTIALS_BUTTON_Click();
     void USE_CURRENT_CREDENTIALS_BUTTON_Click();
     void CANCEL_BUTTON_Click();
 

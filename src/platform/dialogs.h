@@ -32,6 +32,12 @@ public:
     // Tells the user that something failed; the program keeps running.
     virtual void showError(QWidget* owner, const QString& title, const QString& text) = 0;
 
+    // Asks whether to go on despite what the text says. True when the user
+    // chooses the proceed button; the back button, Esc and closing answer false.
+    virtual bool askToProceed(QWidget* owner, const QString& title, const QString& text,
+        const QString& proceedText, const QString& backText)
+        = 0;
+
     // Lets the user choose a folder; the browser starts at its own default.
     // Gives the folder's path in the platform's form (a root keeps its
     // separator), or nothing when the user cancels.

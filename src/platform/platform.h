@@ -5,6 +5,7 @@
 #include "executable.h"
 #include "process_launcher.h"
 #include "process_query.h"
+#include "program_runner.h"
 #include "settings_backing.h"
 #include "window_stacking.h"
 
@@ -19,4 +20,5 @@ struct Platform {
     ExecutableIdentity executable;
     ClientRunner& clients;
     QString settingsFolder; // where the launch logs go
+    ProgramRunner& programs;
 };

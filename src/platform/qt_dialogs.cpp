@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -57,6 +58,19 @@ QString displayedText(const QString& text)
 void QtDialogs::showError(QWidget* owner, const QString& title, const QString& text)
 {
     QMessageBox::warning(owner, title, displayedText(text));
+}
+
+bool QtDialogs::askToProceed(QWidget* owner, const QString& title, const QString& text,
+    const QString& proceedText, const QString& backText)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText); // the text quotes what the user typed
+    QPushButton* proceed = box.addButton(proceedText, QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(backText, QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    return box.clickedButton() == proceed;
 }
 
 std::optional<QString> QtDialogs::browseForFolder(QWidget* owner, const QString& title)

@@ -2,6 +2,7 @@
 
 #include "client_runner_qprocess.h"
 #include "core/settings_store.h"
+#include "qprocess_program_runner.h"
 #include "qsettings_backing.h"
 #include "qt_dialogs.h"
 #include "settings_location.h"
@@ -19,6 +20,7 @@ SystemPlatform::SystemPlatform()
     , m_stacking(createSystemWindowStacking())
     , m_dialogs(std::make_unique<QtDialogs>())
     , m_clients(std::make_unique<QProcessClientRunner>())
+    , m_programs(std::make_unique<QProcessProgramRunner>())
 {
 }
 
@@ -27,5 +29,5 @@ SystemPlatform::~SystemPlatform() = default;
 Platform SystemPlatform::platform()
 {
     return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity(),
-        *m_clients, settingsFolder(userConfigRoot(), kApplicationName) };
+        *m_clients, settingsFolder(userConfigRoot(), kApplicationName), *m_programs };
 }

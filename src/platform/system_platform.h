@@ -24,4 +24,5 @@ private:
     std::unique_ptr<WindowStacking> m_stacking;
     std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<ClientRunner> m_clients;
+    std::unique_ptr<ProgramRunner> m_programs;
 };

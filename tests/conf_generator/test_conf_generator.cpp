@@ -31,12 +31,14 @@ private slots:
     void failedWriteKeepsTheOldFileAndTheWindow_data();
     void failedWriteKeepsTheOldFileAndTheWindow();
     void otherExecutableNameKeepsItsOwnFileAndSettings();
+    void goBackWritesAndStoresNothing();
     void coins_data();
     void coins();
     void basicSettings();
     void credentialPresetsFollowTheRpcauthScheme();
     void credentials_data();
     void credentials();
+    void newSecureCredentials();
 };
 
 namespace {
@@ -95,6 +97,22 @@ QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
 template <typename Window> QStringList rpcBoxes(const Window& w)
 {
     return { w.RPC_USER_TEXTBOX->text(), w.RPC_PASSWORD_TEXTBOX->text(), w.RPC_AUTH_TEXTBOX->text() };
+}
+
+// User, password and rpcauth line as the presets make them: 32 random bytes in
+// URL-safe base64, and user:salt$hash, the hash being HMAC-SHA256 keyed with
+// the salt text, of the password.
+void checkRpcauthScheme(const QStringList& credentials)
+{
+    const QString& password = credentials[1];
+    QVERIFY2(QRegularExpression("^[A-Za-z0-9_-]{43}=$").match(password).hasMatch(), qPrintable(password));
+    const QRegularExpressionMatch auth
+        = QRegularExpression("^([^:]+):([0-9a-f]{32})\\$([0-9a-f]{64})$").match(credentials[2]);
+    QVERIFY2(auth.hasMatch(), qPrintable(credentials[2]));
+    QCOMPARE(auth.captured(1), credentials[0]);
+    const QByteArray salt = auth.captured(2).toLatin1();
+    QCOMPARE(auth.captured(3).toLatin1(),
+        QMessageAuthenticationCode::hash(password.toUtf8(), salt, QCryptographicHash::Sha256).toHex());
 }
 
 } // namespace
@@ -160,7 +178,17 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     QTest::keyClick(w.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
     QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "txindex=1");
     QTest::keyClicks(w.CRYPTO_NAME_TEXTBOX, "LTC - Litecoin");
+    rig.fakes.dialogs.proceedAnswers = { true };
     QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
+
+    // On regtest the node refuses five lines; "Save anyway" saves as SAVE always has.
+    const QString refused = ": the node refuses to start (on this chain only in [regtest])\n";
+    QCOMPARE(rig.fakes.dialogs.questions,
+        QStringList("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
+                    "Line 2, wallet"
+            + refused + "Line 15, port" + refused + "Line 16, rpcport" + refused + "Line 27, addnode"
+            + refused + "Line 28, addnode" + refused
+            + "\nUnknown keys were not checked: no daemon command line is set.\nSave anyway\nGo back"));
 
     const QStringList expected { "MAIN-Left", "MAIN-Top", "CRYPTO_NAME_TEXTBOX=LTC - Litecoin",
         "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
@@ -333,6 +361,47 @@ void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
     QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
 }
 
+void TestConfGenerator::goBackWritesAndStoresNothing()
+{
+    ConfGeneratorRig rig;
+    QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
+    const QString daemon = rig.folder.path() + "/litecoind";
+    QFile program(daemon);
+    QVERIFY(program.open(QIODevice::WriteOnly) && program.write("program") == 7);
+    program.close();
+    rig.fakes.programs.outputs.insert(daemon + " -help",
+        "Litecoin Core version v0.21.2.1\n\n  -server\n  -rpcallowip=<ip>\n  -port=<port>\n");
+    rig.mainWindow.KD_D_COMMAND_TEXTBOX = '"' + daemon + "\" -datadir=/tmp";
+    QFile old(rig.confPath());
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+
+    w.ALERTS_TICKBOX->click();
+    w.SERVER_TICKBOX->click();
+    w.RPC_LOCALHOST_TICKBOX->click();
+    w.PEER_PORT_TEXTBOX->setText("9333");
+    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("regtest=1");
+    w.SAVE_BUTTON->click();
+    QCOMPARE(rig.fakes.dialogs.questions.size(), 1);
+    QCOMPARE(rig.fakes.dialogs.questions[0].split('\n').mid(3, 5),
+        QStringList({ "Line 5, alerts: the node ignores it (not among its options)",
+            "Line 15, port: the node refuses to start (on this chain only in [regtest])",
+            "Line 23, regtest: the node ignores it (not among its options)", "",
+            "Checked against " + daemon + " (Litecoin Core version v0.21.2.1)." }));
+    QCOMPARE(fileBytes(rig.confPath()), "old");
+    QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
+    QCOMPARE(w.CANCEL_BUTTON->text(), "Cancel");
+
+    // Nothing left to find: no question, the file is written; the daemon was asked once.
+    w.ALERTS_TICKBOX->click();
+    w.PEER_PORT_TEXTBOX->clear();
+    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("[regtest]\r\nport=9333");
+    w.SAVE_BUTTON->click();
+    QCOMPARE(rig.fakes.dialogs.questions.size(), 1);
+    QVERIFY(fileBytes(rig.confPath()).contains("\r\nserver=1\r\n"));
+    QCOMPARE(rig.fakes.programs.calls.size(), 1);
+}
+
 void TestConfGenerator::coins_data()
 {
     QTest::addColumn<QString>("vtcNodeList"); // what the conf generator's VTC holder holds
@@ -424,17 +493,9 @@ void TestConfGenerator::credentialPresetsFollowTheRpcauthScheme()
     for (int n = 1; n <= kRpcTestPresetCount; ++n) {
         const RpcCredentials& set = kRpcTestPresets[n - 1];
         QCOMPARE(set.user, QString(users[n - 1]));
-        // 32 random bytes in URL-safe base64.
-        QVERIFY(QRegularExpression("^[A-Za-z0-9_-]{43}=$").match(set.password).hasMatch());
-        // user:salt$hash, the hash being HMAC-SHA256 keyed with the salt text, of the password.
-        const QRegularExpressionMatch auth
-            = QRegularExpression("^([^:]+):([0-9a-f]{32})\\$([0-9a-f]{64})$").match(set.auth);
-        QVERIFY2(auth.hasMatch(), qPrintable(set.auth.toString()));
-        QCOMPARE(auth.captured(1), set.user);
-        const QByteArray salt = auth.captured(2).toLatin1();
-        QCOMPARE(auth.captured(3).toLatin1(),
-            QMessageAuthenticationCode::hash(set.password.toUtf8(), salt, QCryptographicHash::Sha256)
-                .toHex());
+        checkRpcauthScheme({ set.user.toString(), set.password.toString(), set.auth.toString() });
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 
@@ -487,6 +548,31 @@ void TestConfGenerator::credentials()
     const QString key = "TEST-RPC-CREDENTIALS-";
     QCOMPARE(rig.fakes.settings.writtenKeys,
         QStringList({ key + "Left", key + "Top", key + "Left", key + "Top" }));
+}
+
+void TestConfGenerator::newSecureCredentials()
+{
+    ConfGeneratorRig rig;
+    rig.window->RPC_USER_TEXTBOX->setText("IM_ALL_IN");
+    QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+    QCOMPARE(greenButtons(window), QList<int> { 9 });
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY(control == window.NEW_SECURE_CREDENTIALS_BUTTON
+            || !control->geometry().intersects(window.NEW_SECURE_CREDENTIALS_BUTTON->geometry()));
+
+    QStringList passwords;
+    for (int press = 0; press < 2; ++press) {
+        window.NEW_SECURE_CREDENTIALS_BUTTON->click();
+        const QStringList boxes = rpcBoxes(window);
+        QVERIFY2(
+            QRegularExpression("^quorlin-[0-9a-f]{8}$").match(boxes[0]).hasMatch(), qPrintable(boxes[0]));
+        checkRpcauthScheme(boxes);
+        QVERIFY(greenButtons(window).isEmpty());
+        passwords.append(boxes[1]);
+    }
+    QVERIFY(passwords[0] != passwords[1]);
+    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    QCOMPARE(rpcBoxes(*rig.window), rpcBoxes(window));
 }
 
 QTEST_MAIN(TestConfGenerator)

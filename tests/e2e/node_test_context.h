@@ -5,6 +5,7 @@
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
 #include "platform/client_runner_qprocess.h"
+#include "platform/qprocess_program_runner.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -15,7 +16,7 @@
 #include <memory>
 
 // A window under a real node gets the real settings store (inside the sandbox),
-// launcher and process query; dialogs and stacking, which need a user, are fakes.
+// launcher, process query and program runner; dialogs and stacking, which need a user, are fakes.
 struct NodeTestContext {
     NodeSandbox sandbox;
     QSettingsBacking settings { sandbox.settingsRoot() };
@@ -24,9 +25,10 @@ struct NodeTestContext {
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
     QProcessClientRunner clients;
+    QProcessProgramRunner programs;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
     AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
-        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN") } };
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN"), programs } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.

@@ -1,3 +1,4 @@
+#include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_generator/rpc_test_credentials.h"
@@ -64,17 +65,46 @@ void savePreset9(QUORLIN_MAIN_SETTINGS& settings, bool firstTime)
     });
 }
 
+// Basic settings with Litecoin's ports, fresh credentials of which only the
+// rpcauth line stays, and "regtest=1" in the user-defined block.
+QStringList fillForRegtest(QUORLIN_CONF_GENERATOR_MAIN& g)
+{
+    inWindow<QUORLIN_CONF_GENERATOR_IDS>(g.IDS_BUTTON, [](QUORLIN_CONF_GENERATOR_IDS& presets) {
+        press(presets.IMPORT_SETTINGS_TICKBOX);
+        press(presets.LTC_IMPORT_BUTTON);
+        press(presets.IMPORT_SETTINGS_TICKBOX);
+        press(presets.BASIC_SETTINGS_BUTTON);
+        press(presets.CANCEL_BUTTON);
+    });
+    QStringList generated;
+    inWindow<QUORLIN_CONF_GENERATOR_TEST_RPC>(
+        g.KD_RPC_TEST_CREDENTIALS_BUTTON, [&](QUORLIN_CONF_GENERATOR_TEST_RPC& credentials) {
+            press(credentials.NEW_SECURE_CREDENTIALS_BUTTON);
+            generated = { credentials.RPC_USER_TEXTBOX->text(), credentials.RPC_PASSWORD_TEXTBOX->text() };
+            press(credentials.USE_CURRENT_CREDENTIALS_BUTTON);
+            press(credentials.CANCEL_BUTTON);
+        });
+    retype(g.RPC_USER_TEXTBOX, {});
+    retype(g.RPC_PASSWORD_TEXTBOX, {});
+    QTest::keyClicks(g.USER_DEFINED_SETTINGS_TEXTBOX, QStringLiteral("regtest=1"));
+    return generated;
+}
+
 QStringList commandsOf(const QUORLIN_MAIN& w)
 {
     return { w.KD_QT_COMMAND_TEXTBOX, w.KD_D_COMMAND_TEXTBOX, w.KDCLI_STOP_COMMAND_TEXTBOX };
 }
 
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
 // The file's active lines: neither blank nor commented out.
 QStringList activeLines(const QString& path)
 {
-    QFile file(path);
-    QStringList lines = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable")
-                            .split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(readBytes(path)).split(QStringLiteral("\r\n"));
     lines.removeIf([](const QString& line) { return line.isEmpty() || line.startsWith(u'#'); });
     return lines;
 }
@@ -147,16 +177,11 @@ private slots:
         NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(w.DAEMON_START_BUTTON);
         NODE_STEP(checkDaemonBox(w, t.sandbox, true));
-        const auto ask = [&](const QString& secret, QString* error = nullptr) {
-            return t.sandbox.cli(
-                { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
-                    QStringLiteral("-rpcpassword=") + secret, QStringLiteral("getblockcount") },
-                error);
-        };
-        NODE_TRY_COMPARE(ask(password), 0, kNodeTimeoutMs);
-        QString error;
-        QVERIFY(ask(password + QStringLiteral("x"), &error) != 0);
-        QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
+        // A node with only the preset's rpcauth line takes its password.
+        NODE_TRY_COMPARE(
+            t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
+                QStringLiteral("-rpcpassword=") + password, QStringLiteral("getblockcount") }),
+            0, kNodeTimeoutMs);
 
         // Now the client signs in with the file's user and password; the node
         // knows only the rpcauth line it read at its start.
@@ -168,6 +193,83 @@ private slots:
             QStringList({ server, local, QStringLiteral("rpcuser=") + user,
                 QStringLiteral("rpcpassword=") + password, auth, QStringLiteral("regtest=1") }));
         NODE_STEP(stopNode(w, t, confPath));
+    }
+
+    // The node's own help names what it ignores; on regtest it refuses the
+    // per-network lines at the top. Fresh credentials sign in.
+    void confCheckedAgainstTheNode()
+    {
+        NodeTestContext t;
+        QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
+        const QString confPath = defaultConfPath(t.executable);
+        QFile previous(confPath);
+        QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous\r\n") == 10);
+        previous.close();
+        QUORLIN_MAIN w(t.context);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        const QString ignored = QStringLiteral(": the node ignores it (not among its options)");
+        const QString refused
+            = QStringLiteral(": the node refuses to start (on this chain only in [regtest])");
+        const QString checked = QStringLiteral("Checked against %1/litecoind (Litecoin Core version v")
+                                    .arg(NodeSandbox::programFolder());
+        QStringList generated;
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(w.SETTINGS_BUTTON, [&](QUORLIN_MAIN_SETTINGS& settings) {
+            NODE_STEP(fillCryptoSettings(settings, t));
+            NODE_STEP(inWindow<QUORLIN_CONF_GENERATOR_MAIN>(
+                settings.CONF_MANAGER_BUTTON, [&](QUORLIN_CONF_GENERATOR_MAIN& g) {
+                    generated = fillForRegtest(g);
+                    press(g.SAVE_BUTTON); // answered "Go back"
+                    QCOMPARE(t.dialogs.questions.size(), 1);
+                    const QStringList lines = t.dialogs.questions[0].split(u'\n');
+                    QCOMPARE(lines.mid(3, 6),
+                        QStringList({ "Line 2, wallet" + refused, "Line 5, alerts" + ignored,
+                            "Line 10, allowip" + ignored, "Line 13, rpctimeout" + ignored,
+                            "Line 15, port" + refused, "Line 16, rpcport" + refused }));
+                    QVERIFY2(lines.value(10).startsWith(checked), qPrintable(lines.value(10)));
+                    QCOMPARE(readBytes(confPath), QByteArray("previous\r\n"));
+
+                    for (QLineEdit* box : { g.WALLET_FILE_TEXTBOX, g.PEER_PORT_TEXTBOX, g.RPC_PORT_TEXTBOX })
+                        retype(box, {});
+                    for (const char* line :
+                        { "[regtest]", "port=9333", "rpcport=9332", "wallet=wallet.dat" }) {
+                        QTest::keyClick(g.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
+                        QTest::keyClicks(g.USER_DEFINED_SETTINGS_TEXTBOX, QString::fromLatin1(line));
+                    }
+                    t.dialogs.proceedAnswers = { true };
+                    press(g.SAVE_BUTTON);
+                    QCOMPARE(t.dialogs.questions.size(), 2);
+                    QCOMPARE(t.dialogs.questions[1].split(u'\n').mid(3, 4),
+                        QStringList({ "Line 5, alerts" + ignored, "Line 10, allowip" + ignored,
+                            "Line 13, rpctimeout" + ignored, QString() }));
+                    press(g.CANCEL_BUTTON);
+                }));
+            press(settings.OK_BUTTON);
+        }));
+        QCOMPARE(generated.size(), 2);
+        QVERIFY(readBytes(confPath).contains("\r\nregtest=1\r\n[regtest]\r\nport=9333\r\n"));
+
+        // The watcher may have seen the daemon answer its help while SAVE waited.
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
+        press(w.DAEMON_START_BUTTON);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        const auto ask = [&](const QString& secret, const QString& command, QString* error = nullptr) {
+            return t.sandbox.cli(
+                { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + generated[0],
+                    QStringLiteral("-rpcpassword=") + secret, command },
+                error);
+        };
+        const QString count = QStringLiteral("getblockcount");
+        NODE_TRY_COMPARE(ask(generated[1], count), 0, kNodeTimeoutMs);
+        QString error;
+        QVERIFY(ask(generated[1] + QStringLiteral("x"), count, &error) != 0);
+        QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
+        // The stop command line has no credentials for a node that knows only rpcauth.
+        QCOMPARE(ask(generated[1], QStringLiteral("stop")), 0);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
+        QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
+        NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
     }
 };
 

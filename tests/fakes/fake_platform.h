@@ -78,13 +78,30 @@ public:
     bool failing = false;
 };
 
+// Answers from a table of "program argument..." lines; a program not in the
+// table does not start. Every run is kept.
+class FakeProgramRunner final : public ProgramRunner {
+public:
+    ProgramOutput run(const QString& program, const QStringList& arguments) override
+    {
+        const QString call = (QStringList { program } + arguments).join(u' ');
+        calls.append(call);
+        if (!outputs.contains(call))
+            return { false, {}, QStringLiteral("No such file or directory") };
+        return { true, outputs.value(call), {} };
+    }
+
+    QHash<QString, QString> outputs;
+    QStringList calls;
+};
+
 class FakeWindowStacking final : public WindowStacking {
 public:
     void stackingStep(QWidget&) override { ++steps; }
     int steps = 0;
 };
 
-// Answers folder and file dialogs from queues a test fills beforehand; an
+// Answers questions, folder and file dialogs from queues a test fills beforehand; an
 // empty queue, or a queued nullopt, answers as a user who cancels. Every
 // request is kept so a test can check what the window asked for.
 class FakeDialogs final : public Dialogs {
@@ -92,6 +109,13 @@ public:
     void showError(QWidget*, const QString& title, const QString& text) override
     {
         errors.append(title + QLatin1Char('\n') + text);
+    }
+
+    bool askToProceed(QWidget*, const QString& title, const QString& text, const QString& proceedText,
+        const QString& backText) override
+    {
+        questions.append(QStringList { title, text, proceedText, backText }.join(u'\n'));
+        return !proceedAnswers.isEmpty() && proceedAnswers.takeFirst();
     }
 
     std::optional<QString> browseForFolder(QWidget*, const QString& title) override
@@ -107,6 +131,8 @@ public:
     }
 
     QStringList errors;
+    QStringList questions; // title, text and the two buttons' captions, one per line
+    QList<bool> proceedAnswers; // empty: the user goes back
     QList<std::optional<QString>> folderAnswers;
     QList<std::optional<QString>> fileAnswers;
     QStringList folderTitles;
@@ -152,12 +178,13 @@ struct FakePlatform {
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
     FakeClientRunner clients;
+    FakeProgramRunner programs;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
 
     Platform platform()
     {
         return { settings, launcher, processes, stacking, dialogs, executable, clients,
-            QStringLiteral("/logs") };
+            QStringLiteral("/logs"), programs };
     }
 
     // The stored value of a key in the executable's section, or a null QString.

@@ -93,7 +93,7 @@ private slots:
         QtDialogs dialogs;
         QTemporaryDir logs;
         AppContext context({ fakes.settings, launcher, fakes.processes, fakes.stacking, dialogs,
-            fakes.executable, fakes.clients, logs.path() });
+            fakes.executable, fakes.clients, logs.path(), fakes.programs });
         QUORLIN_MAIN window(context);
         const QString program = u"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt"_s;
         window.KD_QT_COMMAND_TEXTBOX = u"\"%1\" -conf=\"/x.conf\""_s.arg(program);

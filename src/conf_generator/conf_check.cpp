@@ -1,0 +1,195 @@
+#include "conf_check.h"
+
+#include "rpc_test_credentials.h"
+
+#include <algorithm>
+
+namespace {
+
+// One "key=value" line as the node reads it.
+struct Setting {
+    int line;
+    QString section; // empty at the top level
+    QString key; // without a "no" negation
+    QString value;
+    bool negated;
+};
+
+// Keys that a node on a test chain takes only from its chain's section.
+const QSet<QString> kNetworkOnlyKeys { QStringLiteral("addnode"), QStringLiteral("bind"),
+    QStringLiteral("connect"), QStringLiteral("port"), QStringLiteral("rpcbind"), QStringLiteral("rpcport"),
+    QStringLiteral("wallet") };
+
+bool isTrue(const Setting& setting)
+{
+    const bool value = setting.value.isEmpty() || setting.value.toLongLong() != 0;
+    return value != setting.negated;
+}
+
+QList<Setting> readSettings(const QString& text, const std::optional<QSet<QString>>& options)
+{
+    QList<Setting> settings;
+    QString section;
+    const QStringList lines = text.split(u'\n');
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].section(u'#', 0, 0).trimmed();
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        QString key = line.left(equals).trimmed();
+        if (key.startsWith(u'-'))
+            key.remove(0, 1);
+        if (!section.isEmpty())
+            key = section + u'.' + key;
+        const qsizetype dot = key.indexOf(u'.');
+        Setting setting { n + 1, dot < 0 ? QString() : key.left(dot), key.mid(dot + 1),
+            line.mid(equals + 1).trimmed(), false };
+        // "nofoo" negates "foo" when "foo" is an option; without the node's
+        // list, the per-network keys are the ones that matter.
+        const QString positive = setting.key.mid(2);
+        if (setting.key.startsWith(QStringLiteral("no"))
+            && (options ? options->contains(positive) : kNetworkOnlyKeys.contains(positive))) {
+            setting.key = positive;
+            setting.negated = true;
+        }
+        settings.append(setting);
+    }
+    return settings;
+}
+
+// The section of the chain the top level selects; "main" for the main chain.
+QString selectedChain(const QList<Setting>& settings)
+{
+    const std::pair<QString, QString> switches[] = { { QStringLiteral("regtest"), QStringLiteral("regtest") },
+        { QStringLiteral("testnet"), QStringLiteral("test") },
+        { QStringLiteral("signet"), QStringLiteral("signet") } };
+    for (const Setting& setting : settings) {
+        if (!setting.section.isEmpty())
+            continue;
+        if (setting.key == QStringLiteral("chain") && !setting.negated && !setting.value.isEmpty())
+            return setting.value;
+        for (const auto& [key, chain] : switches)
+            if (setting.key == key && isTrue(setting))
+                return chain;
+    }
+    return QStringLiteral("main");
+}
+
+// An IPv4 address in 127.0.0.0/8, an IPv6 address equal to ::1, or localhost.
+bool isLoopbackAddress(const QString& address)
+{
+    if (address.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QStringList octets = address.split(u'.');
+    if (octets.size() == 4) {
+        bool valid = true;
+        for (const QString& octet : octets)
+            valid = valid && octet.toUInt(&valid) <= 255;
+        return valid && octets[0].toUInt() == 127;
+    }
+    const QStringList groups = address.split(u':');
+    if (groups.size() < 3 || groups.size() > 8
+        || (groups.size() < 8 && !address.contains(QStringLiteral("::"))))
+        return false;
+    for (qsizetype n = 0; n < groups.size(); ++n) {
+        bool valid = true;
+        const uint value = groups[n].isEmpty() ? 0 : groups[n].toUInt(&valid, 16);
+        if (!valid || groups[n].size() > 4 || value != (n + 1 == groups.size() ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+// "host", "host:port", "[v6]" or "[v6]:port".
+bool isLoopbackHost(QString host)
+{
+    if (host.startsWith(u'[') && host.contains(u']'))
+        host = host.mid(1, host.indexOf(u']') - 1);
+    else if (host.count(u':') == 1)
+        host = host.section(u':', 0, 0);
+    return isLoopbackAddress(host);
+}
+
+// "address", "address/length" or "address/netmask": loopback only when the
+// whole subnet is.
+bool isLoopbackSubnet(const QString& subnet)
+{
+    const QString address = subnet.section(u'/', 0, 0);
+    if (!isLoopbackAddress(address) || address.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (!subnet.contains(u'/'))
+        return true;
+    const QString mask = subnet.section(u'/', 1);
+    const bool ipv6 = address.contains(u':');
+    bool number = false;
+    const uint length = mask.toUInt(&number);
+    if (number)
+        return length >= (ipv6 ? 128u : 8u) && length <= (ipv6 ? 128u : 32u);
+    return !ipv6 && mask.split(u'.').size() == 4 && mask.section(u'.', 0, 0) == QStringLiteral("255");
+}
+
+bool isPublicCredential(const Setting& setting)
+{
+    return std::any_of(kRpcTestPresets.begin(), kRpcTestPresets.end(), [&](const RpcCredentials& preset) {
+        return (setting.key == QStringLiteral("rpcpassword") && setting.value == preset.password)
+            || (setting.key == QStringLiteral("rpcauth") && setting.value == preset.auth);
+    });
+}
+
+} // namespace
+
+QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<QString>>& nodeOptions)
+{
+    const QList<Setting> settings = readSettings(text, nodeOptions);
+    const QString chain = selectedChain(settings);
+    const bool testChain = chain != QStringLiteral("main");
+
+    // The lines that apply: the top level and the selected chain's section.
+    const auto applies = [&](const Setting& s) { return s.section.isEmpty() || s.section == chain; };
+    const auto inChainSection = [&](const QString& key) {
+        return std::any_of(settings.begin(), settings.end(),
+            [&](const Setting& s) { return s.section == chain && s.key == key; });
+    };
+    const bool server = std::any_of(settings.begin(), settings.end(),
+        [&](const Setting& s) { return applies(s) && s.key == QStringLiteral("server") && isTrue(s); });
+
+    QList<ConfFinding> findings;
+    for (const Setting& s : settings) {
+        if (nodeOptions && !nodeOptions->contains(s.key))
+            findings.append({ s.line, s.key, ConfProblem::UnknownKey, {} });
+        // A key set in the chain's section as well overrides the top level.
+        if (testChain && s.section.isEmpty() && kNetworkOnlyKeys.contains(s.key) && !inChainSection(s.key))
+            findings.append({ s.line, s.key, ConfProblem::RefusedOnTestChain, chain });
+        const bool rpcAddress = (s.key == QStringLiteral("rpcallowip") && !isLoopbackSubnet(s.value))
+            || (s.key == QStringLiteral("rpcbind") && !isLoopbackHost(s.value));
+        if (server && applies(s) && !s.negated && !s.value.isEmpty() && rpcAddress)
+            findings.append({ s.line, s.key, ConfProblem::RpcBeyondLoopback, s.value });
+        if (!testChain && isPublicCredential(s))
+            findings.append({ s.line, s.key, ConfProblem::PublicCredentials, {} });
+    }
+    return findings;
+}
+
+QString describeFinding(const ConfFinding& finding)
+{
+    QString what;
+    switch (finding.problem) {
+    case ConfProblem::UnknownKey:
+        what = QStringLiteral("the node ignores it (not among its options)");
+        break;
+    case ConfProblem::RefusedOnTestChain:
+        what = QStringLiteral("the node refuses to start (on this chain only in [%1])").arg(finding.detail);
+        break;
+    case ConfProblem::RpcBeyondLoopback:
+        what = QStringLiteral("opens RPC to other machines (%1 with server=1)").arg(finding.detail);
+        break;
+    case ConfProblem::PublicCredentials:
+        what = QStringLiteral("these credentials are public; use them only on test nodes");
+        break;
+    }
+    return QStringLiteral("Line %1, %2: %3").arg(finding.line).arg(finding.key, what);
+}

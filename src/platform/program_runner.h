@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What a program printed before it ended.
+struct ProgramOutput {
+    bool finished = false; // it ran and ended within the time limit
+    QString output; // its standard output
+    QString error; // the reason when it did not finish
+};
+
+// Runs a program with arguments, never through a shell, and collects its
+// standard output. The window stays responsive while it waits; a program
+// that takes longer than five seconds is stopped.
+class ProgramRunner {
+public:
+    virtual ~ProgramRunner() = default;
+    virtual ProgramOutput run(const QString& program, const QStringList& arguments) = 0;
+};

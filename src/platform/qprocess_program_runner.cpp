@@ -1,0 +1,41 @@
+#include "qprocess_program_runner.h"
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+constexpr int kTimeLimitMs = 5000;
+}
+
+ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+
+    // Waits in an event loop rather than in waitForFinished, so that the
+    // windows keep painting while a slow program answers.
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+    process.start(program, arguments);
+    limit.start(kTimeLimitMs);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+        return { false, {}, QStringLiteral("it did not answer within %1 seconds").arg(kTimeLimitMs / 1000) };
+    }
+    if (process.error() == QProcess::FailedToStart || process.exitStatus() != QProcess::NormalExit)
+        return { false, {}, process.errorString() };
+    return { true, QString::fromLocal8Bit(process.readAllStandardOutput()), {} };
+}

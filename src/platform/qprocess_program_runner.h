@@ -1,0 +1,8 @@
+#pragma once
+
+#include "program_runner.h"
+
+class QProcessProgramRunner final : public ProgramRunner {
+public:
+    ProgramOutput run(const QString& program, const QStringList& arguments) override;
+};
