@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with the address and undefined
 # behaviour sanitizers, runs every test headless and lists the skipped ones
-# with their reasons.
+# with their reasons; then runs each fuzz target briefly, over its seed corpus
+# first, so a fault found once stays found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +18,5 @@ status=0
 # skipped tests are found.
 ctest --test-dir build/tests --output-on-failure --test-output-size-passed 1000000 || status=$?
 scripts/list-skipped-tests.sh build/tests
+scripts/fuzz.sh 3 || status=$?
 exit "$status"

@@ -9,11 +9,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   libbenchmark-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils openbox libxcb1-dev
   desktop-file-utils libglib2.0-bin
   litecoind litecoin-qt
   iproute2 util-linux procps
   g++-mingw-w64-x86-64-posix wine64
+  clang-14 libclang-rt-14-dev
+  libx11-dev python3
 )
 
 missing=()

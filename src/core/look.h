@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -41,3 +42,10 @@ inline QColor colourFromBgr(quint32 bgr)
 constexpr quint32 kGreenBgr = 65280; // 0x00FF00
 constexpr quint32 kRedBgr = 255; // 0x0000FF
 constexpr quint32 kBlackBgr = 0;
+
+// Forms ask for the classic dialog font; where it is missing, a narrow sans
+// keeps their captions inside their controls.
+inline void substituteMissingFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}

@@ -3,12 +3,34 @@
 #include <QLocale>
 #include <cmath>
 #include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 SettingsStore::SettingsStore(SettingsBacking& backing, const ExecutableIdentity& executable)
     : m_backing(backing)
     , m_executable(executable)
 {
 }
+
+namespace {
+
+// A number in the user's locale, in the C locale, or in ASCII digits with the
+// user's decimal separator (as geometryText writes it where the locale's own
+// form cannot be read back).
+std::optional<float> readFloat(const QLocale& locale, QString text)
+{
+    bool ok = false;
+    if (const float value = locale.toFloat(text, &ok); ok)
+        return value;
+    if (const float value = QLocale::c().toFloat(text, &ok); ok)
+        return value;
+    if (const float value = QLocale::c().toFloat(text.replace(locale.decimalPoint(), u"."_s), &ok); ok)
+        return value;
+    return std::nullopt;
+}
+
+} // namespace
 
 QString SettingsStore::read(const QString& key, const QString& defaultText) const
 {
@@ -37,11 +59,8 @@ int SettingsStore::readTick(const QString& key, int defaultState) const
 float SettingsStore::readGeometry(const QString& key, float defaultTwips) const
 {
     const QString text = read(key, geometryText(defaultTwips)).trimmed();
-    bool ok = false;
-    float value = QLocale().toFloat(text, &ok);
-    if (!ok)
-        value = QLocale::c().toFloat(text, &ok);
-    return ok && std::isfinite(value) ? value : defaultTwips;
+    const std::optional<float> value = readFloat(QLocale(), text);
+    return value && std::isfinite(*value) ? *value : defaultTwips;
 }
 
 void SettingsStore::writeText(const QString& key, const QString& value)
@@ -66,7 +85,17 @@ QString tickText(int state)
 
 QString geometryText(float twips)
 {
+    constexpr int kDigits = std::numeric_limits<float>::digits10 + 1;
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(twips, 'g', std::numeric_limits<float>::digits10 + 1);
+    const QString text = locale.toString(twips, 'g', kDigits);
+    bool ok = false;
+    locale.toFloat(text, &ok);
+    if (ok)
+        return text;
+    // Qt writes a negative number or an exponent in some locales (Persian,
+    // Arabic: a direction mark before the sign) in a form it cannot read back;
+    // there the text keeps ASCII digits and signs and only the decimal
+    // separator follows the locale.
+    return QLocale::c().toString(twips, 'g', kDigits).replace(u'.', locale.decimalPoint());
 }

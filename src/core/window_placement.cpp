@@ -76,23 +76,43 @@ QRect fittedFrame(QRect frame)
     return frame;
 }
 
+// What placement at load applied, kept on the window: a window saved where it
+// was placed stores the twips it was placed from, not the rounded pixels.
+constexpr char kPlacedPixels[] = "quorlinPlacedPixels";
+constexpr char kPlacedTwips[] = "quorlinPlacedTwips";
+
+float savedTwips(int pixels, int placedPixels, double placedTwips)
+{
+    return pixels == placedPixels ? static_cast<float>(placedTwips) : pixelsToTwips(pixels);
+}
+
 } // namespace
 
 void restorePlacement(QWidget& window, const SettingsStore& store, const WindowGeometryKeys& keys)
 {
-    const int left = twipsToPixels(store.readGeometry(keys.left(), keys.defaultLeft));
-    const int top = twipsToPixels(store.readGeometry(keys.top(), keys.defaultTop));
+    const float leftTwips = store.readGeometry(keys.left(), keys.defaultLeft);
+    const float topTwips = store.readGeometry(keys.top(), keys.defaultTop);
+    const int left = twipsToPixels(leftTwips);
+    const int top = twipsToPixels(topTwips);
     const int width = twipsToPixels(store.readGeometry(keys.width(), keys.defaultWidth));
     const int height = twipsToPixels(store.readGeometry(keys.height(), keys.defaultHeight));
 
     const QRect frame = fittedFrame(QRect(left, top, width, height));
     window.resize((frame.size() - frameExtra(window)).expandedTo(QSize(1, 1)));
     window.move(frame.topLeft());
+    // A position moved onto a screen is no longer the stored one.
+    const QPoint placed = window.pos();
+    window.setProperty(kPlacedPixels, placed);
+    window.setProperty(kPlacedTwips,
+        QPointF(placed.x() == left ? leftTwips : pixelsToTwips(placed.x()),
+            placed.y() == top ? topTwips : pixelsToTwips(placed.y())));
 }
 
 void savePosition(const QWidget& window, SettingsStore& store, const WindowGeometryKeys& keys)
 {
     const QPoint position = window.pos();
-    store.writeGeometry(keys.left(), pixelsToTwips(position.x()));
-    store.writeGeometry(keys.top(), pixelsToTwips(position.y()));
+    const QPoint placed = window.property(kPlacedPixels).toPoint();
+    const QPointF twips = window.property(kPlacedTwips).toPointF();
+    store.writeGeometry(keys.left(), savedTwips(position.x(), placed.x(), twips.x()));
+    store.writeGeometry(keys.top(), savedTwips(position.y(), placed.y(), twips.y()));
 }

@@ -68,6 +68,10 @@ void QUORLIN_MAIN::Form_Load()
     MULTI_PROCESS_WATCHER_TIMER.setInterval(250);
 
     setWindowTitle(kTitlePrefix + CRYPTO_NAME_TEXTBOX->text());
+    // On top from the first showing: the hint given before the native window
+    // exists (Form_Load runs before the window is shown) needs no re-creation.
+    if (AlwaysOnTop_TICKBOX == 1)
+        setWindowFlag(Qt::WindowStaysOnTopHint);
     setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX == 1);
 }
 

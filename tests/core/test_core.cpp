@@ -59,7 +59,7 @@ private slots:
         const auto row = [](const char* name, const char* locale, const char* stored, int tick, float twips,
                              const char* written) {
             QTest::newRow(name) << QString::fromLatin1(locale) << QString::fromUtf8(stored) << tick << twips
-                                << QString::fromLatin1(written);
+                                << QString::fromUtf8(written);
         };
         row("whole, no point", "C", "1005", 1005, 1005, "1005");
         row("missing", "C", nullptr, 7, 3960, "");
@@ -75,6 +75,9 @@ private slots:
         row("german comma", "de_DE", "1000,5", 7, 1000.5f, "1000,5");
         row("german reads a point", "de_DE", "1000.5", 7, 1000.5f, "");
         row("german, no group separator", "de_DE", "15000", 15000, 15000, "15000");
+        // Qt cannot read back its own Persian and Arabic text of a negative number.
+        row("persian, left of the screen", "fa_IR", "-15", -15, -15, "-15");
+        row("arabic, separator only", "ar_EG", "-1000٫5", 7, -1000.5f, "-1000٫5");
     }
 
     void convertsStoredText()
@@ -152,13 +155,17 @@ private slots:
         QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
     }
 
-    void movedWindowReopensThereWithDefaultSize()
+    void unmovedStoresItsPlacementMovedReopensThereWithDefaultSize()
     {
         TestContext t;
         QDialog window;
         restorePlacement(window, t.context.store, geometry::kMain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Unmoved, it stores what it was opened at, not the rounded pixels (67 px).
+        savePosition(window, t.context.store, geometry::kMain);
+        QCOMPARE(t.fakes.settings.writtenValues, (QStringList { u"MAIN_Left=1000"_s, u"MAIN_Top=1000"_s }));
+        t.fakes.settings.writtenValues.clear();
         window.move(150, 120);
         window.resize(400, 300);
         savePosition(window, t.context.store, geometry::kMain);

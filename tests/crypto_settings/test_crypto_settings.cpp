@@ -146,7 +146,6 @@ void TestCryptoSettings::closingWithoutSaveStoresOnlyPosition_data()
     QTest::addColumn<int>("key"); // 0: the close box
     QTest::newRow("Cancel button") << int(Qt::Key_Space);
     QTest::newRow("Esc") << int(Qt::Key_Escape);
-    QTest::newRow("Enter") << int(Qt::Key_Return);
     QTest::newRow("close box") << 0;
 }
 

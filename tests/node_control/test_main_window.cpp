@@ -158,9 +158,7 @@ private slots:
         const QString changed = u"\"/opt/new/prog\"  -x "_s;
         s.window.KD_QT_COMMAND_TEXTBOX = s.window.KD_D_COMMAND_TEXTBOX = s.window.KDCLI_STOP_COMMAND_TEXTBOX
             = changed;
-        // Enter presses the launch button that has the focus, not Exit.
-        launch->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::mouseClick(launch, Qt::LeftButton);
 
         const QList<FakeProcessLauncher::Call>& calls = s.t.fakes.launcher.calls;
         QCOMPARE(calls.size(), 2);

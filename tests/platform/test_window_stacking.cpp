@@ -7,23 +7,27 @@ class TestWindowStacking : public QObject {
     Q_OBJECT
 
 private slots:
-    // The main window or one it owns in front: nothing changes. Another window
-    // in front: the main window stays on top from then on, where it was.
-    void mainWindowGoesOnTopOnceAnotherIsInFront()
+    // A window the main window owns in front: nothing changes. Any other, the
+    // main window itself included: the main window stays on top from then on,
+    // where it was, in the same native window.
+    void mainWindowGoesOnTopUnlessItsOwnWindowIsInFront()
     {
-        QDialog main;
-        main.move(120, 90);
-        QDialog settings(&main);
-        QDialog other;
-        QtWindowStacking stacking;
-        for (auto [active, onTop] :
-            { std::pair(&main, false), { &settings, false }, { &other, true }, { &main, true } }) {
+        enum InFront { Main, Owned, Other };
+        for (auto [inFront, onTop] : { std::pair(Owned, false), { Main, true }, { Other, true } }) {
+            QDialog main;
+            main.move(120, 90);
+            main.show();
+            const WId id = main.winId();
+            QDialog owned(&main);
+            QDialog other;
+            QDialog* active = inFront == Main ? &main : inFront == Owned ? &owned : &other;
             active->show();
             active->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(active));
-            stacking.stackingStep(main);
+            QtWindowStacking().stackingStep(main);
             QCOMPARE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-            QCOMPARE(std::pair(main.isVisible(), main.pos()), std::pair(true, QPoint(120, 90)));
+            QCOMPARE(std::tuple(main.isVisible(), main.pos(), main.winId()),
+                std::tuple(true, QPoint(120, 90), id));
         }
     }
 };

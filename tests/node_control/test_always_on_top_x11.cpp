@@ -1,0 +1,202 @@
+// Always-on-top on a real X server (run under Xvfb): another program's window
+// that asks to stay on top is put over the main window again and again; within
+// 1.2 s the main window is above it, with a window manager (openbox) and
+// without one, and the main window's native window is never re-created.
+#include "fakes/fake_platform.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "platform/system_platform.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+xcb_connection_t* x11()
+{
+    const auto* native = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return native ? native->connection() : nullptr;
+}
+
+xcb_window_t rootWindow()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(x11())).data->root;
+}
+
+// The top-level windows in stacking order, bottom first; under a window
+// manager they are the frames it puts around each program's window.
+QList<xcb_window_t> stackingOrder()
+{
+    QList<xcb_window_t> order;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x11(), xcb_query_tree(x11(), rootWindow()), nullptr);
+    if (!tree)
+        return order;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    order = QList<xcb_window_t>(children, children + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    return order;
+}
+
+// The child of the root window that holds the given window.
+xcb_window_t topLevel(xcb_window_t window)
+{
+    for (;;) {
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x11(), xcb_query_tree(x11(), window), nullptr);
+        if (!tree)
+            return window;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (parent == rootWindow() || parent == XCB_NONE)
+            return window;
+        window = parent;
+    }
+}
+
+bool above(xcb_window_t upper, xcb_window_t lower)
+{
+    const QList<xcb_window_t> order = stackingOrder();
+    return order.indexOf(topLevel(upper)) > order.indexOf(topLevel(lower));
+}
+
+bool windowManagerRunning()
+{
+    const QByteArray name = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t* atom
+        = xcb_intern_atom_reply(x11(), xcb_intern_atom(x11(), 1, name.size(), name.constData()), nullptr);
+    if (!atom)
+        return false;
+    xcb_get_property_reply_t* property = xcb_get_property_reply(
+        x11(), xcb_get_property(x11(), 0, rootWindow(), atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool running = property && xcb_get_property_value_length(property) > 0;
+    std::free(property);
+    std::free(atom);
+    return running;
+}
+
+// The rival: this program started again with "rival", a small stays-on-top
+// window that prints its window id and comes to the front on every line read.
+int runRival(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget rival;
+    rival.setWindowTitle(u"rival"_s);
+    rival.setWindowFlag(Qt::WindowStaysOnTopHint);
+    rival.setGeometry(90, 90, 160, 80);
+    rival.show();
+    std::printf("%llu\n", static_cast<unsigned long long>(rival.winId()));
+    std::fflush(stdout);
+    QSocketNotifier input(0, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &rival, [&] {
+        char line[64];
+        if (!std::fgets(line, sizeof line, stdin)) {
+            app.quit();
+            return;
+        }
+        rival.raise();
+        rival.activateWindow();
+        xcb_flush(x11());
+    });
+    return app.exec();
+}
+
+} // namespace
+
+class TestAlwaysOnTopX11 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!x11())
+            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
+    }
+
+    void mainWindowComesBackAboveRival_data()
+    {
+        QTest::addColumn<bool>("withWindowManager");
+        QTest::newRow("no window manager") << false;
+        QTest::newRow("openbox") << true;
+    }
+
+    void mainWindowComesBackAboveRival()
+    {
+        QFETCH(bool, withWindowManager);
+        QProcess windowManager;
+        if (withWindowManager) {
+            const QString openbox = QStandardPaths::findExecutable(u"openbox"_s);
+            if (openbox.isEmpty())
+                QSKIP("openbox is not installed (scripts/setup.sh installs it)");
+            windowManager.start(openbox, { u"--sm-disable"_s });
+        }
+        QTRY_COMPARE(windowManagerRunning(), withWindowManager);
+
+        TestContext t;
+        const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
+        FakePlatform& f = t.fakes;
+        const Platform fakes = f.platform();
+        AppContext context(Platform { fakes.settings, fakes.launcher, fakes.processes, *stacking,
+            fakes.dialogs, fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs });
+        QUORLIN_MAIN panel(context);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const WId panelId = panel.winId();
+
+        QProcess rival;
+        rival.start(QCoreApplication::applicationFilePath(), { u"rival"_s });
+        QVERIFY(rival.waitForReadyRead(10000));
+        const auto rivalId = static_cast<xcb_window_t>(rival.readLine().trimmed().toULongLong());
+        QVERIFY(rivalId != 0);
+
+        // Each round the rival comes forward just after a stacking step; the
+        // main window is above it again within 1.2 s of its coming forward.
+        for (int round = 1; round <= 5; ++round) {
+            QSignalSpy step(&panel.AlwaysOnTopTimer, &QTimer::timeout);
+            QVERIFY(step.wait(2000));
+            rival.write("raise\n");
+            QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
+            QElapsedTimer sinceRivalInFront;
+            sinceRivalInFront.start();
+            QTRY_VERIFY_WITH_TIMEOUT(above(panelId, rivalId), 1200);
+            QVERIFY2(sinceRivalInFront.elapsed() <= 1200, qPrintable(u"round %1"_s.arg(round)));
+            QCOMPARE(panel.winId(), panelId);
+        }
+
+        // Unticked, the main window stays below the rival.
+        panel.AlwaysOnTopTimer.stop();
+        rival.write("raise\n");
+        QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
+        QTest::qWait(1500);
+        QVERIFY(above(rivalId, panelId));
+        QCOMPARE(panel.winId(), panelId);
+
+        rival.closeWriteChannel();
+        QVERIFY(rival.waitForFinished(5000));
+        if (withWindowManager) {
+            windowManager.terminate();
+            QVERIFY(windowManager.waitForFinished(5000));
+        }
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "rival") == 0)
+        return runRival(argc, argv);
+    QApplication app(argc, argv);
+    TestAlwaysOnTopX11 test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_always_on_top_x11.moc"
