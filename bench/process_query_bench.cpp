@@ -32,7 +32,7 @@ int readdirPass()
     int pids = 0;
     DIR* proc = ::opendir("/proc");
     while (const dirent* entry = ::readdir(proc))
-        pids += entry->d_name[0] >= '0' && entry->d_name[0] <= '9' ? 1 : 0;
+        pids += procEntryPid(entry->d_name) ? 1 : 0;
     ::closedir(proc);
     return pids;
 }

@@ -2,7 +2,7 @@
 // may edit. Whatever the text and the locale, a read gives the default or a
 // value of the right kind: a tick state that fits 16 bits, a finite geometry.
 // A geometry written and read back stays the same to the digits written.
-#include "core/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SettingsStore store(backing, executable);
     backing.m_stored = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 
-    const int tick = store.readTick(QStringLiteral("TICK"), defaultTick);
+    const int tick = store.read(TickKey { QLatin1StringView("TICK"), defaultTick });
     check(tick == defaultTick
             || (tick >= std::numeric_limits<qint16>::min() && tick <= std::numeric_limits<qint16>::max()),
         "tick state out of range", tick);

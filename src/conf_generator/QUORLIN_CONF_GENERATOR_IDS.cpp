@@ -1,71 +1,76 @@
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
+#include "ui_QUORLIN_CONF_GENERATOR_IDS.h"
 
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "coin_presets.h"
-#include "core/window_placement.h"
 
 #include <QTextOption>
 
 QUORLIN_CONF_GENERATOR_IDS::QUORLIN_CONF_GENERATOR_IDS(
     AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator)
-    : FormWindow(&confGenerator)
+    : FormWindow(&confGenerator, context.store, geometry::kCoinPresets)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_IDS>())
     , m_confGenerator(confGenerator)
 {
-    setupUi(this);
-    setCancelButton(CANCEL_BUTTON);
-    BTC_BTG_RPC_NOTE_TEXTBOX->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+    ui->setupUi(this);
+    setCancelButton(ui->CANCEL_BUTTON);
+    ui->BTC_BTG_RPC_NOTE_TEXTBOX->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
 
-    connect(IMPORT_SETTINGS_TICKBOX, &QCheckBox::stateChanged, this,
+    connect(ui->IMPORT_SETTINGS_TICKBOX, &QCheckBox::stateChanged, this,
         &QUORLIN_CONF_GENERATOR_IDS::IMPORT_SETTINGS_TICKBOX_Click);
-    connect(BASIC_SETTINGS_BUTTON, &QPushButton::clicked, this,
+    connect(ui->BASIC_SETTINGS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CONF_GENERATOR_IDS::BASIC_SETTINGS_BUTTON_Click);
-    connect(CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CONF_GENERATOR_IDS::CANCEL_BUTTON_Click);
-    for (const CoinPreset& coin : kCoinPresets)
-        connect(this->*coin.button, &QPushButton::clicked, this, [this, &coin] { applyCoinPreset(coin); });
+    connect(ui->CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CONF_GENERATOR_IDS::CANCEL_BUTTON_Click);
+    const std::array<QPushButton*, 6> coins = coinButtons();
+    for (std::size_t coin = 0; coin < coins.size(); ++coin)
+        connect(coins[coin], &QPushButton::clicked, this, [this, coin] { COIN_IMPORT_BUTTON_Click(coin); });
 
     Form_Load();
 }
 
-void QUORLIN_CONF_GENERATOR_IDS::Form_Load()
+QUORLIN_CONF_GENERATOR_IDS::~QUORLIN_CONF_GENERATOR_IDS() = default;
+
+std::array<QPushButton*, 6> QUORLIN_CONF_GENERATOR_IDS::coinButtons() const
 {
-    restorePlacement(*this, m_context.store, geometry::kCoinPresets);
+    return { ui->BTC_IMPORT_BUTTON, ui->NMC_IMPORT_BUTTON, ui->LTC_IMPORT_BUTTON, ui->VTC_IMPORT_BUTTON,
+        ui->DASH_IMPORT_BUTTON, ui->BTG_IMPORT_BUTTON };
 }
 
-void QUORLIN_CONF_GENERATOR_IDS::Form_Unload()
+void QUORLIN_CONF_GENERATOR_IDS::Form_Load()
 {
-    savePosition(*this, m_context.store, geometry::kCoinPresets);
+    restorePlacement();
 }
 
 void QUORLIN_CONF_GENERATOR_IDS::IMPORT_SETTINGS_TICKBOX_Click()
 {
-    const bool armed = IMPORT_SETTINGS_TICKBOX->isChecked();
-    BASIC_SETTINGS_BUTTON->setEnabled(armed);
-    for (const CoinPreset& coin : kCoinPresets)
-        (this->*coin.button)->setEnabled(armed);
+    const bool armed = ui->IMPORT_SETTINGS_TICKBOX->isChecked();
+    ui->BASIC_SETTINGS_BUTTON->setEnabled(armed);
+    for (QPushButton* coin : coinButtons())
+        coin->setEnabled(armed);
 }
 
 void QUORLIN_CONF_GENERATOR_IDS::BASIC_SETTINGS_BUTTON_Click()
 {
-    applyConfWrites(m_confGenerator, kBasicSettings);
-    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+    ConfFields fields = m_confGenerator.fields();
+    applyBasicSettings(fields);
+    m_confGenerator.setFields(fields);
+    ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
-void QUORLIN_CONF_GENERATOR_IDS::applyCoinPreset(const CoinPreset& coin)
+void QUORLIN_CONF_GENERATOR_IDS::COIN_IMPORT_BUTTON_Click(std::size_t coin)
 {
     // Disarms the window first: the pressed button is disabled with the others.
-    IMPORT_SETTINGS_TICKBOX->setChecked(false);
-    QUORLIN_CONF_GENERATOR_MAIN& conf = m_confGenerator;
-    conf.CRYPTO_NAME_TEXTBOX->setText(coin.cryptoName);
-    applyConfWrites(conf, coin.afterName);
-    conf.PEER_PORT_TEXTBOX->setText(coin.peerPort);
-    conf.RPC_PORT_TEXTBOX->setText(coin.rpcPort);
-    conf.FULL_NODE_LIST_TEXTBOX = coin.copiesVtcNodeList ? conf.VTC_NODE_LIST_TEXTBOX : QString();
-    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+    ui->IMPORT_SETTINGS_TICKBOX->setChecked(false);
+    ConfFields fields = m_confGenerator.fields();
+    applyCoinPreset(fields, kCoinPresets[coin], m_confGenerator.VTC_NODE_LIST_TEXTBOX);
+    m_confGenerator.setFields(fields);
+    ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
 void QUORLIN_CONF_GENERATOR_IDS::CANCEL_BUTTON_Click()
 {
-    savePosition(*this, m_context.store, geometry::kCoinPresets);
+    // The button stores the position and the unload step stores it again: the second write repeats the first.
+    savePosition();
     unload();
 }

@@ -1,9 +1,9 @@
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "ui_QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "core/control_colours.h"
 #include "core/look.h"
-#include "core/window_placement.h"
 #include "rpc_test_credentials.h"
 #include "secure_credentials.h"
 
@@ -15,55 +15,55 @@ const QString kRpcUserInfoText = QStringLiteral(
 
 QUORLIN_CONF_GENERATOR_TEST_RPC::QUORLIN_CONF_GENERATOR_TEST_RPC(
     AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator)
-    : FormWindow(&confGenerator)
+    : FormWindow(&confGenerator, context.store, geometry::kRpcTestCredentials)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_TEST_RPC>())
     , m_confGenerator(confGenerator)
 {
-    setupUi(this);
-    setCancelButton(CANCEL_BUTTON);
-    RPCUSER_INFO_TEXTBOX->setText(kRpcUserInfoText);
-    m_buttonFace = TEST_CFG_1_BUTTON->palette().color(QPalette::Button);
+    ui->setupUi(this);
+    setCancelButton(ui->CANCEL_BUTTON);
+    ui->RPCUSER_INFO_TEXTBOX->setText(kRpcUserInfoText);
+    m_buttonFace = ui->TEST_CFG_1_BUTTON->palette().color(QPalette::Button);
 
     const std::array<QPushButton*, 10> buttons = presetButtons();
     for (int preset = 1; preset <= kRpcTestPresetCount; ++preset)
         connect(buttons[preset - 1], &QPushButton::clicked, this,
             [this, preset] { TEST_CFG_BUTTON_Click(preset); });
-    connect(NEW_SECURE_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
+    connect(ui->NEW_SECURE_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click);
-    connect(USE_CURRENT_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
+    connect(ui->USE_CURRENT_CREDENTIALS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click);
-    connect(
-        CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CONF_GENERATOR_TEST_RPC::CANCEL_BUTTON_Click);
+    connect(ui->CANCEL_BUTTON, &QPushButton::clicked, this,
+        &QUORLIN_CONF_GENERATOR_TEST_RPC::CANCEL_BUTTON_Click);
 
     Form_Load();
 }
 
+QUORLIN_CONF_GENERATOR_TEST_RPC::~QUORLIN_CONF_GENERATOR_TEST_RPC() = default;
+
 std::array<QPushButton*, 10> QUORLIN_CONF_GENERATOR_TEST_RPC::presetButtons() const
 {
-    return { TEST_CFG_1_BUTTON, TEST_CFG_2_BUTTON, TEST_CFG_3_BUTTON, TEST_CFG_4_BUTTON, TEST_CFG_5_BUTTON,
-        TEST_CFG_6_BUTTON, TEST_CFG_7_BUTTON, TEST_CFG_8_BUTTON, TEST_CFG_9_BUTTON, TEST_CFG_10_BUTTON };
+    return { ui->TEST_CFG_1_BUTTON, ui->TEST_CFG_2_BUTTON, ui->TEST_CFG_3_BUTTON, ui->TEST_CFG_4_BUTTON,
+        ui->TEST_CFG_5_BUTTON, ui->TEST_CFG_6_BUTTON, ui->TEST_CFG_7_BUTTON, ui->TEST_CFG_8_BUTTON,
+        ui->TEST_CFG_9_BUTTON, ui->TEST_CFG_10_BUTTON };
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::Form_Load()
 {
-    restorePlacement(*this, m_context.store, geometry::kRpcTestCredentials);
+    restorePlacement();
 
-    RPC_USER_TEXTBOX->setText(m_confGenerator.RPC_USER_TEXTBOX->text());
-    RPC_PASSWORD_TEXTBOX->setText(m_confGenerator.RPC_PASSWORD_TEXTBOX->text());
-    RPC_AUTH_TEXTBOX->setText(m_confGenerator.RPC_AUTH_TEXTBOX->text());
+    const ConfFields fields = m_confGenerator.fields();
+    ui->RPC_USER_TEXTBOX->setText(fields.rpcUser);
+    ui->RPC_PASSWORD_TEXTBOX->setText(fields.rpcPassword);
+    ui->RPC_AUTH_TEXTBOX->setText(fields.rpcAuth);
 
     // Marked by the exact user name alone; the other two texts may differ.
     std::optional<int> match;
     for (int preset = 1; preset <= kRpcTestPresetCount && !match; ++preset) {
-        if (RPC_USER_TEXTBOX->text() == kRpcTestPresets[preset - 1].user)
+        if (ui->RPC_USER_TEXTBOX->text() == kRpcTestPresets[preset - 1].user)
             match = preset;
     }
     markPreset(match);
-}
-
-void QUORLIN_CONF_GENERATOR_TEST_RPC::Form_Unload()
-{
-    savePosition(*this, m_context.store, geometry::kRpcTestCredentials);
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::markPreset(std::optional<int> preset)
@@ -76,31 +76,34 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::markPreset(std::optional<int> preset)
 void QUORLIN_CONF_GENERATOR_TEST_RPC::TEST_CFG_BUTTON_Click(int preset)
 {
     const RpcCredentials& credentials = kRpcTestPresets[preset - 1];
-    RPC_USER_TEXTBOX->setText(credentials.user.toString());
-    RPC_PASSWORD_TEXTBOX->setText(credentials.password.toString());
-    RPC_AUTH_TEXTBOX->setText(credentials.auth.toString());
+    ui->RPC_USER_TEXTBOX->setText(credentials.user.toString());
+    ui->RPC_PASSWORD_TEXTBOX->setText(credentials.password.toString());
+    ui->RPC_AUTH_TEXTBOX->setText(credentials.auth.toString());
     markPreset(preset);
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click()
 {
     const NewCredentials credentials = makeSecureCredentials();
-    RPC_USER_TEXTBOX->setText(credentials.user);
-    RPC_PASSWORD_TEXTBOX->setText(credentials.password);
-    RPC_AUTH_TEXTBOX->setText(credentials.auth);
+    ui->RPC_USER_TEXTBOX->setText(credentials.user);
+    ui->RPC_PASSWORD_TEXTBOX->setText(credentials.password);
+    ui->RPC_AUTH_TEXTBOX->setText(credentials.auth);
     markPreset(std::nullopt);
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click()
 {
-    m_confGenerator.RPC_USER_TEXTBOX->setText(RPC_USER_TEXTBOX->text());
-    m_confGenerator.RPC_PASSWORD_TEXTBOX->setText(RPC_PASSWORD_TEXTBOX->text());
-    m_confGenerator.RPC_AUTH_TEXTBOX->setText(RPC_AUTH_TEXTBOX->text());
-    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+    ConfFields fields = m_confGenerator.fields();
+    fields.rpcUser = ui->RPC_USER_TEXTBOX->text();
+    fields.rpcPassword = ui->RPC_PASSWORD_TEXTBOX->text();
+    fields.rpcAuth = ui->RPC_AUTH_TEXTBOX->text();
+    m_confGenerator.setFields(fields);
+    ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::CANCEL_BUTTON_Click()
 {
-    savePosition(*this, m_context.store, geometry::kRpcTestCredentials);
+    // The button stores the position and the unload step stores it again: the second write repeats the first.
+    savePosition();
     unload();
 }

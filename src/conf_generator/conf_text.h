@@ -2,33 +2,45 @@
 
 #include <QString>
 
-#include <array>
+// What the conf generator composes a ".conf" file from: its text fields, the
+// state of its tick boxes, and the node list block the coin presets fill.
+struct ConfFields {
+    QString cryptoName;
+    QString walletFile;
+    bool wallet = false;
+    bool disableWallet = false;
+    bool server = false;
+    bool alerts = false;
+    bool listen = false;
+    bool upnp = false;
+    bool dns = false;
+    bool oldWalletSupport = false;
+    bool daemon = false;
+    bool peerLocalhost = false;
+    bool rpcLocalhost = false;
+    QString timeout;
+    QString rpcTimeout;
+    QString maxConnections;
+    QString peerPort;
+    QString rpcPort;
+    QString uaComment;
+    QString rpcUser;
+    QString rpcPassword;
+    QString rpcAuth;
+    QString fullNodeList;
+    QString userDefinedSettings;
 
-// One setting line of a ".conf" file: its label ("server=" when active,
-// "#server=" when commented out) and the value printed directly after it.
-struct ConfLine {
-    QString label;
-    QString value;
+    friend bool operator==(const ConfFields&, const ConfFields&) = default;
 };
 
-// Everything a ".conf" text is assembled from.
-struct ConfTextParts {
-    QString header; // "# - <coin> - CONF FILE CREATED ..."
-    std::array<ConfLine, 16> settings; // wallet ... uacomment
-    std::array<ConfLine, 3> credentials; // rpcuser, rpcpassword, rpcauth
-    QString userDefinedBlock;
-    QString nodeListBlock;
-};
-
-// The label of a line whose value is typed into a field: commented out while
-// the field is exactly empty, active otherwise (blanks or "0" count as values).
-QString valueLineLabel(const QString& activeLabel, const QString& value);
-
-// The header line: "# - ", the coin's name, the program's message.
-QString confHeaderLine(const QString& cryptoName, const QString& message);
-
-// The file's text: the header, the settings, a blank line, the credentials, a
-// blank line, the user-defined block, a blank line and the node list block.
-// Every line ends with CR LF except the node list block, which ends the text.
-// Values and blocks are inserted exactly as they are.
-QString assembleConfText(const ConfTextParts& parts);
+// The file's text: the header line "# - <coin> - CONF FILE CREATED ...", the
+// sixteen setting lines, a blank line, the three credential lines, a blank
+// line, the user-defined block, a blank line and the node list block. Every
+// line ends with CR LF except the node list block, which ends the text.
+//
+// A setting line is its label and its value ("server=1"); the label starts
+// with "#" while the line is inactive. A tick box line is active while its
+// rule's box is ticked (the wallet box for "disablewallet=", old wallet
+// support for "daemon="), a typed line while its value is not exactly empty
+// (blanks or "0" count as values). Values and blocks are inserted as they are.
+QString renderConfText(const ConfFields& fields);

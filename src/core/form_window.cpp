@@ -30,9 +30,21 @@ void applyFractionalSizes(QWidget& window)
 
 } // namespace
 
-FormWindow::FormWindow(QWidget* owner)
+FormWindow::FormWindow(QWidget* owner, SettingsStore& store, const WindowGeometryKeys& placement)
     : QDialog(owner)
+    , m_store(store)
+    , m_placement(placement)
 {
+}
+
+void FormWindow::restorePlacement()
+{
+    ::restorePlacement(*this, m_store, m_placement);
+}
+
+void FormWindow::savePosition()
+{
+    ::savePosition(*this, m_store, m_placement);
 }
 
 void FormWindow::unload()
@@ -49,6 +61,7 @@ void FormWindow::done(int result)
 {
     if (!m_unloaded) {
         m_unloaded = true;
+        savePosition();
         Form_Unload();
     }
     QDialog::done(result);

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "window_placement.h"
+
 #include <QDialog>
 
 class QPushButton;
 
-// The base of every window: a dialog whose unload step runs exactly once,
-// whichever way it closes (a button, Enter or Esc, the close box, the system
-// shutting down). A window with a cancel button closes on Esc by pressing that
-// button, so the button's own handler runs; a window without one ignores Esc.
+// The base of every window: a dialog placed from its stored position, whose
+// unload step runs exactly once, whichever way it closes (a button, Enter or
+// Esc, the close box, the system shutting down), and stores the position
+// before the window's own Form_Unload. A window with a cancel button closes
+// on Esc by pressing that button, so the button's own handler runs; a window
+// without one ignores Esc.
 //
 // Enter presses the button that has the keyboard focus; while no button has
 // it, Enter presses the window's default button (the one its form marks as
@@ -19,14 +23,17 @@ class FormWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FormWindow(QWidget* owner);
+    FormWindow(QWidget* owner, SettingsStore& store, const WindowGeometryKeys& placement);
 
-    // Closes the window; Form_Unload runs first.
+    // Closes the window; the unload step runs first.
     void unload();
 
-    virtual void Form_Unload() = 0;
-
 protected:
+    // The window's own part of unloading, after its position is stored.
+    virtual void Form_Unload() { }
+
+    void restorePlacement();
+    void savePosition();
     void setCancelButton(QPushButton* button);
 
     void done(int result) override;
@@ -36,6 +43,8 @@ protected:
 private:
     QPushButton* enterButton() const;
 
+    SettingsStore& m_store;
+    const WindowGeometryKeys& m_placement;
     QPushButton* m_cancelButton = nullptr;
     bool m_unloaded = false;
     bool m_shown = false;

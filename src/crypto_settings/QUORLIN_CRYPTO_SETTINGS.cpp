@@ -1,18 +1,49 @@
 #include "QUORLIN_CRYPTO_SETTINGS.h"
+#include "ui_QUORLIN_CRYPTO_SETTINGS.h"
 
+#include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "command_line_builder.h"
 #include "core/control_colours.h"
+#include "core/overloaded.h"
 #include "core/tick_box.h"
-#include "core/window_placement.h"
-#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
-#include "node_control/QUORLIN_MAIN.h"
 #include "platform/executable.h"
 
 #include <QFileInfo>
 #include <QStyle>
 
+#include <variant>
+
 namespace {
+
+using Form = Ui::QUORLIN_CRYPTO_SETTINGS;
+
+// The stored fields, in the order they are read and saved. The coin's and the
+// programs' names belong to the node settings, which store them.
+const struct {
+    QLineEdit* Form::*box;
+    std::variant<TextKey, NodeText> key;
+} kTextFields[] = {
+    { &Form::CRYPTO_NAME_TEXTBOX, NodeText::CryptoName },
+    { &Form::BLOCKCHAIN_HOME_TEXTBOX, keys::kBlockchainHome },
+    { &Form::QT_LOCATION_TEXTBOX, keys::kQtLocation },
+    { &Form::QT_NAME_TEXTBOX, NodeText::QtName },
+    { &Form::DAEMON_CLI_LOCATION_TEXTBOX, keys::kDaemonCliLocation },
+    { &Form::CLI_NAME_TEXTBOX, NodeText::CliName },
+    { &Form::DAEMON_NAME_TEXTBOX, NodeText::DaemonName },
+};
+
+// Each pair's main box, then its Disabled box.
+const struct {
+    QCheckBox* Form::*box;
+    TickKey key;
+} kTickBoxes[] = {
+    { &Form::QT_WALLET_TICKBOX, keys::kQtWallet },
+    { &Form::QT_DISABLE_WALLET_TICKBOX, keys::kQtDisableWallet },
+    { &Form::DAEMON_WALLET_TICKBOX, keys::kDaemonWallet },
+    { &Form::DAEMON_DISABLE_WALLET_TICKBOX, keys::kDaemonDisableWallet },
+    { &Form::CLI_DAEMON_TICKBOX, keys::kCliDaemon },
+    { &Form::DISABLE_DAEMON_TICKBOX, keys::kDisableDaemon },
+};
 
 const QList<FileFilter> kProgramFilters {
     { QStringLiteral("Applications (*.exe)"), QStringLiteral("*.exe") },
@@ -22,26 +53,28 @@ const QList<FileFilter> kProgramFilters {
 } // namespace
 
 QUORLIN_CRYPTO_SETTINGS::QUORLIN_CRYPTO_SETTINGS(
-    AppContext& context, QUORLIN_MAIN& mainWindow, QUORLIN_MAIN_SETTINGS& opener)
-    : FormWindow(&opener)
+    AppContext& context, const QString& confFile, QWidget* opener)
+    : FormWindow(opener, context.store, geometry::kCryptoSettings)
+    , CONF_FILE_LOCATION_TEXTBOX(confFile)
     , m_context(context)
-    , m_main(mainWindow)
-    , m_opener(opener)
+    , ui(std::make_unique<Ui::QUORLIN_CRYPTO_SETTINGS>())
 {
-    setupUi(this);
-    setCancelButton(CANCEL_BUTTON);
-    for (QLabel* heading : { KD_MIRANEL_TITLE_LABEL, MIRANEL_TITLE_LABEL, SETTINGS_LABEL })
+    ui->setupUi(this);
+    setCancelButton(ui->CANCEL_BUTTON);
+    for (QLabel* heading : { ui->KD_MIRANEL_TITLE_LABEL, ui->MIRANEL_TITLE_LABEL, ui->SETTINGS_LABEL })
         paintHeading(*heading);
 
-    connect(SAVE_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click);
-    connect(CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click);
-    connect(VIEW_OUTPUT_COMMANDS_BUTTON, &QPushButton::clicked, this,
+    connect(ui->SAVE_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click);
+    connect(ui->CANCEL_BUTTON, &QPushButton::clicked, this, &QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click);
+    connect(ui->VIEW_OUTPUT_COMMANDS_BUTTON, &QPushButton::clicked, this,
         &QUORLIN_CRYPTO_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click);
     connectPickers();
     connectTickPairs();
 
     Form_Load();
 }
+
+QUORLIN_CRYPTO_SETTINGS::~QUORLIN_CRYPTO_SETTINGS() = default;
 
 void QUORLIN_CRYPTO_SETTINGS::connectPickers()
 {
@@ -53,11 +86,11 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
         QString title;
         QLineEdit* field;
     } folderPickers[] = {
-        { BROWSE_BLOCKCHAIN_FOLDER_BUTTON, QStringLiteral("BLOCKCHAIN HOME FOLDER"),
-            BLOCKCHAIN_HOME_TEXTBOX },
-        { BROWSE_QT_FOLDER_BUTTON, QStringLiteral("QT - Program folder"), QT_LOCATION_TEXTBOX },
-        { BROWSE_DAEMON_FOLDER_BUTTON, QStringLiteral("DAEMON - Program Folder"),
-            DAEMON_CLI_LOCATION_TEXTBOX },
+        { ui->BROWSE_BLOCKCHAIN_FOLDER_BUTTON, QStringLiteral("BLOCKCHAIN HOME FOLDER"),
+            ui->BLOCKCHAIN_HOME_TEXTBOX },
+        { ui->BROWSE_QT_FOLDER_BUTTON, QStringLiteral("QT - Program folder"), ui->QT_LOCATION_TEXTBOX },
+        { ui->BROWSE_DAEMON_FOLDER_BUTTON, QStringLiteral("DAEMON - Program Folder"),
+            ui->DAEMON_CLI_LOCATION_TEXTBOX },
     };
     for (const auto& picker : folderPickers) {
         picker.button->setIcon(folderPicture);
@@ -75,11 +108,12 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
         QLineEdit* folder;
         QLineEdit* field;
     } filePickers[] = {
-        { BROWSE_QT_FILE_BUTTON, QStringLiteral("Select QT.exe File"), QT_LOCATION_TEXTBOX, QT_NAME_TEXTBOX },
-        { BROWSE_DAEMON_CLI_FILE_BUTTON, QStringLiteral("Select DAEMON-CLI.exe File"),
-            DAEMON_CLI_LOCATION_TEXTBOX, CLI_NAME_TEXTBOX },
-        { BROWSE_DAEMOND_FILE_BUTTON, QStringLiteral("Select DAEMOND.exe File"), DAEMON_CLI_LOCATION_TEXTBOX,
-            DAEMON_NAME_TEXTBOX },
+        { ui->BROWSE_QT_FILE_BUTTON, QStringLiteral("Select QT.exe File"), ui->QT_LOCATION_TEXTBOX,
+            ui->QT_NAME_TEXTBOX },
+        { ui->BROWSE_DAEMON_CLI_FILE_BUTTON, QStringLiteral("Select DAEMON-CLI.exe File"),
+            ui->DAEMON_CLI_LOCATION_TEXTBOX, ui->CLI_NAME_TEXTBOX },
+        { ui->BROWSE_DAEMOND_FILE_BUTTON, QStringLiteral("Select DAEMOND.exe File"),
+            ui->DAEMON_CLI_LOCATION_TEXTBOX, ui->DAEMON_NAME_TEXTBOX },
     };
     for (const auto& picker : filePickers) {
         picker.button->setIcon(filePicture);
@@ -96,12 +130,12 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
         QLineEdit* field;
         QString text;
     } examples[] = {
-        { USE_QT_FOLDER_BUTTON, QT_LOCATION_TEXTBOX, QStringLiteral("C:\\Program Files\\Bitcoin") },
-        { USE_QT_FILE_BUTTON, QT_NAME_TEXTBOX, QStringLiteral("bitcoin-qt.exe") },
-        { USE_DAEMON_FOLDER_BUTTON, DAEMON_CLI_LOCATION_TEXTBOX,
+        { ui->USE_QT_FOLDER_BUTTON, ui->QT_LOCATION_TEXTBOX, QStringLiteral("C:\\Program Files\\Bitcoin") },
+        { ui->USE_QT_FILE_BUTTON, ui->QT_NAME_TEXTBOX, QStringLiteral("bitcoin-qt.exe") },
+        { ui->USE_DAEMON_FOLDER_BUTTON, ui->DAEMON_CLI_LOCATION_TEXTBOX,
             QStringLiteral("C:\\Program Files\\Bitcoin\\Daemon") },
-        { USE_DAEMONCLI_FILE_BUTTON, CLI_NAME_TEXTBOX, QStringLiteral("bitcoin-cli.exe") },
-        { USE_DAEMOND_FILE_BUTTON, DAEMON_NAME_TEXTBOX, QStringLiteral("bitcoind.exe") },
+        { ui->USE_DAEMONCLI_FILE_BUTTON, ui->CLI_NAME_TEXTBOX, QStringLiteral("bitcoin-cli.exe") },
+        { ui->USE_DAEMOND_FILE_BUTTON, ui->DAEMON_NAME_TEXTBOX, QStringLiteral("bitcoind.exe") },
     };
     for (const auto& example : examples)
         connect(
@@ -111,62 +145,48 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
 void QUORLIN_CRYPTO_SETTINGS::connectTickPairs()
 {
     m_tickPairs.reserve(3);
-    m_tickPairs.emplace_back(*QT_WALLET_TICKBOX, *QT_DISABLE_WALLET_TICKBOX,
+    m_tickPairs.emplace_back(*ui->QT_WALLET_TICKBOX, *ui->QT_DISABLE_WALLET_TICKBOX,
         QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
-    m_tickPairs.emplace_back(*DAEMON_WALLET_TICKBOX, *DAEMON_DISABLE_WALLET_TICKBOX,
+    m_tickPairs.emplace_back(*ui->DAEMON_WALLET_TICKBOX, *ui->DAEMON_DISABLE_WALLET_TICKBOX,
         DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
-    m_tickPairs.emplace_back(
-        *CLI_DAEMON_TICKBOX, *DISABLE_DAEMON_TICKBOX, DASH_DISABLE_DAEMON_EQUALS_TEXTBOX, kDaemonSwitchTexts);
+    m_tickPairs.emplace_back(*ui->CLI_DAEMON_TICKBOX, *ui->DISABLE_DAEMON_TICKBOX,
+        DASH_DISABLE_DAEMON_EQUALS_TEXTBOX, kDaemonSwitchTexts);
 
-    const QList<QCheckBox*> boxes = tickBoxes();
     for (std::size_t pair = 0; pair < m_tickPairs.size(); ++pair) {
         TickPair* tickPair = &m_tickPairs[pair];
-        connect(boxes[2 * pair], &QCheckBox::stateChanged, this, [tickPair] { tickPair->mainChanged(); });
-        connect(
-            boxes[2 * pair + 1], &QCheckBox::stateChanged, this, [tickPair] { tickPair->disabledChanged(); });
+        connect(ui.get()->*kTickBoxes[2 * pair].box, &QCheckBox::stateChanged, this,
+            [tickPair] { tickPair->mainChanged(); });
+        connect(ui.get()->*kTickBoxes[2 * pair + 1].box, &QCheckBox::stateChanged, this,
+            [tickPair] { tickPair->disabledChanged(); });
     }
-}
-
-QList<QLineEdit*> QUORLIN_CRYPTO_SETTINGS::textFields() const
-{
-    return { CRYPTO_NAME_TEXTBOX, BLOCKCHAIN_HOME_TEXTBOX, QT_LOCATION_TEXTBOX, QT_NAME_TEXTBOX,
-        DAEMON_CLI_LOCATION_TEXTBOX, CLI_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX };
-}
-
-// Each pair's main box, then its Disabled box.
-QList<QCheckBox*> QUORLIN_CRYPTO_SETTINGS::tickBoxes() const
-{
-    return { QT_WALLET_TICKBOX, QT_DISABLE_WALLET_TICKBOX, DAEMON_WALLET_TICKBOX,
-        DAEMON_DISABLE_WALLET_TICKBOX, CLI_DAEMON_TICKBOX, DISABLE_DAEMON_TICKBOX };
 }
 
 void QUORLIN_CRYPTO_SETTINGS::Form_Load()
 {
     const SettingsStore& store = m_context.store;
-    restorePlacement(*this, store, geometry::kCryptoSettings);
-    for (QLineEdit* field : textFields())
-        field->setText(store.readText(field->objectName()));
-    for (QCheckBox* box : tickBoxes())
-        setTickState(*box, store.readTick(box->objectName(), 0));
-    CONF_FILE_LOCATION_TEXTBOX = m_opener.CONF_FILE_LOCATION_TEXTBOX->text();
+    restorePlacement();
+    for (const auto& field : kTextFields) {
+        const TextKey& key
+            = std::visit(Overloaded { [](const TextKey& own) -> const TextKey& { return own; },
+                             [](NodeText shared) -> const TextKey& { return NodeSettings::key(shared); } },
+                field.key);
+        (ui.get()->*field.box)->setText(store.read(key));
+    }
+    for (const auto& tick : kTickBoxes)
+        setTickState(*(ui.get()->*tick.box), store.read(tick.key));
     for (TickPair& pair : m_tickPairs)
         pair.applyLoaded();
-}
-
-void QUORLIN_CRYPTO_SETTINGS::Form_Unload()
-{
-    savePosition(*this, m_context.store, geometry::kCryptoSettings);
 }
 
 void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
 {
     const CommandLineFields fields {
-        QT_LOCATION_TEXTBOX->text(),
-        QT_NAME_TEXTBOX->text(),
-        DAEMON_CLI_LOCATION_TEXTBOX->text(),
-        DAEMON_NAME_TEXTBOX->text(),
-        CLI_NAME_TEXTBOX->text(),
-        BLOCKCHAIN_HOME_TEXTBOX->text(),
+        ui->QT_LOCATION_TEXTBOX->text(),
+        ui->QT_NAME_TEXTBOX->text(),
+        ui->DAEMON_CLI_LOCATION_TEXTBOX->text(),
+        ui->DAEMON_NAME_TEXTBOX->text(),
+        ui->CLI_NAME_TEXTBOX->text(),
+        ui->BLOCKCHAIN_HOME_TEXTBOX->text(),
         CONF_FILE_LOCATION_TEXTBOX,
         QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
         DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
@@ -178,25 +198,20 @@ void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
     KDCLI_STOP_COMMAND_TEXTBOX = commands.stop;
 
     SettingsStore& store = m_context.store;
-    for (const QLineEdit* field : textFields())
-        store.writeText(field->objectName(), field->text());
-    for (const QCheckBox* box : tickBoxes())
-        store.writeTick(box->objectName(), tickState(*box));
+    NodeSettings& node = m_context.node;
+    for (const auto& field : kTextFields) {
+        const QString text = (ui.get()->*field.box)->text();
+        std::visit(Overloaded { [&](const TextKey& own) { store.write(own, text); },
+                       [&](NodeText shared) { node.setText(shared, text); } },
+            field.key);
+    }
+    for (const auto& tick : kTickBoxes)
+        store.write(tick.key, tickState(*(ui.get()->*tick.box)));
+    node.setText(NodeText::QtCommand, KD_QT_COMMAND_TEXTBOX);
+    node.setText(NodeText::DaemonCommand, KD_D_COMMAND_TEXTBOX);
+    node.setText(NodeText::StopCommand, KDCLI_STOP_COMMAND_TEXTBOX);
 
-    m_main.CRYPTO_NAME_TEXTBOX->setText(CRYPTO_NAME_TEXTBOX->text());
-    m_main.QT_NAME_TEXTBOX = QT_NAME_TEXTBOX->text();
-    m_main.DAEMON_NAME_TEXTBOX = DAEMON_NAME_TEXTBOX->text();
-    m_main.CLI_NAME_TEXTBOX = CLI_NAME_TEXTBOX->text();
-
-    store.writeText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"), KD_QT_COMMAND_TEXTBOX);
-    store.writeText(QStringLiteral("KD_D_COMMAND_TEXTBOX"), KD_D_COMMAND_TEXTBOX);
-    store.writeText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"), KDCLI_STOP_COMMAND_TEXTBOX);
-
-    m_main.KD_QT_COMMAND_TEXTBOX = KD_QT_COMMAND_TEXTBOX;
-    m_main.KD_D_COMMAND_TEXTBOX = KD_D_COMMAND_TEXTBOX;
-    m_main.KDCLI_STOP_COMMAND_TEXTBOX = KDCLI_STOP_COMMAND_TEXTBOX;
-
-    CANCEL_BUTTON->setText(QStringLiteral("Close"));
+    ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
 void QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click()
@@ -206,6 +221,6 @@ void QUORLIN_CRYPTO_SETTINGS::CANCEL_BUTTON_Click()
 
 void QUORLIN_CRYPTO_SETTINGS::VIEW_OUTPUT_COMMANDS_BUTTON_Click()
 {
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, m_main, this);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW window(m_context, this);
     window.exec();
 }

@@ -3,28 +3,30 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "tick_pair.h"
-#include "ui_QUORLIN_CRYPTO_SETTINGS.h"
 
-#include <QList>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
-class QUORLIN_MAIN;
-class QUORLIN_MAIN_SETTINGS;
+namespace Ui {
+class QUORLIN_CRYPTO_SETTINGS;
+}
 
 // Where the node's programs and data folder are, what they are called and
 // which wallet and daemon switches the command lines carry. Save builds the
-// three command lines, stores everything and hands it to the live main
-// window. Opened from the main settings window, whose ".conf" path it uses.
-class QUORLIN_CRYPTO_SETTINGS : public FormWindow, public Ui::QUORLIN_CRYPTO_SETTINGS {
+// three command lines, stores everything and hands the names and lines to the
+// node settings. Opened from the main settings window with the ".conf" path
+// that window shows.
+class QUORLIN_CRYPTO_SETTINGS : public FormWindow {
     Q_OBJECT
 
 public:
-    QUORLIN_CRYPTO_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow, QUORLIN_MAIN_SETTINGS& opener);
+    QUORLIN_CRYPTO_SETTINGS(AppContext& context, const QString& confFile, QWidget* opener);
+    ~QUORLIN_CRYPTO_SETTINGS() override;
 
     // Hidden fields: the three switches the tick box pairs set, the ".conf"
-    // path taken from the main settings window, and the commands Save built.
+    // path it was opened with, and the commands Save built.
     QString QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX;
     QString DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX;
     QString DASH_DISABLE_DAEMON_EQUALS_TEXTBOX;
@@ -33,8 +35,8 @@ public:
     QString KD_D_COMMAND_TEXTBOX;
     QString KDCLI_STOP_COMMAND_TEXTBOX;
 
+private slots:
     void Form_Load();
-    void Form_Unload() override;
     void SAVE_BUTTON_Click();
     void CANCEL_BUTTON_Click();
     void VIEW_OUTPUT_COMMANDS_BUTTON_Click();
@@ -43,13 +45,7 @@ private:
     void connectPickers();
     void connectTickPairs();
 
-    // The stored fields, in the order they are read and saved; each key is
-    // the control's name.
-    QList<QLineEdit*> textFields() const;
-    QList<QCheckBox*> tickBoxes() const;
-
     AppContext& m_context;
-    QUORLIN_MAIN& m_main;
-    const QUORLIN_MAIN_SETTINGS& m_opener;
+    std::unique_ptr<Ui::QUORLIN_CRYPTO_SETTINGS> ui;
     std::vector<TickPair> m_tickPairs;
 };

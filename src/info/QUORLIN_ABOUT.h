@@ -4,17 +4,23 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "flash_ring.h"
-#include "ui_QUORLIN_ABOUT.h"
 
 #include <QTimer>
 
+#include <memory>
+
+namespace Ui {
+class QUORLIN_ABOUT;
+}
+
 // The product's names, version and maker, with a donations button inside a
 // frame that flashes through five colours while the window is open.
-class QUORLIN_ABOUT : public FormWindow, public Ui::QUORLIN_ABOUT {
+class QUORLIN_ABOUT : public FormWindow {
     Q_OBJECT
 
 public:
     explicit QUORLIN_ABOUT(AppContext& context, QWidget* owner = nullptr);
+    ~QUORLIN_ABOUT() override;
 
     QTimer DONATION_BUTTON_1_TIMER;
     QTimer DONATION_BUTTON_2_TIMER;
@@ -22,8 +28,8 @@ public:
     QTimer DONATION_BUTTON_4_TIMER;
     QTimer DONATION_BUTTON_5_TIMER;
 
+private slots:
     void Form_Load();
-    void Form_Unload() override;
     void DONATION_BUTTON_1_TIMER_Timer() { m_flash.step(0); }
     void DONATION_BUTTON_2_TIMER_Timer() { m_flash.step(1); }
     void DONATION_BUTTON_3_TIMER_Timer() { m_flash.step(2); }
@@ -35,6 +41,7 @@ public:
 
 private:
     AppContext& m_context;
+    std::unique_ptr<Ui::QUORLIN_ABOUT> ui;
     FlashRing m_flash;
     ControlEvents m_events;
 };

@@ -1,8 +1,8 @@
 #include "TOVEK88_KALDERA_DONATIONS_WINDOW.h"
+#include "ui_TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 
 #include "core/control_colours.h"
 #include "core/look.h"
-#include "core/window_placement.h"
 #include "maker_details.h"
 
 namespace {
@@ -16,20 +16,21 @@ const QString kBrandText = QStringLiteral("KALDERA\r\n SOFTWARE");
 } // namespace
 
 TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& context, QWidget* owner)
-    : FormWindow(owner)
+    : FormWindow(owner, context.store, geometry::kDonations)
     , m_context(context)
+    , ui(std::make_unique<Ui::TOVEK88_KALDERA_DONATIONS_WINDOW>())
     , m_flash({ &DONATION_TEXT_1_TIMER, &DONATION_TEXT_2_TIMER, &DONATION_TEXT_3_TIMER,
                   &DONATION_TEXT_4_TIMER, &DONATION_TEXT_5_TIMER },
-          [this](const QColor& colour) { setTextColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX, colour); })
+          [this](const QColor& colour) { setTextColour(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, colour); })
 {
-    setupUi(this);
-    KD_TITLE_TEXTBOX->setText(kBrandText);
-    KD_WEBSITE_TEXTBOX->setText(maker::kWebSite);
-    for (QLineEdit* box :
-        { KD_TITLE_TEXTBOX, KD_WEBSITE_TEXTBOX, CREATOR_TEXTBOX, THANKS_KALDERA_SOFTWARE_TEXTBOX })
+    ui->setupUi(this);
+    ui->KD_TITLE_TEXTBOX->setText(kBrandText);
+    ui->KD_WEBSITE_TEXTBOX->setText(maker::kWebSite);
+    for (QLineEdit* box : { ui->KD_TITLE_TEXTBOX, ui->KD_WEBSITE_TEXTBOX, ui->CREATOR_TEXTBOX,
+             ui->THANKS_KALDERA_SOFTWARE_TEXTBOX })
         paintControl(*box, kGreenBgr, kBlackBgr);
-    paintControl(*THANKS_DONATIONS_MESSAGE_TEXTBOX, kBlackBgr, kLightGreenBgr);
-    paintControl(*DOUBLE_CLICK_MESSAGE_TEXTBOX, kMagentaBgr, kLightCyanBgr);
+    paintControl(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, kBlackBgr, kLightGreenBgr);
+    paintControl(*ui->DOUBLE_CLICK_MESSAGE_TEXTBOX, kMagentaBgr, kLightCyanBgr);
 
     struct AddressRow {
         QLabel* name;
@@ -39,16 +40,16 @@ TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& c
         void (Window::*lostFocus)();
     };
     const AddressRow rows[] = {
-        { BTC_NAME_LABEL, BTC_DONATION_ADDRESS_TEXTBOX, maker::kBtcDonationAddress,
+        { ui->BTC_NAME_LABEL, ui->BTC_DONATION_ADDRESS_TEXTBOX, maker::kBtcDonationAddress,
             &Window::BTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::BTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
-        { NMC_NAME_LABEL, NMC_DONATION_ADDRESS_TEXTBOX, maker::kNmcDonationAddress,
+        { ui->NMC_NAME_LABEL, ui->NMC_DONATION_ADDRESS_TEXTBOX, maker::kNmcDonationAddress,
             &Window::NMC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::NMC_DONATION_ADDRESS_TEXTBOX_LostFocus },
-        { LTC_NAME_LABEL, LTC_DONATION_ADDRESS_TEXTBOX, maker::kLtcDonationAddress,
+        { ui->LTC_NAME_LABEL, ui->LTC_DONATION_ADDRESS_TEXTBOX, maker::kLtcDonationAddress,
             &Window::LTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::LTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
-        { DASH_NAME_LABEL, DASH_DONATION_ADDRESS_TEXTBOX, maker::kDashDonationAddress,
+        { ui->DASH_NAME_LABEL, ui->DASH_DONATION_ADDRESS_TEXTBOX, maker::kDashDonationAddress,
             &Window::DASH_DONATION_ADDRESS_TEXTBOX_DblClick,
             &Window::DASH_DONATION_ADDRESS_TEXTBOX_LostFocus },
-        { VTC_NAME_LABEL, VTC_DONATION_ADDRESS_TEXTBOX, maker::kVtcDonationAddress,
+        { ui->VTC_NAME_LABEL, ui->VTC_DONATION_ADDRESS_TEXTBOX, maker::kVtcDonationAddress,
             &Window::VTC_DONATION_ADDRESS_TEXTBOX_DblClick, &Window::VTC_DONATION_ADDRESS_TEXTBOX_LostFocus },
     };
     for (const AddressRow& row : rows) {
@@ -59,8 +60,8 @@ TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& c
         m_events.onLostFocus(row.box, [this, handler = row.lostFocus] { (this->*handler)(); });
     }
     m_events.onDblClick(
-        THANKS_DONATIONS_MESSAGE_TEXTBOX, [this] { THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick(); });
-    m_events.onDblClick(CREATOR_TEXTBOX, [this] { CREATOR_TEXTBOX_DblClick(); });
+        ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, [this] { THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick(); });
+    m_events.onDblClick(ui->CREATOR_TEXTBOX, [this] { CREATOR_TEXTBOX_DblClick(); });
 
     const std::pair<QTimer*, void (Window::*)()> timers[] = {
         { &DONATION_TEXT_1_TIMER, &Window::DONATION_TEXT_1_TIMER_Timer },
@@ -71,29 +72,26 @@ TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& c
     };
     for (const auto& [timer, handler] : timers)
         connect(timer, &QTimer::timeout, this, handler);
-    connect(OK_BUTTON, &QPushButton::clicked, this, &Window::OK_BUTTON_Click);
+    connect(ui->OK_BUTTON, &QPushButton::clicked, this, &Window::OK_BUTTON_Click);
 
     Form_Load();
 }
 
+TOVEK88_KALDERA_DONATIONS_WINDOW::~TOVEK88_KALDERA_DONATIONS_WINDOW() = default;
+
 void TOVEK88_KALDERA_DONATIONS_WINDOW::Form_Load()
 {
-    restorePlacement(*this, m_context.store, geometry::kDonations);
+    restorePlacement();
     m_flash.start();
-}
-
-void TOVEK88_KALDERA_DONATIONS_WINDOW::Form_Unload()
-{
-    savePosition(*this, m_context.store, geometry::kDonations);
 }
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick()
 {
     // Black text means the message stands still: before the first tick after
     // opening, and after a stop.
-    if (textColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX) != colourFromBgr(kBlackBgr)) {
+    if (textColour(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX) != colourFromBgr(kBlackBgr)) {
         m_flash.stop();
-        setTextColour(*THANKS_DONATIONS_MESSAGE_TEXTBOX, colourFromBgr(kBlackBgr));
+        setTextColour(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, colourFromBgr(kBlackBgr));
     } else {
         m_flash.restart();
     }
@@ -101,7 +99,7 @@ void TOVEK88_KALDERA_DONATIONS_WINDOW::THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::CREATOR_TEXTBOX_DblClick()
 {
-    CREATOR_TEXTBOX->setText(maker::kEmail);
+    ui->CREATOR_TEXTBOX->setText(maker::kEmail);
 }
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::markAddress(QLineEdit& box)
@@ -116,6 +114,57 @@ void TOVEK88_KALDERA_DONATIONS_WINDOW::restAddress(QLineEdit& box)
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::OK_BUTTON_Click()
 {
-    savePosition(*this, m_context.store, geometry::kDonations);
+    // The button stores the position and the unload step stores it again: the second write repeats the first.
+    savePosition();
     unload();
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::BTC_DONATION_ADDRESS_TEXTBOX_DblClick()
+{
+    markAddress(*ui->BTC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::NMC_DONATION_ADDRESS_TEXTBOX_DblClick()
+{
+    markAddress(*ui->NMC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::LTC_DONATION_ADDRESS_TEXTBOX_DblClick()
+{
+    markAddress(*ui->LTC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::DASH_DONATION_ADDRESS_TEXTBOX_DblClick()
+{
+    markAddress(*ui->DASH_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::VTC_DONATION_ADDRESS_TEXTBOX_DblClick()
+{
+    markAddress(*ui->VTC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::BTC_DONATION_ADDRESS_TEXTBOX_LostFocus()
+{
+    restAddress(*ui->BTC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::NMC_DONATION_ADDRESS_TEXTBOX_LostFocus()
+{
+    restAddress(*ui->NMC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::LTC_DONATION_ADDRESS_TEXTBOX_LostFocus()
+{
+    restAddress(*ui->LTC_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::DASH_DONATION_ADDRESS_TEXTBOX_LostFocus()
+{
+    restAddress(*ui->DASH_DONATION_ADDRESS_TEXTBOX);
+}
+
+void TOVEK88_KALDERA_DONATIONS_WINDOW::VTC_DONATION_ADDRESS_TEXTBOX_LostFocus()
+{
+    restAddress(*ui->VTC_DONATION_ADDRESS_TEXTBOX);
 }

@@ -2,20 +2,25 @@
 
 #include "core/app_context.h"
 #include "core/form_window.h"
-#include "ui_QUORLIN_MAIN_SETTINGS.h"
 
-class QUORLIN_MAIN;
+#include <memory>
+
+namespace Ui {
+class QUORLIN_MAIN_SETTINGS;
+}
 
 // The settings hub: the node's ".conf" file (the default one beside the
 // executable, or an own one), always-on-top for the main window, and the way
-// to the other settings windows. Opened from the main window, which it owns
-// as its opener and writes into directly.
-class QUORLIN_MAIN_SETTINGS : public FormWindow, public Ui::QUORLIN_MAIN_SETTINGS {
+// to the other settings windows. Opened from the main window, which follows
+// the always-on-top choice through the node settings.
+class QUORLIN_MAIN_SETTINGS : public FormWindow {
     Q_OBJECT
 
 public:
-    QUORLIN_MAIN_SETTINGS(AppContext& context, QUORLIN_MAIN& mainWindow);
+    QUORLIN_MAIN_SETTINGS(AppContext& context, QWidget* owner);
+    ~QUORLIN_MAIN_SETTINGS() override;
 
+private slots:
     void Form_Load();
     void Form_Unload() override;
     void OK_BUTTON_Click();
@@ -32,5 +37,5 @@ private:
     void saveChoices();
 
     AppContext& m_context;
-    QUORLIN_MAIN& m_main;
+    std::unique_ptr<Ui::QUORLIN_MAIN_SETTINGS> ui;
 };

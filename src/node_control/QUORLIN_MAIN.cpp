@@ -1,10 +1,10 @@
 #include "QUORLIN_MAIN.h"
+#include "ui_QUORLIN_MAIN.h"
 
 #include "QUORLIN_NODE_STATUS.h"
 #include "core/control_colours.h"
 #include "core/look.h"
 #include "core/timer_switch.h"
-#include "core/window_placement.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_status_reader.h"
 #include "platform/launch_log.h"
@@ -17,26 +17,28 @@ const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
 } // namespace
 
 QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
-    : FormWindow(parent)
+    : FormWindow(parent, context.store, geometry::kMain)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_MAIN>())
     , m_watcher(context.platform.processes)
 {
-    setupUi(this);
-    SETTINGS_BUTTON->setIcon(settingsButtonPicture());
-    setBackColour(*SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
+    ui->setupUi(this);
+    ui->SETTINGS_BUTTON->setIcon(settingsButtonPicture());
+    setBackColour(*ui->SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
 
-    connect(EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
-    connect(SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
-    connect(QT_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::QT_START_BUTTON_Click);
-    connect(DAEMON_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::DAEMON_START_BUTTON_Click);
-    connect(CLI_STOP_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::CLI_STOP_BUTTON_Click);
+    connect(ui->EXIT_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::EXIT_BUTTON_Click);
+    connect(ui->SETTINGS_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::SETTINGS_BUTTON_Click);
+    connect(ui->QT_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::QT_START_BUTTON_Click);
+    connect(ui->DAEMON_START_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::DAEMON_START_BUTTON_Click);
+    connect(ui->CLI_STOP_BUTTON, &QPushButton::clicked, this, &QUORLIN_MAIN::CLI_STOP_BUTTON_Click);
     connect(&MULTI_PROCESS_WATCHER_TIMER, &QTimer::timeout, this,
         &QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer);
     connect(&AlwaysOnTopTimer, &QTimer::timeout, this, &QUORLIN_MAIN::AlwaysOnTopTimer_Timer);
+    connect(&m_context.node, &NodeSettings::changed, this, &QUORLIN_MAIN::showNodeSettings);
 
     // The node status window opens from a double-click on a status box or
     // from the window's right-click menu.
-    for (QLineEdit* box : { PROCESS_TEXTBOX_1, PROCESS_TEXTBOX_2, PROCESS_TEXTBOX_3 })
+    for (QLineEdit* box : { ui->PROCESS_TEXTBOX_1, ui->PROCESS_TEXTBOX_2, ui->PROCESS_TEXTBOX_3 })
         box->installEventFilter(this);
     connect(NODE_MENU.addAction(QStringLiteral("Node status...")), &QAction::triggered, this,
         &QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick);
@@ -50,35 +52,27 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     Form_Load();
 }
 
+QUORLIN_MAIN::~QUORLIN_MAIN() = default;
+
 void QUORLIN_MAIN::Form_Load()
 {
-    SettingsStore& store = m_context.store;
-    restorePlacement(*this, store, geometry::kMain);
-
-    CRYPTO_NAME_TEXTBOX->setText(store.readText(QStringLiteral("CRYPTO_NAME_TEXTBOX")));
-    QT_NAME_TEXTBOX = store.readText(QStringLiteral("QT_NAME_TEXTBOX"));
-    CLI_NAME_TEXTBOX = store.readText(QStringLiteral("CLI_NAME_TEXTBOX"));
-    DAEMON_NAME_TEXTBOX = store.readText(QStringLiteral("DAEMON_NAME_TEXTBOX"));
-    KD_QT_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_QT_COMMAND_TEXTBOX"));
-    KD_D_COMMAND_TEXTBOX = store.readText(QStringLiteral("KD_D_COMMAND_TEXTBOX"));
-    KDCLI_STOP_COMMAND_TEXTBOX = store.readText(QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"));
-    AlwaysOnTop_TICKBOX = store.readTick(QStringLiteral("AlwaysOnTop_TICKBOX"), 1);
-
+    restorePlacement();
     AlwaysOnTopTimer.setInterval(1000);
     MULTI_PROCESS_WATCHER_TIMER.setInterval(250);
-
-    setWindowTitle(kTitlePrefix + CRYPTO_NAME_TEXTBOX->text());
+    m_context.node.load();
+    // The title names the coin as loaded; a later change shows in the box only.
+    setWindowTitle(kTitlePrefix + ui->CRYPTO_NAME_TEXTBOX->text());
     // On top from the first showing: the hint given before the native window
     // exists (Form_Load runs before the window is shown) needs no re-creation.
-    if (AlwaysOnTop_TICKBOX == 1)
+    if (AlwaysOnTop_TICKBOX() == 1)
         setWindowFlag(Qt::WindowStaysOnTopHint);
-    setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX == 1);
 }
 
-void QUORLIN_MAIN::savePositionAndStacking()
+// The coin's name box and the stacking timer follow the node settings.
+void QUORLIN_MAIN::showNodeSettings()
 {
-    savePosition(*this, m_context.store, geometry::kMain);
-    m_context.store.writeTick(QStringLiteral("AlwaysOnTop_TICKBOX"), AlwaysOnTop_TICKBOX);
+    ui->CRYPTO_NAME_TEXTBOX->setText(m_context.node.text(NodeText::CryptoName));
+    setTimerEnabled(AlwaysOnTopTimer, AlwaysOnTop_TICKBOX() == 1);
 }
 
 void QUORLIN_MAIN::Form_Unload()
@@ -88,18 +82,20 @@ void QUORLIN_MAIN::Form_Unload()
         m_nodeStatus->unload();
     MULTI_PROCESS_WATCHER_TIMER.stop();
     AlwaysOnTopTimer.stop();
-    savePositionAndStacking();
+    m_context.node.saveAlwaysOnTop();
 }
 
 void QUORLIN_MAIN::EXIT_BUTTON_Click()
 {
-    savePositionAndStacking();
+    // Exit stores these itself and the unload step stores them again: the second write repeats the first.
+    savePosition();
+    m_context.node.saveAlwaysOnTop();
     unload();
 }
 
 void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
 {
-    QUORLIN_MAIN_SETTINGS window(m_context, *this);
+    QUORLIN_MAIN_SETTINGS window(m_context, this);
     window.exec();
 }
 
@@ -129,12 +125,12 @@ void QUORLIN_MAIN::launch(
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
 {
-    launch(KD_QT_COMMAND_TEXTBOX, WindowStyle::Normal, QT_NAME_TEXTBOX, QStringLiteral("qt"));
+    launch(KD_QT_COMMAND_TEXTBOX(), WindowStyle::Normal, QT_NAME_TEXTBOX(), QStringLiteral("qt"));
 }
 
 void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 {
-    launch(KD_D_COMMAND_TEXTBOX, WindowStyle::Hidden, DAEMON_NAME_TEXTBOX, QStringLiteral("daemon"));
+    launch(KD_D_COMMAND_TEXTBOX(), WindowStyle::Hidden, DAEMON_NAME_TEXTBOX(), QStringLiteral("daemon"));
 }
 
 // The stop command runs in the background; only a failure is told, in the
@@ -142,7 +138,7 @@ void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
     m_launches.forgetAll();
-    const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX;
+    const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX();
     m_context.platform.clients.run(commandLine, 0, this, [this, commandLine](const ClientAnswer& answer) {
         if (answer.outcome == ClientAnswer::Outcome::NotStarted)
             m_context.platform.dialogs.showError(
@@ -156,7 +152,8 @@ void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
 {
     if (!m_nodeStatus)
         m_nodeStatus = new QUORLIN_NODE_STATUS(m_context,
-            { [this] { return CRYPTO_NAME_TEXTBOX->text(); }, [this] { return KDCLI_STOP_COMMAND_TEXTBOX; } },
+            { [this] { return ui->CRYPTO_NAME_TEXTBOX->text(); },
+                [this] { return KDCLI_STOP_COMMAND_TEXTBOX(); } },
             this);
     m_nodeStatus->show();
     m_nodeStatus->raise();
@@ -191,7 +188,7 @@ bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
 // One look at the process list answers every name of the tick.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
-    const WatchedNames names { QT_NAME_TEXTBOX, DAEMON_NAME_TEXTBOX, CLI_NAME_TEXTBOX };
+    const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
     m_watcher.takeSnapshot(names);
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
@@ -200,7 +197,7 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 
 void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)
 {
-    QLineEdit* const boxes[] = { PROCESS_TEXTBOX_1, PROCESS_TEXTBOX_2, PROCESS_TEXTBOX_3 };
+    QLineEdit* const boxes[] = { ui->PROCESS_TEXTBOX_1, ui->PROCESS_TEXTBOX_2, ui->PROCESS_TEXTBOX_3 };
     for (size_t i = 0; i < view.boxes.size(); ++i) {
         if (const std::optional<StatusLook>& look = view.boxes[i]) {
             setBackColour(*boxes[i], colourFromBgr(look->backBgr));
@@ -208,10 +205,10 @@ void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)
         }
     }
     if (view.cliStopEnabled)
-        CLI_STOP_BUTTON->setEnabled(*view.cliStopEnabled);
+        ui->CLI_STOP_BUTTON->setEnabled(*view.cliStopEnabled);
     if (view.startButtonsEnabled) {
-        DAEMON_START_BUTTON->setEnabled(*view.startButtonsEnabled);
-        QT_START_BUTTON->setEnabled(*view.startButtonsEnabled);
+        ui->DAEMON_START_BUTTON->setEnabled(*view.startButtonsEnabled);
+        ui->QT_START_BUTTON->setEnabled(*view.startButtonsEnabled);
     }
 }
 

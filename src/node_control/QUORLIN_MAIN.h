@@ -5,7 +5,6 @@
 #include "launch_watch.h"
 #include "platform/process_launcher.h"
 #include "process_watcher.h"
-#include "ui_QUORLIN_MAIN.h"
 
 #include <QElapsedTimer>
 #include <QMenu>
@@ -13,34 +12,39 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 class QUORLIN_NODE_STATUS;
+
+namespace Ui {
+class QUORLIN_MAIN;
+}
 
 // The startup window: three launch buttons, three process status boxes fed by
 // the process watcher, the coin's name and the way into the settings. It lives
 // for the whole run; closing it ends the program.
-class QUORLIN_MAIN : public FormWindow, public Ui::QUORLIN_MAIN {
+class QUORLIN_MAIN : public FormWindow {
     Q_OBJECT
 
 public:
     explicit QUORLIN_MAIN(AppContext& context, QWidget* parent = nullptr);
+    ~QUORLIN_MAIN() override;
 
-    // Hidden fields: read and written by this window and by others (the crypto
-    // settings save writes the names and command lines; the output commands
-    // window reads the command lines; the main settings window switches
-    // always-on-top).
-    QString QT_NAME_TEXTBOX;
-    QString DAEMON_NAME_TEXTBOX;
-    QString CLI_NAME_TEXTBOX;
-    QString KD_QT_COMMAND_TEXTBOX;
-    QString KD_D_COMMAND_TEXTBOX;
-    QString KDCLI_STOP_COMMAND_TEXTBOX;
-    int AlwaysOnTop_TICKBOX = 0;
+    // Hidden fields: views of the node settings, which other windows change.
+    const QString& QT_NAME_TEXTBOX() const { return m_context.node.text(NodeText::QtName); }
+    const QString& DAEMON_NAME_TEXTBOX() const { return m_context.node.text(NodeText::DaemonName); }
+    const QString& CLI_NAME_TEXTBOX() const { return m_context.node.text(NodeText::CliName); }
+    const QString& KD_QT_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::QtCommand); }
+    const QString& KD_D_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::DaemonCommand); }
+    const QString& KDCLI_STOP_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::StopCommand); }
+    int AlwaysOnTop_TICKBOX() const { return m_context.node.alwaysOnTop(); }
 
     QTimer MULTI_PROCESS_WATCHER_TIMER;
     QTimer AlwaysOnTopTimer;
     // The right-click menu of the window: "Node status...".
     QMenu NODE_MENU;
 
+private slots:
     void Form_Load();
     void Form_Unload() override;
     void QT_START_BUTTON_Click();
@@ -61,9 +65,10 @@ private:
     void launch(
         const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
     void reportShortLivedPrograms();
-    void savePositionAndStacking();
+    void showNodeSettings();
 
     AppContext& m_context;
+    std::unique_ptr<Ui::QUORLIN_MAIN> ui;
     ProcessWatcher m_watcher;
     QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
     LaunchWatch m_launches;

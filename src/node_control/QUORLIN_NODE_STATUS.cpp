@@ -1,24 +1,27 @@
 #include "QUORLIN_NODE_STATUS.h"
+#include "ui_QUORLIN_NODE_STATUS.h"
 
 #include "client_call_line.h"
-#include "core/window_placement.h"
 
 QUORLIN_NODE_STATUS::QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner)
-    : FormWindow(owner)
+    : FormWindow(owner, context.store, geometry::kNodeStatus)
     , m_context(context)
+    , ui(std::make_unique<Ui::QUORLIN_NODE_STATUS>())
     , m_source(std::move(source))
 {
-    setupUi(this);
+    ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setCancelButton(CLOSE_BUTTON);
-    connect(CLOSE_BUTTON, &QPushButton::clicked, this, &QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click);
+    setCancelButton(ui->CLOSE_BUTTON);
+    connect(ui->CLOSE_BUTTON, &QPushButton::clicked, this, &QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click);
     connect(&REFRESH_TIMER, &QTimer::timeout, this, &QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer);
     Form_Load();
 }
 
+QUORLIN_NODE_STATUS::~QUORLIN_NODE_STATUS() = default;
+
 void QUORLIN_NODE_STATUS::Form_Load()
 {
-    restorePlacement(*this, m_context.store, geometry::kNodeStatus);
+    restorePlacement();
     setWindowTitle(QStringLiteral("QUORLIN - NODE STATUS - ") + m_source.coinName());
     REFRESH_TIMER.setInterval(2000);
     REFRESH_TIMER.start();
@@ -28,7 +31,6 @@ void QUORLIN_NODE_STATUS::Form_Load()
 void QUORLIN_NODE_STATUS::Form_Unload()
 {
     REFRESH_TIMER.stop();
-    savePosition(*this, m_context.store, geometry::kNodeStatus);
 }
 
 void QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click()
@@ -70,19 +72,19 @@ void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
 void QUORLIN_NODE_STATUS::display(const NodeStatusView& view)
 {
     const std::pair<QLabel*, const QString&> texts[] = {
-        { STATE_LABEL, view.state },
-        { CHAIN_LABEL, view.chain },
-        { BLOCKS_LABEL, view.blocks },
-        { HEADERS_LABEL, view.headers },
-        { PROGRESS_LABEL, view.progress },
-        { IBD_LABEL, view.initialDownload },
-        { BEST_BLOCK_LABEL, view.bestBlockTime },
-        { PEERS_LABEL, view.peers },
-        { VERSION_LABEL, view.version },
-        { DISK_LABEL, view.disk },
-        { WARNINGS_LABEL, view.warnings },
+        { ui->STATE_LABEL, view.state },
+        { ui->CHAIN_LABEL, view.chain },
+        { ui->BLOCKS_LABEL, view.blocks },
+        { ui->HEADERS_LABEL, view.headers },
+        { ui->PROGRESS_LABEL, view.progress },
+        { ui->IBD_LABEL, view.initialDownload },
+        { ui->BEST_BLOCK_LABEL, view.bestBlockTime },
+        { ui->PEERS_LABEL, view.peers },
+        { ui->VERSION_LABEL, view.version },
+        { ui->DISK_LABEL, view.disk },
+        { ui->WARNINGS_LABEL, view.warnings },
     };
     for (const auto& [label, text] : texts)
         label->setText(text);
-    PROGRESS_BAR->setValue(view.progressHundredths);
+    ui->PROGRESS_BAR->setValue(view.progressHundredths);
 }

@@ -3,18 +3,22 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "node_status_reader.h"
-#include "ui_QUORLIN_NODE_STATUS.h"
 
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+
+namespace Ui {
+class QUORLIN_NODE_STATUS;
+}
 
 // Asks the running node how it is (state, chain, sync, peers, version, disk)
 // through the user's own command-line client, every 2 s while the window is
 // open. One call at a time: the next refresh waits for the previous answer,
 // and a call that hangs is ended after 10 s. Not modal; it belongs to the main
 // window, which keeps working while a call runs.
-class QUORLIN_NODE_STATUS : public FormWindow, public Ui::QUORLIN_NODE_STATUS {
+class QUORLIN_NODE_STATUS : public FormWindow {
     Q_OBJECT
 
 public:
@@ -28,9 +32,11 @@ public:
     };
 
     QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner);
+    ~QUORLIN_NODE_STATUS() override;
 
     QTimer REFRESH_TIMER;
 
+private slots:
     void Form_Load();
     void Form_Unload() override;
     void REFRESH_TIMER_Timer();
@@ -41,6 +47,7 @@ private:
     void display(const NodeStatusView& view);
 
     AppContext& m_context;
+    std::unique_ptr<Ui::QUORLIN_NODE_STATUS> ui;
     Source m_source;
     QString m_stopLine; // the stop line of the refresh under way
     bool m_asking = false;

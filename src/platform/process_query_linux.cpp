@@ -16,6 +16,15 @@
 #include <string>
 #include <string_view>
 
+std::optional<int> procEntryPid(std::string_view name)
+{
+    int pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+    if (name.empty() || error != std::errc() || end != name.data() + name.size() || name.front() == '-')
+        return std::nullopt;
+    return pid;
+}
+
 namespace {
 
 // A process is read on each of its first looks (one second at the watcher's
@@ -71,11 +80,8 @@ std::optional<std::vector<Entry>> readFolder(DIR* proc)
     std::vector<Entry> entries;
     errno = 0;
     while (const dirent* entry = ::readdir(proc)) {
-        const std::string_view name(entry->d_name);
-        int pid = 0;
-        const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
-        if (error == std::errc() && end == name.data() + name.size() && name.front() != '-')
-            entries.push_back({ pid, entry->d_ino });
+        if (const std::optional<int> pid = procEntryPid(entry->d_name))
+            entries.push_back({ *pid, entry->d_ino });
     }
     if (errno != 0)
         return std::nullopt;

@@ -10,7 +10,12 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// The pid an entry of the /proc folder names, or nullopt when the entry is
+// not a process's folder ("self", "cpuinfo", ...).
+std::optional<int> procEntryPid(std::string_view name);
 
 // Counts processes by reading /proc (ProcImageNames says how a process's
 // image name is found). Zombies and kernel threads, which run no program, do

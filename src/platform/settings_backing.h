@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The application name of every stored value.
+inline const QString kApplicationName = QStringLiteral("KD_QUORLIN");
+
 // The per-user store that every window keeps its values in. Addressed by an
 // application name, a section and a key; every value is text.
 class SettingsBacking {

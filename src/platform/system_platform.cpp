@@ -1,7 +1,6 @@
 #include "system_platform.h"
 
 #include "client_runner_qprocess.h"
-#include "core/settings_store.h"
 #include "qprocess_program_runner.h"
 #include "qsettings_backing.h"
 #include "qt_dialogs.h"

@@ -1,9 +1,12 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "conf_generator/coin_presets.h"
 #include "conf_generator/rpc_test_credentials.h"
 #include "core/look.h"
+#include "core/multi_line_box.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "fakes/isolated_child.h"
 #include "node_control/QUORLIN_MAIN.h"
 
@@ -31,10 +34,8 @@ private slots:
     void failedWriteKeepsTheOldFileAndTheWindow_data();
     void failedWriteKeepsTheOldFileAndTheWindow();
     void otherExecutableNameKeepsItsOwnFileAndSettings();
+    void presets();
     void goBackWritesAndStoresNothing();
-    void coins_data();
-    void coins();
-    void basicSettings();
     void credentialPresetsFollowTheRpcauthScheme();
     void credentials_data();
     void credentials();
@@ -45,14 +46,14 @@ namespace {
 
 // A main and a conf generator window over fakes; the executable's folder is a temporary one.
 struct ConfGeneratorRig {
-    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow); }
+    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow); }
     QString confPath() const { return folder.path() + "/KD-QUORLIN-CRYPTO-CONFIG.conf"; }
 
     // The preview after the renderer's next tick, and line n (from 1) of it.
     QString preview() const
     {
-        window->CONF_OUTPUT_TIMER_Timer();
-        return window->CONF_OUTPUT_TEXTBOX->text();
+        QMetaObject::invokeMethod(window.get(), "CONF_OUTPUT_TIMER_Timer");
+        return ctl<MultiLineBox>(*window, "CONF_OUTPUT_TEXTBOX")->text();
     }
     QString line(int n) const { return preview().split("\r\n").value(n - 1); }
 
@@ -61,7 +62,7 @@ struct ConfGeneratorRig {
     AppContext context { (fakes.executable.folder = folder.path(), fakes.platform()) };
     QUORLIN_MAIN mainWindow { context };
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window
-        = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, mainWindow, &mainWindow);
+        = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow);
 };
 
 // A first run's text: 25 lines, the last (the empty node list) without a line end.
@@ -81,8 +82,9 @@ QByteArray fileBytes(const QString& path)
 int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
 {
     const QList<QPushButton*> buttons = presets.findChildren<QPushButton*>();
-    return int(std::count_if(buttons.begin(), buttons.end(),
-        [&](const QPushButton* b) { return b != presets.CANCEL_BUTTON && b->isEnabled(); }));
+    return int(std::count_if(buttons.begin(), buttons.end(), [&](const QPushButton* b) {
+        return b != ctl<QPushButton>(presets, "CANCEL_BUTTON") && b->isEnabled();
+    }));
 }
 
 QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
@@ -94,9 +96,17 @@ QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
     return green;
 }
 
-template <typename Window> QStringList rpcBoxes(const Window& w)
+QStringList rpcBoxes(const QUORLIN_CONF_GENERATOR_MAIN& conf)
 {
-    return { w.RPC_USER_TEXTBOX->text(), w.RPC_PASSWORD_TEXTBOX->text(), w.RPC_AUTH_TEXTBOX->text() };
+    const ConfFields fields = conf.fields();
+    return { fields.rpcUser, fields.rpcPassword, fields.rpcAuth };
+}
+
+QStringList rpcBoxes(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
+{
+    return { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX")->text(),
+        ctl<MultiLineBox>(w, "RPC_PASSWORD_TEXTBOX")->text(),
+        ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text() };
 }
 
 // User, password and rpcauth line as the presets make them: 32 random bytes in
@@ -140,7 +150,7 @@ void TestConfGenerator::clicksSetTheLines()
     QFETCH(QString, expected);
 
     ConfGeneratorRig rig;
-    rig.window->UACOMMENT_TEXTBOX->setText("my node");
+    ctl<QLineEdit>(*rig.window, "UACOMMENT_TEXTBOX")->setText("my node");
     for (const QString& name : clicks) {
         rig.window->findChild<QAbstractButton*>(name)->click();
         rig.preview();
@@ -154,32 +164,39 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
     QCOMPARE(w.windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
     QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
-    QCOMPARE(w.CONF_OUTPUT_TEXTBOX->text(), kFirstRunText); // before the first tick
-    QVERIFY(!w.DISABLE_WALLET_TICKBOX->isEnabled() && !w.DAEMON_TICKBOX->isEnabled());
-    QCOMPARE(w.CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+    QCOMPARE(ctl<MultiLineBox>(w, "CONF_OUTPUT_TEXTBOX")->text(), kFirstRunText); // before the first tick
+    QVERIFY(!ctl<QCheckBox>(w, "DISABLE_WALLET_TICKBOX")->isEnabled()
+        && !ctl<QCheckBox>(w, "DAEMON_TICKBOX")->isEnabled());
+    QCOMPARE(ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
 
     QFile old(rig.confPath());
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
     old.close();
-    for (QCheckBox* box : { w.WALLET_TICKBOX, w.DISABLE_WALLET_TICKBOX, w.SERVER_TICKBOX, w.LISTEN_TICKBOX,
-             w.OLD_WALLET_SUPPORT_TICKBOX, w.RPC_LOCALHOST_TICKBOX })
+    for (QCheckBox* box : { ctl<QCheckBox>(w, "WALLET_TICKBOX"), ctl<QCheckBox>(w, "DISABLE_WALLET_TICKBOX"),
+             ctl<QCheckBox>(w, "SERVER_TICKBOX"), ctl<QCheckBox>(w, "LISTEN_TICKBOX"),
+             ctl<QCheckBox>(w, "OLD_WALLET_SUPPORT_TICKBOX"), ctl<QCheckBox>(w, "RPC_LOCALHOST_TICKBOX") })
         box->click();
-    const std::pair<QLineEdit*, const char*> texts[] = { { w.WALLET_FILE_TEXTBOX, "wallet.dat" },
-        { w.TIMEOUT_TEXTBOX, "3000" }, { w.RPC_TIMEOUT_TEXTBOX, "0" }, { w.MAX_CONNECTIONS_TEXTBOX, " " },
-        { w.PEER_PORT_TEXTBOX, "9333" }, { w.RPC_PORT_TEXTBOX, "9332" }, { w.UACOMMENT_TEXTBOX, "Grüße" },
-        { w.RPC_USER_TEXTBOX, "IM_ALL_IN" }, { w.RPC_PASSWORD_TEXTBOX, "secret" } };
+    const std::pair<QLineEdit*, const char*> texts[] = { { ctl<QLineEdit>(w, "WALLET_FILE_TEXTBOX"),
+                                                             "wallet.dat" },
+        { ctl<QLineEdit>(w, "TIMEOUT_TEXTBOX"), "3000" }, { ctl<QLineEdit>(w, "RPC_TIMEOUT_TEXTBOX"), "0" },
+        { ctl<QLineEdit>(w, "MAX_CONNECTIONS_TEXTBOX"), " " },
+        { ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX"), "9333" }, { ctl<QLineEdit>(w, "RPC_PORT_TEXTBOX"), "9332" },
+        { ctl<QLineEdit>(w, "UACOMMENT_TEXTBOX"), "Grüße" },
+        { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX"), "IM_ALL_IN" },
+        { ctl<QLineEdit>(w, "RPC_PASSWORD_TEXTBOX"), "secret" } };
     for (const auto& [box, text] : texts)
         box->setText(text);
-    w.RPC_AUTH_TEXTBOX->setText("IM_ALL_IN:ab$cd\r\nsecond line");
+    ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
     w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
     // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
     w.show();
-    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "regtest=1");
-    QTest::keyClick(w.USER_DEFINED_SETTINGS_TEXTBOX, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(w.USER_DEFINED_SETTINGS_TEXTBOX, "txindex=1");
-    QTest::keyClicks(w.CRYPTO_NAME_TEXTBOX, "LTC - Litecoin");
+    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "regtest=1");
+    QTest::keyClick(
+        ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "txindex=1");
+    QTest::keyClicks(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), "LTC - Litecoin");
     rig.fakes.dialogs.proceedAnswers = { true };
-    QTest::keyClick(w.CRYPTO_NAME_TEXTBOX, Qt::Key_Return);
+    QTest::keyClick(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), Qt::Key_Return);
 
     // On regtest the node refuses five lines; "Save anyway" saves as SAVE always has.
     const QString refused = ": the node refuses to start (on this chain only in [regtest])\n";
@@ -201,12 +218,12 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
         "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
         "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(0, 2) + rig.fakes.settings.writtenValues.mid(2), expected);
-    QCOMPARE(rig.mainWindow.CRYPTO_NAME_TEXTBOX->text(), "LTC - Litecoin");
-    QCOMPARE(w.CANCEL_BUTTON->text(), "Close");
+    QCOMPARE(ctl<QLineEdit>(rig.mainWindow, "CRYPTO_NAME_TEXTBOX")->text(), "LTC - Litecoin");
+    QCOMPARE(ctl<QPushButton>(w, "CANCEL_BUTTON")->text(), "Close");
     QVERIFY(w.isVisible() && rig.fakes.dialogs.errors.isEmpty());
 
     // Saved at once: the preview is rendered from the edits; the file is it and CR LF.
-    const QString preview = w.CONF_OUTPUT_TEXTBOX->text();
+    const QString preview = ctl<MultiLineBox>(w, "CONF_OUTPUT_TEXTBOX")->text();
     QVERIFY(
         preview.endsWith("\r\nrpcauth=IM_ALL_IN:ab$cd\r\nsecond line\r\n\r\nregtest=1\r\ntxindex=1\r\n\r\n"
                          "addnode=10.0.0.1\r\naddnode=10.0.0.2"));
@@ -219,17 +236,18 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
         QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 #endif
 
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     rig.open();
-    QCOMPARE(rig.window->CONF_OUTPUT_TEXTBOX->text(), preview);
+    QCOMPARE(ctl<MultiLineBox>(*rig.window, "CONF_OUTPUT_TEXTBOX")->text(), preview);
     for (QCheckBox* box : rig.window->findChildren<QCheckBox*>())
         box->setChecked(true);
-    rig.window->CLEAR_ALL_BUTTON->click();
-    QVERIFY(!rig.window->DISABLE_WALLET_TICKBOX->isEnabled() && !rig.window->DAEMON_TICKBOX->isEnabled());
-    QCOMPARE(rig.window->CONF_FILE_LOCATION_TEXTBOX->text(), rig.confPath());
+    ctl<QPushButton>(*rig.window, "CLEAR_ALL_BUTTON")->click();
+    QVERIFY(!ctl<QCheckBox>(*rig.window, "DISABLE_WALLET_TICKBOX")->isEnabled()
+        && !ctl<QCheckBox>(*rig.window, "DAEMON_TICKBOX")->isEnabled());
+    QCOMPARE(ctl<QLineEdit>(*rig.window, "CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
     QCOMPARE(rig.preview(), kFirstRunText); // every field empty, every tick box unticked
     // Reopening and cancelling after Clear ALL store the position only.
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(26),
         QStringList({ "MAIN-Left", "MAIN-Top", "MAIN-Left", "MAIN-Top" }));
 }
@@ -244,7 +262,7 @@ void TestConfGenerator::saveReplacesTheFileInOneStep()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     std::filesystem::create_hard_link(rig.confPath().toStdString(), link.toStdString());
-    rig.window->SAVE_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
     QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
     QCOMPARE(fileBytes(link), "old");
 }
@@ -254,7 +272,7 @@ void TestConfGenerator::saveReplacesTheFileInOneStep()
 void TestConfGenerator::previewSelectionSurvivesATick()
 {
     ConfGeneratorRig rig;
-    MultiLineBox& preview = *rig.window->CONF_OUTPUT_TEXTBOX;
+    MultiLineBox& preview = *ctl<MultiLineBox>(*rig.window, "CONF_OUTPUT_TEXTBOX");
     QTextCursor selection = preview.textCursor();
     selection.setPosition(7);
     selection.setPosition(24, QTextCursor::KeepAnchor);
@@ -324,7 +342,7 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
         = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
     rig.window->show();
-    rig.window->SAVE_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
     QFile::setPermissions(folder, QFileDevice::Permissions(0x7700)); // owner may do all again
 
     QCOMPARE(rig.fakes.dialogs.errors.size(), 1);
@@ -340,25 +358,25 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
 void TestConfGenerator::otherExecutableNameKeepsItsOwnFileAndSettings()
 {
     ConfGeneratorRig rig;
-    rig.window->CRYPTO_NAME_TEXTBOX->setText("BTC - Bitcoin");
-    rig.window->SAVE_BUTTON->click();
+    ctl<QLineEdit>(*rig.window, "CRYPTO_NAME_TEXTBOX")->setText("BTC - Bitcoin");
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
 
     // A copy of the executable under another name, in the same folder, over the same store.
     Platform copy = rig.context.platform;
     copy.executable.name = "BTC-NODE";
     AppContext copyContext(copy);
     QUORLIN_MAIN copyMain(copyContext);
-    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, copyMain, &copyMain);
-    QCOMPARE(copyWindow.CRYPTO_NAME_TEXTBOX->text(), QString());
-    copyWindow.CRYPTO_NAME_TEXTBOX->setText("NMC - Namecoin");
-    copyWindow.SAVE_BUTTON->click();
+    QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, &copyMain);
+    QCOMPARE(ctl<QLineEdit>(copyWindow, "CRYPTO_NAME_TEXTBOX")->text(), QString());
+    ctl<QLineEdit>(copyWindow, "CRYPTO_NAME_TEXTBOX")->setText("NMC - Namecoin");
+    ctl<QPushButton>(copyWindow, "SAVE_BUTTON")->click();
 
     QVERIFY(fileBytes(rig.confPath()).startsWith("# - BTC - Bitcoin - "));
     QVERIFY(
         fileBytes(rig.folder.path() + "/BTC-NODE-CRYPTO-CONFIG.conf").startsWith("# - NMC - Namecoin - "));
-    rig.window->CANCEL_BUTTON->click();
+    ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     rig.open();
-    QCOMPARE(rig.window->CRYPTO_NAME_TEXTBOX->text(), "BTC - Bitcoin");
+    QCOMPARE(ctl<QLineEdit>(*rig.window, "CRYPTO_NAME_TEXTBOX")->text(), "BTC - Bitcoin");
 }
 
 void TestConfGenerator::goBackWritesAndStoresNothing()
@@ -371,17 +389,18 @@ void TestConfGenerator::goBackWritesAndStoresNothing()
     program.close();
     rig.fakes.programs.outputs.insert(daemon + " -help",
         "Litecoin Core version v0.21.2.1\n\n  -server\n  -rpcallowip=<ip>\n  -port=<port>\n");
-    rig.mainWindow.KD_D_COMMAND_TEXTBOX = '"' + daemon + "\" -datadir=/tmp";
+    rig.context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -datadir=/tmp");
+    rig.fakes.settings.writtenKeys.clear();
     QFile old(rig.confPath());
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
 
-    w.ALERTS_TICKBOX->click();
-    w.SERVER_TICKBOX->click();
-    w.RPC_LOCALHOST_TICKBOX->click();
-    w.PEER_PORT_TEXTBOX->setText("9333");
-    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("regtest=1");
-    w.SAVE_BUTTON->click();
+    ctl<QCheckBox>(w, "ALERTS_TICKBOX")->click();
+    ctl<QCheckBox>(w, "SERVER_TICKBOX")->click();
+    ctl<QCheckBox>(w, "RPC_LOCALHOST_TICKBOX")->click();
+    ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX")->setText("9333");
+    ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX")->setText("regtest=1");
+    ctl<QPushButton>(w, "SAVE_BUTTON")->click();
     QCOMPARE(rig.fakes.dialogs.questions.size(), 1);
     QCOMPARE(rig.fakes.dialogs.questions[0].split('\n').mid(3, 5),
         QStringList({ "Line 5, alerts: the node ignores it (not among its options)",
@@ -390,93 +409,59 @@ void TestConfGenerator::goBackWritesAndStoresNothing()
             "Checked against " + daemon + " (Litecoin Core version v0.21.2.1)." }));
     QCOMPARE(fileBytes(rig.confPath()), "old");
     QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
-    QCOMPARE(w.CANCEL_BUTTON->text(), "Cancel");
+    QCOMPARE(ctl<QPushButton>(w, "CANCEL_BUTTON")->text(), "Cancel");
 
     // Nothing left to find: no question, the file is written; the daemon was asked once.
-    w.ALERTS_TICKBOX->click();
-    w.PEER_PORT_TEXTBOX->clear();
-    w.USER_DEFINED_SETTINGS_TEXTBOX->setText("[regtest]\r\nport=9333");
-    w.SAVE_BUTTON->click();
+    ctl<QCheckBox>(w, "ALERTS_TICKBOX")->click();
+    ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX")->clear();
+    ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX")->setText("[regtest]\r\nport=9333");
+    ctl<QPushButton>(w, "SAVE_BUTTON")->click();
     QCOMPARE(rig.fakes.dialogs.questions.size(), 1);
     QVERIFY(fileBytes(rig.confPath()).contains("\r\nserver=1\r\n"));
     QCOMPARE(rig.fakes.programs.calls.size(), 1);
 }
 
-void TestConfGenerator::coins_data()
+// Each coin button fills the conf generator and disarms the window; basic
+// settings undo Namecoin's daemon switch. What each preset sets is checked
+// on the fields alone, with the renderer.
+void TestConfGenerator::presets()
 {
-    QTest::addColumn<QString>("vtcNodeList"); // what the conf generator's VTC holder holds
-    QTest::addColumn<QStringList>("result"); // name, peer port, RPC port, node list, daemon line
-
-    const QString nodes = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
-    QTest::newRow("BTC") << nodes << QStringList { "BTC - Bitcoin", "8333", "8332", "", "#daemon=0" };
-    QTest::newRow("NMC") << QString() << QStringList { "NMC - Namecoin", "8334", "8336", "", "daemon=1" };
-    QTest::newRow("VTC") << nodes << QStringList { "VTC - Vertcoin", "5889", "5888", nodes, "#daemon=0" };
-    QTest::newRow("VTC empty") << QString()
-                               << QStringList { "VTC - Vertcoin", "5889", "5888", "", "#daemon=0" };
-    QTest::newRow("DASH") << QString() << QStringList { "DASH - Dash", "9999", "9998", "", "#daemon=0" };
-    QTest::newRow("BTG") << QString() << QStringList { "BTG - BitcoinGold", "8338", "8332", "", "#daemon=0" };
-}
-
-void TestConfGenerator::coins()
-{
-    QFETCH(QString, vtcNodeList);
-    QFETCH(QStringList, result);
-
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
     conf.FULL_NODE_LIST_TEXTBOX = "addnode=old";
-    conf.VTC_NODE_LIST_TEXTBOX = vtcNodeList;
+    conf.VTC_NODE_LIST_TEXTBOX = "addnode=vtc";
     const QString before = rig.preview();
     QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
     QCOMPARE(enabledPresetButtons(presets), 0);
-    presets.IMPORT_SETTINGS_TICKBOX->click();
+    ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
     QCOMPARE(enabledPresetButtons(presets), 7);
     QCOMPARE(rig.preview(), before);
 
-    // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
-    presets.findChild<QPushButton*>(result[0].section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
-    QCOMPARE(QStringList({ conf.CRYPTO_NAME_TEXTBOX->text(), conf.PEER_PORT_TEXTBOX->text(),
-                 conf.RPC_PORT_TEXTBOX->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
-        result);
-    QVERIFY(!presets.IMPORT_SETTINGS_TICKBOX->isChecked() && enabledPresetButtons(presets) == 0);
-    QCOMPARE(presets.CANCEL_BUTTON->text(), "Close");
-}
+    bool daemon = false; // from Namecoin on
+    for (const CoinPreset& coin : kCoinPresets) {
+        daemon = daemon || coin.daemonSwitch;
+        ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->setChecked(true);
+        // The button of the coin named "BTC - Bitcoin" is BTC_IMPORT_BUTTON.
+        presets.findChild<QPushButton*>(coin.cryptoName.section(" - ", 0, 0) + "_IMPORT_BUTTON")->click();
+        QCOMPARE(
+            QStringList({ ctl<QLineEdit>(conf, "CRYPTO_NAME_TEXTBOX")->text(),
+                ctl<QLineEdit>(conf, "PEER_PORT_TEXTBOX")->text(),
+                ctl<QLineEdit>(conf, "RPC_PORT_TEXTBOX")->text(), conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }),
+            QStringList({ coin.cryptoName, coin.peerPort, coin.rpcPort,
+                coin.copiesVtcNodeList ? "addnode=vtc" : "", daemon ? "daemon=1" : "#daemon=0" }));
+        QVERIFY(!ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->isChecked()
+            && enabledPresetButtons(presets) == 0);
+        QCOMPARE(ctl<QCheckBox>(conf, "DAEMON_TICKBOX")->isEnabled(), daemon);
+    }
+    QCOMPARE(ctl<QPushButton>(presets, "CANCEL_BUTTON")->text(), "Close");
 
-void TestConfGenerator::basicSettings()
-{
-    ConfGeneratorRig rig;
-    QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
-    QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BTC_IMPORT_BUTTON->click();
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BASIC_SETTINGS_BUTTON->click();
-    QStringList expected { "# - BTC - Bitcoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-        "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1",
-        "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000",
-        "maxconnections=20", "port=8333", "rpcport=8332", "#uacomment=" };
-    expected += kFirstRunText.split("\r\n").mid(17);
-    QCOMPARE(rig.preview().split("\r\n"), expected);
-
-    // Disabled is not one of the basic settings, the comment is; they undo
-    // Namecoin's daemon switch, and twice give what once gives.
-    conf.DISABLE_WALLET_TICKBOX->click();
-    conf.NO_2X_BUTTON->click();
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.NMC_IMPORT_BUTTON->click();
-    presets.IMPORT_SETTINGS_TICKBOX->click();
-    presets.BASIC_SETTINGS_BUTTON->click();
-    const QString once = rig.preview();
-    presets.BASIC_SETTINGS_BUTTON->click();
-    QCOMPARE(rig.preview(), once);
-    QCOMPARE(enabledPresetButtons(presets), 7);
-    presets.LTC_IMPORT_BUTTON->click();
-    expected[0] = "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -";
-    expected[2] = "disablewallet=1";
-    expected[14] = "port=9333";
-    expected[15] = "rpcport=9332";
-    QCOMPARE(rig.preview().split("\r\n"), expected);
-    QVERIFY(!conf.DAEMON_TICKBOX->isEnabled());
+    ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
+    ctl<QPushButton>(presets, "BASIC_SETTINGS_BUTTON")->click();
+    QCOMPARE(rig.preview().split("\r\n").mid(1, 9),
+        QStringList({ "wallet=wallet.dat", "disablewallet=0", "server=1", "alerts=1", "listen=1", "#upnp=0",
+            "dns=1", "#daemon=0", "allowip=127.0.0.1" }));
+    QVERIFY(!ctl<QCheckBox>(conf, "DAEMON_TICKBOX")->isEnabled()
+        && ctl<QCheckBox>(conf, "DISABLE_WALLET_TICKBOX")->isEnabled());
 
     // Esc closes as Cancel does, and only the position is ever stored here.
     presets.show();
@@ -517,33 +502,33 @@ void TestConfGenerator::credentials()
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
     const QStringList typed { user, user.isEmpty() ? "" : "typed", user.isEmpty() ? "" : "one\r\ntwo\r\n" };
-    conf.RPC_USER_TEXTBOX->setText(typed[0]);
-    conf.RPC_PASSWORD_TEXTBOX->setText(typed[1]);
-    conf.RPC_AUTH_TEXTBOX->setText(typed[2]);
+    ctl<QLineEdit>(conf, "RPC_USER_TEXTBOX")->setText(typed[0]);
+    ctl<QLineEdit>(conf, "RPC_PASSWORD_TEXTBOX")->setText(typed[1]);
+    ctl<MultiLineBox>(conf, "RPC_AUTH_TEXTBOX")->setText(typed[2]);
     QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, conf);
     window.show();
     QCOMPARE(greenButtons(window), green);
     QCOMPARE(rpcBoxes(window), typed);
-    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
     QCOMPARE(rpcBoxes(conf), typed);
-    QCOMPARE(window.CANCEL_BUTTON->text(), "Close");
+    QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
 
     // Choosing shows and marks a preset without handing it over; using hands over as typed.
-    window.TEST_CFG_4_BUTTON->click();
+    ctl<QPushButton>(window, "TEST_CFG_4_BUTTON")->click();
     const QString password = kRpcTestPresets[3].password.toString();
     QCOMPARE(
         rpcBoxes(window), QStringList({ "GENESIS_BLOCK_01", password, kRpcTestPresets[3].auth.toString() }));
     QCOMPARE(greenButtons(window), QList<int> { 4 });
     QCOMPARE(rpcBoxes(conf), typed);
-    window.RPC_USER_TEXTBOX->setText("HODL_HODL_HODL");
-    window.RPC_AUTH_TEXTBOX->clear();
-    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    ctl<QLineEdit>(window, "RPC_USER_TEXTBOX")->setText("HODL_HODL_HODL");
+    ctl<MultiLineBox>(window, "RPC_AUTH_TEXTBOX")->clear();
+    ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
     QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
         QStringList({ "rpcuser=HODL_HODL_HODL", "rpcpassword=" + password, "#rpcauth=" }));
     QVERIFY(window.isVisible());
 
     // Enter, also in the password box, closes as Cancel does; only the position is stored.
-    QTest::keyClick(window.RPC_PASSWORD_TEXTBOX, Qt::Key_Return);
+    QTest::keyClick(ctl<QWidget>(window, "RPC_PASSWORD_TEXTBOX"), Qt::Key_Return);
     QVERIFY(!window.isVisible());
     const QString key = "TEST-RPC-CREDENTIALS-";
     QCOMPARE(rig.fakes.settings.writtenKeys,
@@ -553,16 +538,16 @@ void TestConfGenerator::credentials()
 void TestConfGenerator::newSecureCredentials()
 {
     ConfGeneratorRig rig;
-    rig.window->RPC_USER_TEXTBOX->setText("IM_ALL_IN");
+    ctl<QLineEdit>(*rig.window, "RPC_USER_TEXTBOX")->setText("IM_ALL_IN");
     QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
     QCOMPARE(greenButtons(window), QList<int> { 9 });
+    QPushButton* const newCredentials = ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON");
     for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        QVERIFY(control == window.NEW_SECURE_CREDENTIALS_BUTTON
-            || !control->geometry().intersects(window.NEW_SECURE_CREDENTIALS_BUTTON->geometry()));
+        QVERIFY(control == newCredentials || !control->geometry().intersects(newCredentials->geometry()));
 
     QStringList passwords;
     for (int press = 0; press < 2; ++press) {
-        window.NEW_SECURE_CREDENTIALS_BUTTON->click();
+        newCredentials->click();
         const QStringList boxes = rpcBoxes(window);
         QVERIFY2(
             QRegularExpression("^quorlin-[0-9a-f]{8}$").match(boxes[0]).hasMatch(), qPrintable(boxes[0]));
@@ -571,7 +556,7 @@ void TestConfGenerator::newSecureCredentials()
         passwords.append(boxes[1]);
     }
     QVERIFY(passwords[0] != passwords[1]);
-    window.USE_CURRENT_CREDENTIALS_BUTTON->click();
+    ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
     QCOMPARE(rpcBoxes(*rig.window), rpcBoxes(window));
 }
 

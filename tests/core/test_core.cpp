@@ -1,7 +1,7 @@
 #include "core/default_conf_path.h"
-#include "core/settings_store.h"
 #include "core/window_placement.h"
 #include "fakes/fake_platform.h"
+#include "settings/settings_store.h"
 
 #include <QDialog>
 #include <QScreen>
@@ -90,14 +90,14 @@ private slots:
         TestContext t;
         if (!stored.isNull())
             t.fakes.store(u"KEY"_s, stored);
-        QTEST(t.context.store.readTick(u"KEY"_s, 7), "tick");
+        QTEST(t.context.store.read(TickKey { "KEY"_L1, 7 }), "tick");
         QCOMPARE(t.context.store.readGeometry(u"KEY"_s, 3960), twips);
         if (written.isEmpty())
             return;
         t.context.store.writeGeometry(u"MAIN_Left"_s, twips);
         QCOMPARE(t.fakes.stored(u"MAIN_Left"_s), written);
-        t.context.store.writeTick(u"AlwaysOnTop_TICKBOX"_s, 0);
-        QCOMPARE(t.fakes.stored(u"AlwaysOnTop_TICKBOX"_s), u"0"_s);
+        t.context.store.write(keys::kAlwaysOnTop, 0);
+        QCOMPARE(t.fakes.stored(keys::kAlwaysOnTop.name), u"0"_s);
     }
 
     void keepsTextAsStored()
@@ -105,11 +105,11 @@ private slots:
         TestContext t;
         SettingsStore& store = t.context.store;
         const QString line = u"\"/opt/ltc/litecoin-cli\" -conf=\"/a b/c.conf\"  stop"_s;
-        store.writeText(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, line);
-        QCOMPARE(store.readText(u"KDCLI_STOP_COMMAND_TEXTBOX"_s), line);
+        store.write(keys::kStopCommand, line);
+        QCOMPARE(store.read(keys::kStopCommand), line);
         // Stored empty is not missing: the tick box default does not come back.
-        store.writeText(u"AlwaysOnTop_TICKBOX"_s, QString());
-        QCOMPARE(store.readText(u"AlwaysOnTop_TICKBOX"_s), QString());
+        store.write(TextKey { keys::kAlwaysOnTop.name }, QString());
+        QCOMPARE(store.read(TextKey { keys::kAlwaysOnTop.name }), QString());
     }
 
     void firstRunAtDefaults_data()

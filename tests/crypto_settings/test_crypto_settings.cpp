@@ -1,5 +1,6 @@
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/executable.h"
@@ -16,8 +17,9 @@ const QStringList kTickKeys { "QT_WALLET_TICKBOX", "QT_DISABLE_WALLET_TICKBOX", 
 struct Opened {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, main };
-    QUORLIN_CRYPTO_SETTINGS w { t.context, main, settings };
+    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
+    QUORLIN_CRYPTO_SETTINGS w { t.context, ctl<QLineEdit>(settings, "CONF_FILE_LOCATION_TEXTBOX")->text(),
+        &settings };
     QCheckBox* box(int i) { return w.findChild<QCheckBox*>(kTickKeys[i]); }
 
     // The first rule a tick box pair breaks, or an empty text: Disabled only
@@ -86,16 +88,21 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
 {
     TestContext t;
     Opened o { t };
-    for (QPushButton* use : { o.w.USE_QT_FOLDER_BUTTON, o.w.USE_QT_FILE_BUTTON, o.w.USE_DAEMON_FOLDER_BUTTON,
-             o.w.USE_DAEMONCLI_FILE_BUTTON, o.w.USE_DAEMOND_FILE_BUTTON })
+    for (QPushButton* use : { ctl<QPushButton>(o.w, "USE_QT_FOLDER_BUTTON"),
+             ctl<QPushButton>(o.w, "USE_QT_FILE_BUTTON"), ctl<QPushButton>(o.w, "USE_DAEMON_FOLDER_BUTTON"),
+             ctl<QPushButton>(o.w, "USE_DAEMONCLI_FILE_BUTTON"),
+             ctl<QPushButton>(o.w, "USE_DAEMOND_FILE_BUTTON") })
         use->click();
     // Cancelled pickers keep the field; a file picker writes the file's name only.
     const QString sep = kPathSeparator;
     t.fakes.dialogs.folderAnswers = { R"(D:\BitcoinData)" };
     t.fakes.dialogs.fileAnswers = { std::nullopt, "/elsewhere" + sep + "bitcoin-cli.exe" };
-    for (QPushButton* browse :
-        { o.w.BROWSE_BLOCKCHAIN_FOLDER_BUTTON, o.w.BROWSE_QT_FOLDER_BUTTON, o.w.BROWSE_DAEMON_FOLDER_BUTTON,
-            o.w.BROWSE_QT_FILE_BUTTON, o.w.BROWSE_DAEMON_CLI_FILE_BUTTON, o.w.BROWSE_DAEMOND_FILE_BUTTON })
+    for (QPushButton* browse : { ctl<QPushButton>(o.w, "BROWSE_BLOCKCHAIN_FOLDER_BUTTON"),
+             ctl<QPushButton>(o.w, "BROWSE_QT_FOLDER_BUTTON"),
+             ctl<QPushButton>(o.w, "BROWSE_DAEMON_FOLDER_BUTTON"),
+             ctl<QPushButton>(o.w, "BROWSE_QT_FILE_BUTTON"),
+             ctl<QPushButton>(o.w, "BROWSE_DAEMON_CLI_FILE_BUTTON"),
+             ctl<QPushButton>(o.w, "BROWSE_DAEMOND_FILE_BUTTON") })
         browse->click();
     QStringList asked = t.fakes.dialogs.folderTitles;
     for (const OpenFileRequest& file : t.fakes.dialogs.fileRequests)
@@ -106,7 +113,7 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
         R"(C:\Program Files\Bitcoin\Daemon)");
     QCOMPARE(
         t.fakes.dialogs.fileRequests[0].filters.value(0).caption, QStringLiteral("Applications (*.exe)"));
-    o.w.CRYPTO_NAME_TEXTBOX->setText("Bitcoin");
+    ctl<QLineEdit>(o.w, "CRYPTO_NAME_TEXTBOX")->setText("Bitcoin");
     for (int i : { 0, 2, 3, 4 })
         o.box(i)->click();
     const QString conf = R"(" -conf="/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf")";
@@ -124,19 +131,22 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
         "KDCLI_STOP_COMMAND_TEXTBOX=" + lines[2] };
     for (int round = 0; round < 2; ++round) { // a second Save gives the same
         t.fakes.settings.writtenValues.clear();
-        o.w.SAVE_BUTTON->click();
+        ctl<QPushButton>(o.w, "SAVE_BUTTON")->click();
         QCOMPARE(t.fakes.settings.writtenValues, written);
-        QCOMPARE(QStringList({ o.main.KD_QT_COMMAND_TEXTBOX, o.main.KD_D_COMMAND_TEXTBOX,
-                     o.main.KDCLI_STOP_COMMAND_TEXTBOX, o.main.CRYPTO_NAME_TEXTBOX->text(),
-                     o.main.QT_NAME_TEXTBOX, o.main.DAEMON_NAME_TEXTBOX, o.main.CLI_NAME_TEXTBOX }),
+        QCOMPARE(
+            QStringList({ o.main.KD_QT_COMMAND_TEXTBOX(), o.main.KD_D_COMMAND_TEXTBOX(),
+                o.main.KDCLI_STOP_COMMAND_TEXTBOX(), ctl<QLineEdit>(o.main, "CRYPTO_NAME_TEXTBOX")->text(),
+                o.main.QT_NAME_TEXTBOX(), o.main.DAEMON_NAME_TEXTBOX(), o.main.CLI_NAME_TEXTBOX() }),
             lines + QStringList({ "Bitcoin", "bitcoin-qt.exe", "bitcoind.exe", "bitcoin-cli.exe" }));
-        QCOMPARE(o.w.CANCEL_BUTTON->text(), QStringLiteral("Close"));
+        QCOMPARE(ctl<QPushButton>(o.w, "CANCEL_BUTTON")->text(), QStringLiteral("Close"));
     }
 
     o.w.unload();
-    o.settings.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf"); // shown there, not saved
-    QUORLIN_CRYPTO_SETTINGS again(t.context, o.main, o.settings);
-    QCOMPARE(again.CANCEL_BUTTON->text(), QStringLiteral("Cancel"));
+    ctl<QLineEdit>(o.settings, "CONF_FILE_LOCATION_TEXTBOX")
+        ->setText("/typed/own.conf"); // shown there, not saved
+    QUORLIN_CRYPTO_SETTINGS again(
+        t.context, ctl<QLineEdit>(o.settings, "CONF_FILE_LOCATION_TEXTBOX")->text(), &o.settings);
+    QCOMPARE(ctl<QPushButton>(again, "CANCEL_BUTTON")->text(), QStringLiteral("Cancel"));
     QCOMPARE(again.DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, QStringLiteral("-disablewallet=1"));
     QCOMPARE(again.CONF_FILE_LOCATION_TEXTBOX, QStringLiteral("/typed/own.conf"));
 }
@@ -157,16 +167,19 @@ void TestCryptoSettings::closingWithoutSaveStoresOnlyPosition()
     Opened o { t };
     o.w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    o.w.QT_NAME_TEXTBOX->setText("edited");
-    o.w.QT_WALLET_TICKBOX->click();
-    o.w.CANCEL_BUTTON->setFocus();
+    ctl<QLineEdit>(o.w, "QT_NAME_TEXTBOX")->setText("edited");
+    ctl<QCheckBox>(o.w, "QT_WALLET_TICKBOX")->click();
+    ctl<QPushButton>(o.w, "CANCEL_BUTTON")->setFocus();
     if (key)
-        QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(o.w.CANCEL_BUTTON) : &o.w, Qt::Key(key));
+        QTest::keyClick(
+            key == Qt::Key_Space ? static_cast<QWidget*>(ctl<QPushButton>(o.w, "CANCEL_BUTTON")) : &o.w,
+            Qt::Key(key));
     else
         o.w.close();
     QVERIFY(!o.w.isVisible());
     QCOMPARE(t.fakes.settings.writtenKeys, QStringList({ "CRYPTO_SETTINGS-Left", "CRYPTO_SETTINGS-Top" }));
-    QCOMPARE(o.main.QT_NAME_TEXTBOX + '|' + o.main.KD_QT_COMMAND_TEXTBOX, QStringLiteral("|stored command"));
+    QCOMPARE(
+        o.main.QT_NAME_TEXTBOX() + '|' + o.main.KD_QT_COMMAND_TEXTBOX(), QStringLiteral("|stored command"));
 }
 
 QTEST_MAIN(TestCryptoSettings)

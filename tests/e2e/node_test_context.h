@@ -2,6 +2,7 @@
 
 #include "core/look.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
 #include "platform/client_runner_qprocess.h"
@@ -51,17 +52,17 @@ inline QStringList nodeCommands(const QString& confPath, const QString& dataFold
 inline void storeNodeKeys(NodeTestContext& t, const QString& conf, const QString& cliConf)
 {
     const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
-    const std::pair<const char*, QString> keys[] = {
-        { "CRYPTO_NAME_TEXTBOX", QStringLiteral("Litecoin") },
-        { "QT_NAME_TEXTBOX", QStringLiteral("litecoin") },
-        { "CLI_NAME_TEXTBOX", QStringLiteral("litecoin-cli") },
-        { "DAEMON_NAME_TEXTBOX", QStringLiteral("litecoind") },
-        { "KD_QT_COMMAND_TEXTBOX", commands[0] },
-        { "KD_D_COMMAND_TEXTBOX", commands[1] },
-        { "KDCLI_STOP_COMMAND_TEXTBOX", nodeCommands(cliConf, {})[2] },
+    const std::pair<TextKey, QString> stored[] = {
+        { keys::kCryptoName, QStringLiteral("Litecoin") },
+        { keys::kQtName, QStringLiteral("litecoin") },
+        { keys::kCliName, QStringLiteral("litecoin-cli") },
+        { keys::kDaemonName, QStringLiteral("litecoind") },
+        { keys::kQtCommand, commands[0] },
+        { keys::kDaemonCommand, commands[1] },
+        { keys::kStopCommand, nodeCommands(cliConf, {})[2] },
     };
-    for (const auto& [key, value] : keys)
-        t.context.store.writeText(QLatin1String(key), value);
+    for (const auto& [key, value] : stored)
+        t.context.store.write(key, value);
 }
 
 inline void press(QAbstractButton* button)
@@ -104,11 +105,12 @@ inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeSandbox& sandbox, bo
 {
     NODE_TRY_COMPARE(sandbox.runs(QStringLiteral("litecoind")), running, kNodeTimeoutMs);
     const QString state = running ? QStringLiteral("RUNNING") : QStringLiteral("STOPPED");
-    NODE_TRY_COMPARE(w.PROCESS_TEXTBOX_2->toolTip(), "litecoind - DAEMON PROCESS " + state, kWatcherDelayMs);
-    QCOMPARE(
-        w.PROCESS_TEXTBOX_2->palette().color(QPalette::Base), colourFromBgr(running ? kGreenBgr : kRedBgr));
-    QCOMPARE(w.DAEMON_START_BUTTON->isEnabled(), !running);
-    QCOMPARE(w.QT_START_BUTTON->isEnabled(), !running);
+    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(), "litecoind - DAEMON PROCESS " + state,
+        kWatcherDelayMs);
+    QCOMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->palette().color(QPalette::Base),
+        colourFromBgr(running ? kGreenBgr : kRedBgr));
+    QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), !running);
+    QCOMPARE(ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled(), !running);
 }
 
 // Presses `opener`, lets `steps` work in the modal window it opens, and closes
@@ -135,7 +137,7 @@ inline void stopNode(QUORLIN_MAIN& w, NodeTestContext& t, const QString& confPat
 {
     NODE_TRY_COMPARE(t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }),
         0, kNodeTimeoutMs);
-    press(w.CLI_STOP_BUTTON);
+    press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
     NODE_STEP(checkDaemonBox(w, t.sandbox, false));
     QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
     QVERIFY(t.sandbox.processes().isEmpty());

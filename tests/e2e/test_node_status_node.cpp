@@ -1,3 +1,4 @@
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_NODE_STATUS.h"
 #include "node_test_context.h"
 
@@ -16,7 +17,7 @@ QString writeFile(const NodeTestContext& t, const QString& name, const QByteArra
 
 QUORLIN_NODE_STATUS* openStatus(QUORLIN_MAIN& w)
 {
-    QTest::mouseDClick(w.PROCESS_TEXTBOX_2, Qt::LeftButton);
+    QTest::mouseDClick(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
     return w.findChild<QUORLIN_NODE_STATUS*>();
 }
 
@@ -43,21 +44,23 @@ private slots:
         QUORLIN_MAIN w(t.context);
         w.show();
         QUORLIN_NODE_STATUS* status = openStatus(w);
-        NODE_TRY_COMPARE(
-            status->STATE_LABEL->text().startsWith(u"not answering: Could not connect to the server"), true,
-            kWatcherDelayMs);
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "STATE_LABEL")
+                             ->text()
+                             .startsWith(u"not answering: Could not connect to the server"),
+            true, kWatcherDelayMs);
         NODE_STEP(checkDaemonBox(w, t.sandbox, false));
 
-        press(w.DAEMON_START_BUTTON);
+        press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
         NODE_STEP(checkDaemonBox(w, t.sandbox, true));
-        NODE_TRY_COMPARE(status->STATE_LABEL->text(), QStringLiteral("answering"), kNodeTimeoutMs);
-        const QStringList shown { status->CHAIN_LABEL->text(), status->BLOCKS_LABEL->text(),
-            status->PEERS_LABEL->text() };
+        NODE_TRY_COMPARE(
+            ctl<QLabel>(*status, "STATE_LABEL")->text(), QStringLiteral("answering"), kNodeTimeoutMs);
+        const QStringList shown { ctl<QLabel>(*status, "CHAIN_LABEL")->text(),
+            ctl<QLabel>(*status, "BLOCKS_LABEL")->text(), ctl<QLabel>(*status, "PEERS_LABEL")->text() };
         QCOMPARE(shown,
             QStringList(
                 { QStringLiteral("regtest"), QStringLiteral("0"), QStringLiteral("0 (in 0, out 0)") }));
-        QVERIFY2(status->VERSION_LABEL->text().contains(QStringLiteral("/LitecoinCore:0.")),
-            qPrintable(status->VERSION_LABEL->text()));
+        QVERIFY2(ctl<QLabel>(*status, "VERSION_LABEL")->text().contains(QStringLiteral("/LitecoinCore:0.")),
+            qPrintable(ctl<QLabel>(*status, "VERSION_LABEL")->text()));
 
         QElapsedTimer mined;
         mined.start();
@@ -65,14 +68,14 @@ private slots:
             t.sandbox.cli({ QStringLiteral("-conf=") + t.sandbox.confPath(),
                 QStringLiteral("generatetodescriptor"), QStringLiteral("3"), QStringLiteral("raw(51)") }),
             0);
-        NODE_TRY_COMPARE(status->BLOCKS_LABEL->text(), QStringLiteral("3"), 3000);
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "BLOCKS_LABEL")->text(), QStringLiteral("3"), 3000);
         qInfo("3 mined blocks shown after %lld ms", qint64(mined.elapsed()));
 
         // The window's own client calls lock the stop button while they run.
-        press(status->CLOSE_BUTTON);
-        NODE_TRY_COMPARE(w.CLI_STOP_BUTTON->isEnabled(), true, kWatcherDelayMs);
-        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(wrong, {})[2];
-        press(w.CLI_STOP_BUTTON);
+        press(ctl<QPushButton>(*status, "CLOSE_BUTTON"));
+        NODE_TRY_COMPARE(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled(), true, kWatcherDelayMs);
+        t.context.node.setText(NodeText::StopCommand, nodeCommands(wrong, {})[2]);
+        press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
         NODE_TRY_COMPARE(t.dialogs.errors.join(u'|'),
             QStringLiteral(
                 "QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or rpcpassword"),
@@ -80,7 +83,7 @@ private slots:
         QTest::qWait(1000);
         NODE_STEP(checkDaemonBox(w, t.sandbox, true));
         t.dialogs.errors.clear();
-        w.KDCLI_STOP_COMMAND_TEXTBOX = nodeCommands(t.sandbox.confPath(), {})[2];
+        t.context.node.setText(NodeText::StopCommand, nodeCommands(t.sandbox.confPath(), {})[2]);
         NODE_STEP(stopNode(w, t, t.sandbox.confPath()));
     }
 
@@ -91,12 +94,12 @@ private slots:
         NodeTestContext t;
         const QString conf = writeFile(t, QStringLiteral("port.conf"), "regtest=1\nport=19999\n");
         storeNodeKeys(t, conf, conf);
-        t.context.store.writeText(QStringLiteral("KD_D_COMMAND_TEXTBOX"),
+        t.context.store.write(keys::kDaemonCommand,
             nodeCommands(conf, t.sandbox.dataFolder())[1] + QStringLiteral("-rpcpassword=typed"));
         QUORLIN_MAIN w(t.context);
         QElapsedTimer told;
         told.start();
-        press(w.DAEMON_START_BUTTON);
+        press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
         NODE_TRY_COMPARE(t.dialogs.errors.size(), 1, 15000);
         qInfo("refused start told after %lld ms", qint64(told.elapsed()));
         const QString message = t.dialogs.errors.first();
@@ -114,10 +117,8 @@ private slots:
         NodeTestContext t;
         const QString script = writeFile(t, QStringLiteral("hanging-cli"), "#!/bin/sh\nexec sleep 60\n");
         const QString clicked = t.sandbox.root() + QStringLiteral("/clicked");
-        t.context.store.writeText(
-            QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"), u'"' + script + QStringLiteral("\"  stop"));
-        t.context.store.writeText(
-            QStringLiteral("KD_QT_COMMAND_TEXTBOX"), QStringLiteral("/usr/bin/touch \"%1\"").arg(clicked));
+        t.context.store.write(keys::kStopCommand, u'"' + script + QStringLiteral("\"  stop"));
+        t.context.store.write(keys::kQtCommand, QStringLiteral("/usr/bin/touch \"%1\"").arg(clicked));
         QUORLIN_MAIN w(t.context);
         w.show();
         QUORLIN_NODE_STATUS* status = openStatus(w);
@@ -126,10 +127,10 @@ private slots:
         connect(&heartbeat, &QTimer::timeout, [&] { ++beats; });
         heartbeat.start(50);
         QTest::qWait(500);
-        press(w.QT_START_BUTTON);
+        press(ctl<QPushButton>(w, "QT_START_BUTTON"));
         NODE_TRY_COMPARE(QFile::exists(clicked), true, kWatcherDelayMs);
-        NODE_TRY_COMPARE(
-            status->STATE_LABEL->text(), QStringLiteral("not answering (no reply in 10 s)"), 15000);
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "STATE_LABEL")->text(),
+            QStringLiteral("not answering (no reply in 10 s)"), 15000);
         qInfo("%d of the 50 ms heartbeats ran while the call hung", beats);
         QVERIFY(beats > 100);
     }

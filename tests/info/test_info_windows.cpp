@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "info/QUORLIN_ABOUT.h"
 #include "info/TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 #include "maker_details.h"
@@ -19,7 +20,7 @@ using Donations = TOVEK88_KALDERA_DONATIONS_WINDOW;
 template <class Window> struct Flash {
     Window& window;
     std::array<QTimer Window::*, 5> timers;
-    std::array<void (Window::*)(), 5> handlers;
+    std::array<const char*, 5> handlers; // private slots, run by name
 
     int enabledTimer() const // 1 to 5; 0 for none, -1 for more than one
     {
@@ -40,7 +41,7 @@ template <class Window> struct Flash {
             QCOMPARE(shown(), step ? colours[(step - 1) % 5] : ordinary);
             QCOMPARE(enabledTimer(), step % 5 + 1);
             QCOMPARE((window.*timers[step % 5]).interval(), 200);
-            (window.*handlers[step % 5])();
+            QMetaObject::invokeMethod(&window, handlers[step % 5]);
         }
     }
 };
@@ -50,9 +51,8 @@ Flash<About> flash(About& w)
     return { w,
         { &About::DONATION_BUTTON_1_TIMER, &About::DONATION_BUTTON_2_TIMER, &About::DONATION_BUTTON_3_TIMER,
             &About::DONATION_BUTTON_4_TIMER, &About::DONATION_BUTTON_5_TIMER },
-        { &About::DONATION_BUTTON_1_TIMER_Timer, &About::DONATION_BUTTON_2_TIMER_Timer,
-            &About::DONATION_BUTTON_3_TIMER_Timer, &About::DONATION_BUTTON_4_TIMER_Timer,
-            &About::DONATION_BUTTON_5_TIMER_Timer } };
+        { "DONATION_BUTTON_1_TIMER_Timer", "DONATION_BUTTON_2_TIMER_Timer", "DONATION_BUTTON_3_TIMER_Timer",
+            "DONATION_BUTTON_4_TIMER_Timer", "DONATION_BUTTON_5_TIMER_Timer" } };
 }
 
 Flash<Donations> flash(Donations& w)
@@ -61,20 +61,21 @@ Flash<Donations> flash(Donations& w)
         { &Donations::DONATION_TEXT_1_TIMER, &Donations::DONATION_TEXT_2_TIMER,
             &Donations::DONATION_TEXT_3_TIMER, &Donations::DONATION_TEXT_4_TIMER,
             &Donations::DONATION_TEXT_5_TIMER },
-        { &Donations::DONATION_TEXT_1_TIMER_Timer, &Donations::DONATION_TEXT_2_TIMER_Timer,
-            &Donations::DONATION_TEXT_3_TIMER_Timer, &Donations::DONATION_TEXT_4_TIMER_Timer,
-            &Donations::DONATION_TEXT_5_TIMER_Timer } };
+        { "DONATION_TEXT_1_TIMER_Timer", "DONATION_TEXT_2_TIMER_Timer", "DONATION_TEXT_3_TIMER_Timer",
+            "DONATION_TEXT_4_TIMER_Timer", "DONATION_TEXT_5_TIMER_Timer" } };
 }
 
 QColor messageColour(const Donations& w)
 {
-    return w.THANKS_DONATIONS_MESSAGE_TEXTBOX->palette().color(QPalette::Text);
+    return ctl<QLineEdit>(w, "THANKS_DONATIONS_MESSAGE_TEXTBOX")->palette().color(QPalette::Text);
 }
 
 QList<QLineEdit*> addressBoxes(Donations& w)
 {
-    return { w.BTC_DONATION_ADDRESS_TEXTBOX, w.NMC_DONATION_ADDRESS_TEXTBOX, w.LTC_DONATION_ADDRESS_TEXTBOX,
-        w.DASH_DONATION_ADDRESS_TEXTBOX, w.VTC_DONATION_ADDRESS_TEXTBOX };
+    return { ctl<QLineEdit>(w, "BTC_DONATION_ADDRESS_TEXTBOX"),
+        ctl<QLineEdit>(w, "NMC_DONATION_ADDRESS_TEXTBOX"), ctl<QLineEdit>(w, "LTC_DONATION_ADDRESS_TEXTBOX"),
+        ctl<QLineEdit>(w, "DASH_DONATION_ADDRESS_TEXTBOX"),
+        ctl<QLineEdit>(w, "VTC_DONATION_ADDRESS_TEXTBOX") };
 }
 
 // One letter per address box: m when marked (light magenta), r when resting (light yellow).
@@ -114,7 +115,8 @@ void TestInfoWindows::aboutFlashesAndOpensDonations()
 {
     TestContext t;
     About window(t.context);
-    flash(window).check([&] { return window.DONATIONS_BACK_TEXTBOX->palette().color(QPalette::Base); },
+    flash(window).check(
+        [&] { return ctl<QLineEdit>(window, "DONATIONS_BACK_TEXTBOX")->palette().color(QPalette::Base); },
         QLineEdit().palette().color(QPalette::Base));
     window.show();
     bool checked = false;
@@ -122,9 +124,9 @@ void TestInfoWindows::aboutFlashesAndOpensDonations()
         auto* donations = qobject_cast<Donations*>(QApplication::activeModalWidget());
         QVERIFY(donations && donations->parentWidget() == &window);
         checked = true;
-        donations->OK_BUTTON->click();
+        ctl<QPushButton>(*donations, "OK_BUTTON")->click();
     });
-    QTest::mouseClick(window.DONATIONS_BUTTON, Qt::LeftButton);
+    QTest::mouseClick(ctl<QPushButton>(window, "DONATIONS_BUTTON"), Qt::LeftButton);
     QTRY_VERIFY(checked);
     QCOMPARE(t.fakes.settings.writtenKeys.first(), QStringLiteral("DONATIONS_WINDOW-Left"));
     QVERIFY(window.isVisible() && flash(window).enabledTimer() > 0); // still flashing
@@ -136,11 +138,11 @@ void TestInfoWindows::flashStopAndRestart()
         TestContext t;
         Donations window(t.context);
         for (int i = 0; i < ticksBeforeStop; ++i) // as the clock would
-            (window.*flash(window).handlers[i % 5])();
-        QTest::mouseDClick(window.THANKS_DONATIONS_MESSAGE_TEXTBOX, Qt::LeftButton);
+            QMetaObject::invokeMethod(&window, flash(window).handlers[i % 5]);
+        QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
         QCOMPARE(flash(window).enabledTimer(), 0);
         QCOMPARE(messageColour(window), Qt::black);
-        QTest::mouseDClick(window.THANKS_DONATIONS_MESSAGE_TEXTBOX, Qt::LeftButton);
+        QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
         flash(window).check([&] { return messageColour(window); }, Qt::black); // from the start again
     }
 }
@@ -154,7 +156,7 @@ void TestInfoWindows::doubleClickBeforeFirstTick()
     QTest::qSleep(50);
     const int remaining = window.DONATION_TEXT_1_TIMER.remainingTime();
     QTest::qSleep(50);
-    QTest::mouseDClick(window.THANKS_DONATIONS_MESSAGE_TEXTBOX, Qt::LeftButton);
+    QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
     QVERIFY(window.DONATION_TEXT_1_TIMER.remainingTime() <= remaining);
     flash(window).check([&] { return messageColour(window); }, Qt::black);
 }

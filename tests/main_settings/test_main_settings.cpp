@@ -1,8 +1,9 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -14,19 +15,21 @@ const QString kDefaultConf = QStringLiteral("/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG
 struct Opened {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS w { t.context, main };
+    QUORLIN_MAIN_SETTINGS w { t.context, &main };
 
     // The ".conf" choice as the user sees it: tick box, label, field (enabled,
     // read-only), browse button, conf manager button, then the field's text.
     QString confView() const
     {
         QString view;
-        for (const bool state :
-            { w.USE_OWN_CONF_TICKBOX->isChecked(), w.CONF_FILE_LOCATION_LABEL->isEnabled(),
-                w.CONF_FILE_LOCATION_TEXTBOX->isEnabled(), w.CONF_FILE_LOCATION_TEXTBOX->isReadOnly(),
-                w.CONF_BROWSE_BUTTON->isEnabled(), w.CONF_MANAGER_BUTTON->isEnabled() })
+        for (const bool state : { ctl<QCheckBox>(w, "USE_OWN_CONF_TICKBOX")->isChecked(),
+                 ctl<QLabel>(w, "CONF_FILE_LOCATION_LABEL")->isEnabled(),
+                 ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->isEnabled(),
+                 ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->isReadOnly(),
+                 ctl<QPushButton>(w, "CONF_BROWSE_BUTTON")->isEnabled(),
+                 ctl<QPushButton>(w, "CONF_MANAGER_BUTTON")->isEnabled() })
             view += state ? u'1' : u'0';
-        return view + u' ' + w.CONF_FILE_LOCATION_TEXTBOX->text();
+        return view + u' ' + ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->text();
     }
 };
 
@@ -34,9 +37,9 @@ struct Opened {
 struct TickBoxWindows {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, main };
-    QUORLIN_CRYPTO_SETTINGS crypto { t.context, main, settings };
-    QUORLIN_CONF_GENERATOR_MAIN conf { t.context, main, &main };
+    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
+    QUORLIN_CRYPTO_SETTINGS crypto { t.context, QString(), &main };
+    QUORLIN_CONF_GENERATOR_MAIN conf { t.context, &main };
 
     QList<QCheckBox*> boxes() const { return main.findChildren<QCheckBox*>(); }
 };
@@ -62,20 +65,21 @@ void TestMainSettings::tickBoxes()
     TestContext t;
     Opened o { t };
     QCOMPARE(o.confView(), "000001 " + kDefaultConf); // the label greyed and the field editable, as created
-    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->palette().color(QPalette::Base), QColor(0, 255, 0));
-    QVERIFY(o.w.AlwaysOnTop_TICKBOX->isChecked() && o.main.AlwaysOnTopTimer.isActive());
-    o.w.USE_OWN_CONF_TICKBOX->click();
+    QCOMPARE(ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->palette().color(QPalette::Base),
+        QColor(0, 255, 0));
+    QVERIFY(ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->isChecked() && o.main.AlwaysOnTopTimer.isActive());
+    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
     QCOMPARE(o.confView(), QStringLiteral("111010 "));
-    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/home/ann/own.conf");
-    o.w.USE_OWN_CONF_TICKBOX->click();
+    ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->setText("/home/ann/own.conf");
+    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
     QCOMPARE(o.confView(), "000101 " + kDefaultConf);
-    o.w.USE_OWN_CONF_TICKBOX->click(); // the own file is lost: the default path shows
+    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click(); // the own file is lost: the default path shows
     QCOMPARE(o.confView(), "111010 " + kDefaultConf);
-    o.w.AlwaysOnTop_TICKBOX->click(); // the main window stops its timer at once, before OK
-    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 0);
-    o.w.AlwaysOnTop_TICKBOX->click();
-    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX == 1);
-    o.w.AlwaysOnTop_TICKBOX->click();
+    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click(); // the main window stops its timer at once, before OK
+    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
+    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
+    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
+    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
     QCOMPARE(t.fakes.settings.writtenValues,
         QStringList({ "USE_OWN_CONF_TICKBOX=1", "CONF_FILE_LOCATION_TEXTBOX=", "USE_OWN_CONF_TICKBOX=0",
             "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf, "USE_OWN_CONF_TICKBOX=1",
@@ -85,8 +89,9 @@ void TestMainSettings::tickBoxes()
     t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/own.conf");
     Opened own { t };
     QCOMPARE(own.confView(), QStringLiteral("101010 /home/ann/own.conf"));
-    QVERIFY(own.w.CONF_FILE_LOCATION_TEXTBOX->palette().color(QPalette::Base) != QColor(0, 255, 0));
-    QVERIFY(!own.w.AlwaysOnTop_TICKBOX->isChecked());
+    QVERIFY(ctl<QLineEdit>(own.w, "CONF_FILE_LOCATION_TEXTBOX")->palette().color(QPalette::Base)
+        != QColor(0, 255, 0));
+    QVERIFY(!ctl<QCheckBox>(own.w, "AlwaysOnTop_TICKBOX")->isChecked());
 }
 
 void TestMainSettings::oddStoredTickStatesLoadUnticked_data()
@@ -134,14 +139,14 @@ void TestMainSettings::closingKeepsEveryChange()
     Opened o { t };
     o.w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    o.w.USE_OWN_CONF_TICKBOX->click();
-    o.w.AlwaysOnTop_TICKBOX->click();
+    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
+    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
     t.fakes.settings.writtenKeys.clear();
-    o.w.CONF_FILE_LOCATION_TEXTBOX->setText("/typed/own.conf");
+    ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->setText("/typed/own.conf");
     t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
-    o.w.CONF_BROWSE_BUTTON->click(); // cancelled
-    QCOMPARE(o.w.CONF_FILE_LOCATION_TEXTBOX->text(), QStringLiteral("/typed/own.conf"));
-    o.w.CONF_BROWSE_BUTTON->click();
+    ctl<QPushButton>(o.w, "CONF_BROWSE_BUTTON")->click(); // cancelled
+    QCOMPARE(ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->text(), QStringLiteral("/typed/own.conf"));
+    ctl<QPushButton>(o.w, "CONF_BROWSE_BUTTON")->click();
     const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
     QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
                  asked.filters.value(0).caption, asked.filters.value(0).pattern,
@@ -150,7 +155,9 @@ void TestMainSettings::closingKeepsEveryChange()
             "All files (*.*)", "*.*" }));
 
     if (key)
-        QTest::keyClick(key == Qt::Key_Space ? static_cast<QWidget*>(o.w.CANCEL_BUTTON) : &o.w, Qt::Key(key));
+        QTest::keyClick(
+            key == Qt::Key_Space ? static_cast<QWidget*>(ctl<QPushButton>(o.w, "CANCEL_BUTTON")) : &o.w,
+            Qt::Key(key));
     else
         o.w.close();
     QVERIFY(!o.w.isVisible());
@@ -172,10 +179,10 @@ void TestMainSettings::hubOpensEveryWindowModally()
         QVERIFY(w && w->isModal() && w->parentWidget() == &main);
         QCOMPARE(w->windowTitle(), QStringLiteral("QUORLIN - MAIN SETTINGS"));
         const std::pair<QPushButton*, const char*> opens[] {
-            { w->CRYPTO_SETTINGS_BUTTON, "QUORLIN_CRYPTO_SETTINGS" },
-            { w->CONF_MANAGER_BUTTON, "QUORLIN_CONF_GENERATOR_MAIN" },
-            { w->VIEW_OUTPUT_COMMANDS_BUTTON, "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
-            { w->ABOUT_BUTTON, "QUORLIN_ABOUT" },
+            { ctl<QPushButton>(*w, "CRYPTO_SETTINGS_BUTTON"), "QUORLIN_CRYPTO_SETTINGS" },
+            { ctl<QPushButton>(*w, "CONF_MANAGER_BUTTON"), "QUORLIN_CONF_GENERATOR_MAIN" },
+            { ctl<QPushButton>(*w, "VIEW_OUTPUT_COMMANDS_BUTTON"), "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
+            { ctl<QPushButton>(*w, "ABOUT_BUTTON"), "QUORLIN_ABOUT" },
         };
         for (const auto& [button, windowClass] : opens) {
             QString opened;
@@ -188,10 +195,10 @@ void TestMainSettings::hubOpensEveryWindowModally()
             button->click();
             QCOMPARE(opened, QString::fromLatin1(windowClass));
         }
-        w->CANCEL_BUTTON->click();
+        ctl<QPushButton>(*w, "CANCEL_BUTTON")->click();
         done = true;
     });
-    main.SETTINGS_BUTTON->click();
+    ctl<QPushButton>(main, "SETTINGS_BUTTON")->click();
     QTRY_VERIFY(done);
     QVERIFY(main.findChildren<QUORLIN_MAIN_SETTINGS*>().isEmpty()); // discarded when closed
 }
@@ -202,22 +209,26 @@ void TestMainSettings::outputCommandsShowTheLiveLines()
     TestContext t;
     t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored");
     QUORLIN_MAIN main(t.context);
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, main, &main);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, &main);
     w.show();
-    QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(), "RUN COMMAND - |");
-    QVERIFY(w.ALL_COMMANDS_TEXTBOX->isReadOnly());
-    const std::tuple<QPushButton*, QString*, QString> shows[] {
-        { w.QT_COMMAND_BUTTON, &main.KD_QT_COMMAND_TEXTBOX, "QT" },
-        { w.DAEMON_COMMAND_BUTTON, &main.KD_D_COMMAND_TEXTBOX, "DAEMON" },
-        { w.CLI_STOP_COMMAND_BUTTON, &main.KDCLI_STOP_COMMAND_TEXTBOX, "CLI - STOP" },
+    QCOMPARE(ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
+            + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText(),
+        "RUN COMMAND - |");
+    QVERIFY(ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->isReadOnly());
+    const std::tuple<QPushButton*, NodeText, QString> shows[] {
+        { ctl<QPushButton>(w, "QT_COMMAND_BUTTON"), NodeText::QtCommand, "QT" },
+        { ctl<QPushButton>(w, "DAEMON_COMMAND_BUTTON"), NodeText::DaemonCommand, "DAEMON" },
+        { ctl<QPushButton>(w, "CLI_STOP_COMMAND_BUTTON"), NodeText::StopCommand, "CLI - STOP" },
     };
     for (const auto& [button, command, name] : shows) {
-        *command = "live " + name;
+        t.context.node.setText(command, "live " + name);
         button->click();
-        QCOMPARE(w.COMMAND_NAME_LABEL->text() + '|' + w.ALL_COMMANDS_TEXTBOX->toPlainText(),
+        QCOMPARE(ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
+                + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText(),
             "RUN COMMAND - " + name + "|live " + name);
     }
-    w.OK_BUTTON->click();
+    t.fakes.settings.writtenKeys.clear();
+    ctl<QPushButton>(w, "OK_BUTTON")->click();
     QVERIFY(!w.isVisible());
     QCOMPARE(t.fakes.settings.writtenKeys,
         QStringList({ "SINGLE_OUTPUT_COMMANDS_WINDOW-Left", "SINGLE_OUTPUT_COMMANDS_WINDOW-Top" }));

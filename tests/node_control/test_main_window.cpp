@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
@@ -41,9 +42,9 @@ private slots:
     void loadsStoreOrDefaults()
     {
         const auto hiddenFields = [](const QUORLIN_MAIN& w) -> QStringList {
-            return { w.CRYPTO_NAME_TEXTBOX->text(), w.QT_NAME_TEXTBOX, w.CLI_NAME_TEXTBOX,
-                w.DAEMON_NAME_TEXTBOX, w.KD_QT_COMMAND_TEXTBOX, w.KD_D_COMMAND_TEXTBOX,
-                w.KDCLI_STOP_COMMAND_TEXTBOX };
+            return { ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX")->text(), w.QT_NAME_TEXTBOX(),
+                w.CLI_NAME_TEXTBOX(), w.DAEMON_NAME_TEXTBOX(), w.KD_QT_COMMAND_TEXTBOX(),
+                w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() };
         };
         Shown s;
         QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s }, values;
@@ -52,18 +53,19 @@ private slots:
         QCOMPARE(s.t.fakes.settings.readKeys, keys + QStringList { u"AlwaysOnTop_TICKBOX"_s });
         QCOMPARE(hiddenFields(s.window), values);
         QCOMPARE(s.window.windowTitle(), u"QUORLIN - Litecoin"_s);
-        QCOMPARE(s.window.AlwaysOnTop_TICKBOX, 1);
+        QCOMPARE(s.window.AlwaysOnTop_TICKBOX(), 1);
         QCOMPARE(s.window.AlwaysOnTopTimer.interval(), 1000);
         QCOMPARE(s.window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
         s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
         s.window.AlwaysOnTopTimer.setInterval(1);
-        QTRY_VERIFY(s.t.fakes.stacking.steps >= 2 && !s.window.DAEMON_START_BUTTON->isEnabled());
+        QTRY_VERIFY(
+            s.t.fakes.stacking.steps >= 2 && !ctl<QPushButton>(s.window, "DAEMON_START_BUTTON")->isEnabled());
 
         TestContext off;
         off.fakes.store(u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
         QUORLIN_MAIN unticked(off.context);
         QCOMPARE(hiddenFields(unticked), QStringList(7));
-        QCOMPARE(unticked.AlwaysOnTop_TICKBOX, 0);
+        QCOMPARE(unticked.AlwaysOnTop_TICKBOX(), 0);
         QVERIFY(!unticked.AlwaysOnTopTimer.isActive() && unticked.MULTI_PROCESS_WATCHER_TIMER.isActive());
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
@@ -77,22 +79,23 @@ private slots:
         t.fakes.processes.setRunning(u"LITECOIND"_s, 1);
         QUORLIN_MAIN w(t.context);
         w.MULTI_PROCESS_WATCHER_TIMER.stop();
-        w.CLI_STOP_BUTTON->setEnabled(false);
+        ctl<QPushButton>(w, "CLI_STOP_BUTTON")->setEnabled(false);
         const auto look = [](const QLineEdit* box) {
             return std::pair(box->palette().color(QPalette::Base), box->toolTip());
         };
-        const auto cliBefore = look(w.PROCESS_TEXTBOX_3);
+        const auto cliBefore = look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3"));
 
-        w.MULTI_PROCESS_WATCHER_TIMER_Timer();
+        QMetaObject::invokeMethod(&w, "MULTI_PROCESS_WATCHER_TIMER_Timer");
 
         QCOMPARE(t.fakes.processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s } }));
-        QCOMPARE(
-            look(w.PROCESS_TEXTBOX_1), std::pair(QColor(255, 0, 0), u"litecoin-qt - QT PROCESS STOPPED"_s));
-        QCOMPARE(
-            look(w.PROCESS_TEXTBOX_2), std::pair(QColor(0, 255, 0), u"litecoind - DAEMON PROCESS RUNNING"_s));
-        QCOMPARE(look(w.PROCESS_TEXTBOX_3), cliBefore);
-        QVERIFY(!w.CLI_STOP_BUTTON->isEnabled() && !w.QT_START_BUTTON->isEnabled()
-            && !w.DAEMON_START_BUTTON->isEnabled());
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_1")),
+            std::pair(QColor(255, 0, 0), u"litecoin-qt - QT PROCESS STOPPED"_s));
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")),
+            std::pair(QColor(0, 255, 0), u"litecoind - DAEMON PROCESS RUNNING"_s));
+        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3")), cliBefore);
+        QVERIFY(!ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled()
+            && !ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled()
+            && !ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled());
     }
 
     // Exit (run with the tick on, the others with it off) saves, then the
@@ -119,9 +122,10 @@ private slots:
         QVERIFY(s.active);
         s.window.move(140, 90);
         s.window.resize(400, 200);
-        s.window.AlwaysOnTop_TICKBOX = key == 0 ? 1 : 0;
+        s.t.context.node.setAlwaysOnTop(key == 0 ? 1 : 0);
+        s.t.fakes.settings.writtenValues.clear();
         if (key == 0)
-            QTest::mouseClick(s.window.EXIT_BUTTON, Qt::LeftButton);
+            QTest::mouseClick(ctl<QPushButton>(s.window, "EXIT_BUTTON"), Qt::LeftButton);
         else if (key < 0)
             QVERIFY(s.window.close());
         else
@@ -154,16 +158,18 @@ private slots:
         QVERIFY(s.active);
         QPushButton* const launch = s.window.findChild<QPushButton*>(QTest::currentDataTag());
         QTest::mouseClick(launch, Qt::LeftButton);
-        // A line written into the live window by another window is used at once.
+        const QString stored = s.t.fakes.stored(lineKey);
+        // A line another window changes in the node settings is used at once.
         const QString changed = u"\"/opt/new/prog\"  -x "_s;
-        s.window.KD_QT_COMMAND_TEXTBOX = s.window.KD_D_COMMAND_TEXTBOX = s.window.KDCLI_STOP_COMMAND_TEXTBOX
-            = changed;
+        for (NodeText line : { NodeText::QtCommand, NodeText::DaemonCommand, NodeText::StopCommand })
+            s.t.context.node.setText(line, changed);
+        s.t.fakes.settings.writtenKeys.clear();
         QTest::mouseClick(launch, Qt::LeftButton);
 
         const QList<FakeProcessLauncher::Call>& calls = s.t.fakes.launcher.calls;
         QCOMPARE(calls.size(), 2);
-        QCOMPARE(QStringList({ calls[0].commandLine, calls[1].commandLine }),
-            QStringList({ s.t.fakes.stored(lineKey), changed }));
+        QCOMPARE(
+            QStringList({ calls[0].commandLine, calls[1].commandLine }), QStringList({ stored, changed }));
         QVERIFY(calls[0].style == style && calls[1].style == style);
         QVERIFY(calls[0].outputLog == log && calls[1].outputLog == log);
         QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
@@ -190,7 +196,7 @@ private slots:
             { ClientAnswer::Outcome::NotStarted, -1, {}, u"/opt/ltc/litecoin-cli: No such file"_s },
         };
         for (const ClientAnswer& answer : answers) {
-            QTest::mouseClick(s.window.CLI_STOP_BUTTON, Qt::LeftButton);
+            QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
             QCOMPARE(s.t.fakes.clients.runs.size(), 1);
             QCOMPARE(s.t.fakes.clients.runs.first().timeoutMs, 0);
             QVERIFY(s.t.fakes.clients.answer(answer));
@@ -211,12 +217,12 @@ private slots:
         for (const bool stoppedByUser : { false, true }) {
             Shown s;
             s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
-            QTest::mouseClick(s.window.DAEMON_START_BUTTON, Qt::LeftButton);
+            QTest::mouseClick(ctl<QPushButton>(s.window, "DAEMON_START_BUTTON"), Qt::LeftButton);
             if (stoppedByUser)
-                QTest::mouseClick(s.window.CLI_STOP_BUTTON, Qt::LeftButton);
-            QTRY_VERIFY(!s.window.DAEMON_START_BUTTON->isEnabled());
+                QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
+            QTRY_VERIFY(!ctl<QPushButton>(s.window, "DAEMON_START_BUTTON")->isEnabled());
             s.t.fakes.processes.setRunning(u"litecoind"_s, 0);
-            QTRY_VERIFY(s.window.DAEMON_START_BUTTON->isEnabled());
+            QTRY_VERIFY(ctl<QPushButton>(s.window, "DAEMON_START_BUTTON")->isEnabled());
             const QStringList& errors = s.t.fakes.dialogs.errors;
             if (stoppedByUser)
                 QTest::qWait(600);

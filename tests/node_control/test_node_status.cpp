@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_control/QUORLIN_NODE_STATUS.h"
 #include "node_control/client_call_line.h"
@@ -205,33 +206,36 @@ private slots:
         t.fakes.store(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, stopLine);
         QUORLIN_MAIN main(t.context);
         main.show();
-        QTest::mouseDClick(main.PROCESS_TEXTBOX_2, Qt::LeftButton);
+        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
         main.NODE_MENU.actions().first()->trigger();
         QCOMPARE(main.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
         QUORLIN_NODE_STATUS* w = main.findChild<QUORLIN_NODE_STATUS*>();
-        QVERIFY(w->isVisible() && !w->isModal() && main.CLI_STOP_BUTTON->isEnabled());
+        QVERIFY(w->isVisible() && !w->isModal() && ctl<QPushButton>(main, "CLI_STOP_BUTTON")->isEnabled());
         QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
         QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
 
         FakeClientRunner& clients = t.fakes.clients;
         const QString call = stopLine.chopped(4);
-        w->REFRESH_TIMER_Timer(); // still waiting for the first answer: no second call
+        // Still waiting for the first answer: no second call.
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
         QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
         QCOMPARE(clients.runs.first().timeoutMs, 10000);
         QVERIFY(clients.answer(json(kSyncedChain)));
         QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
         QVERIFY(clients.answer(json(kNetwork)));
-        QCOMPARE(QStringList({ w->STATE_LABEL->text(), w->BLOCKS_LABEL->text(), w->PEERS_LABEL->text() }),
+        QCOMPARE(QStringList({ ctl<QLabel>(*w, "STATE_LABEL")->text(),
+                     ctl<QLabel>(*w, "BLOCKS_LABEL")->text(), ctl<QLabel>(*w, "PEERS_LABEL")->text() }),
             QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s }));
-        QCOMPARE(w->PROGRESS_BAR->value(), 10000);
+        QCOMPARE(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value(), 10000);
 
-        main.KDCLI_STOP_COMMAND_TEXTBOX.clear();
-        w->REFRESH_TIMER_Timer();
-        QCOMPARE(w->STATE_LABEL->text(), u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        t.context.node.setText(NodeText::StopCommand, QString());
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
+        QCOMPARE(ctl<QLabel>(*w, "STATE_LABEL")->text(),
+            u"No command-line client configured: open CRYPTO SETTINGS"_s);
         QCOMPARE(clients.commandLines.size(), 2);
 
-        main.KDCLI_STOP_COMMAND_TEXTBOX = stopLine;
-        w->REFRESH_TIMER_Timer();
+        t.context.node.setText(NodeText::StopCommand, stopLine);
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
         w->move(150, 100);
         QTest::keyClick(w, Qt::Key_Escape);
         QCOMPARE(QStringList({ t.fakes.stored(u"NODE_STATUS-Left"_s), t.fakes.stored(u"NODE_STATUS-Top"_s) }),
@@ -240,7 +244,7 @@ private slots:
         QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
 
         // It closes with the main window, storing its position.
-        QTest::mouseDClick(main.PROCESS_TEXTBOX_3, Qt::LeftButton);
+        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
         main.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
         main.unload();
         QCOMPARE(t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);

@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/client_runner_qprocess.h"
 #include "platform/process_launcher_posix.h"
@@ -76,7 +77,7 @@ private slots:
             fakes.executable, fakes.clients, logs.path(), fakes.programs });
         QUORLIN_MAIN window(context);
         const QString program = u"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt"_s;
-        window.KD_QT_COMMAND_TEXTBOX = u"\"%1\" -conf=\"/x.conf\""_s.arg(program);
+        context.node.setText(NodeText::QtCommand, u"\"%1\" -conf=\"/x.conf\""_s.arg(program));
         window.show();
 
         QString shown;
@@ -91,11 +92,11 @@ private slots:
             }
         });
         answer.start(50);
-        window.QT_START_BUTTON->click();
+        ctl<QPushButton>(window, "QT_START_BUTTON")->click();
         QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(frame),
             qPrintable(
                 u"%1,%2 %3x%4"_s.arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
-        const QString line = window.KD_QT_COMMAND_TEXTBOX;
+        const QString line = window.KD_QT_COMMAND_TEXTBOX();
         QVERIFY2(shown.startsWith(u"Could not start this command line:\n\n"_s + line.first(200) + u"..."_s
                      + line.last(200) + u"\n\n"_s + program.first(200) + u"..."_s),
             qPrintable(shown.left(1000)));

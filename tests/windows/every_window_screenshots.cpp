@@ -6,11 +6,11 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "core/look.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
 #include "info/QUORLIN_ABOUT.h"
 #include "info/TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QAbstractButton>
@@ -81,11 +81,11 @@ int main(int argc, char* argv[])
     t.fakes.processes.setRunning(u"litecoind"_s, 1);
 
     QUORLIN_MAIN main(t.context);
-    QUORLIN_MAIN_SETTINGS mainSettings(t.context, main);
-    QUORLIN_CRYPTO_SETTINGS crypto(t.context, main, mainSettings);
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW commands(t.context, main, &mainSettings);
+    QUORLIN_MAIN_SETTINGS mainSettings(t.context, &main);
+    QUORLIN_CRYPTO_SETTINGS crypto(t.context, QString(), &mainSettings);
+    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW commands(t.context, &mainSettings);
     click(commands, "QT_COMMAND_BUTTON");
-    QUORLIN_CONF_GENERATOR_MAIN confGenerator(t.context, main, &mainSettings);
+    QUORLIN_CONF_GENERATOR_MAIN confGenerator(t.context, &mainSettings);
     QUORLIN_CONF_GENERATOR_IDS presets(t.context, confGenerator);
     bool saved = save(main, folder, "main.png") && save(mainSettings, folder, "main_settings.png")
         && save(crypto, folder, "crypto_settings.png") && save(commands, folder, "output_commands.png");

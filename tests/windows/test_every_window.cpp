@@ -5,11 +5,11 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "core/look.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
+#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
 #include "info/QUORLIN_ABOUT.h"
 #include "info/TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "main_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include "core/wrapping_button.h"
@@ -39,17 +39,14 @@ struct Opened {
     {
         if (name == u"QUORLIN_MAIN")
             return;
-        mainSettings = std::make_unique<QUORLIN_MAIN_SETTINGS>(t.context, main);
+        mainSettings = std::make_unique<QUORLIN_MAIN_SETTINGS>(t.context, &main);
         if (name.startsWith(u"QUORLIN_CONF_GENERATOR"))
-            confGenerator
-                = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, main, mainSettings.get());
+            confGenerator = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, mainSettings.get());
         const std::map<QString, std::function<FormWindow*()>> windows {
             { u"QUORLIN_CRYPTO_SETTINGS"_s,
-                [&] { return new QUORLIN_CRYPTO_SETTINGS(t.context, main, *mainSettings); } },
+                [&] { return new QUORLIN_CRYPTO_SETTINGS(t.context, QString(), mainSettings.get()); } },
             { u"QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW"_s,
-                [&] {
-                    return new QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(t.context, main, mainSettings.get());
-                } },
+                [&] { return new QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(t.context, mainSettings.get()); } },
             { u"QUORLIN_CONF_GENERATOR_IDS"_s,
                 [&] { return new QUORLIN_CONF_GENERATOR_IDS(t.context, *confGenerator); } },
             { u"QUORLIN_CONF_GENERATOR_TEST_RPC"_s,

@@ -2,11 +2,9 @@
 
 #include "platform/executable.h"
 #include "platform/settings_backing.h"
+#include "setting_keys.h"
 
 #include <QString>
-
-// The application name of every stored value.
-inline const QString kApplicationName = QStringLiteral("KD_QUORLIN");
 
 // The windows' view of the settings store: the application name and the
 // running executable's section are filled in, and the three kinds of value
@@ -17,19 +15,19 @@ class SettingsStore {
 public:
     SettingsStore(SettingsBacking& backing, const ExecutableIdentity& executable);
 
-    QString readText(const QString& key) const; // default ""
-    int readTick(const QString& key, int defaultState) const;
+    QString read(const TextKey& key) const;
+    int read(const TickKey& key) const;
     float readGeometry(const QString& key, float defaultTwips) const;
 
-    void writeText(const QString& key, const QString& value);
-    void writeTick(const QString& key, int state);
+    void write(const TextKey& key, const QString& value);
+    void write(const TickKey& key, int state);
     void writeGeometry(const QString& key, float twips);
 
     const ExecutableIdentity& executable() const { return m_executable; }
 
 private:
-    QString read(const QString& key, const QString& defaultText) const;
-    void write(const QString& key, const QString& value);
+    QString readValue(const QString& key, const QString& defaultText) const;
+    void writeValue(const QString& key, const QString& value);
 
     SettingsBacking& m_backing;
     const ExecutableIdentity& m_executable;

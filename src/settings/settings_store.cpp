@@ -32,50 +32,50 @@ std::optional<float> readFloat(const QLocale& locale, QString text)
 
 } // namespace
 
-QString SettingsStore::read(const QString& key, const QString& defaultText) const
+QString SettingsStore::readValue(const QString& key, const QString& defaultText) const
 {
     return m_backing.GetSetting(kApplicationName, m_executable.name, key, defaultText);
 }
 
-void SettingsStore::write(const QString& key, const QString& value)
+void SettingsStore::writeValue(const QString& key, const QString& value)
 {
     m_backing.SaveSetting(kApplicationName, m_executable.name, key, value);
 }
 
-QString SettingsStore::readText(const QString& key) const
+QString SettingsStore::read(const TextKey& key) const
 {
-    return read(key, QString());
+    return readValue(key.name, QString());
 }
 
-int SettingsStore::readTick(const QString& key, int defaultState) const
+int SettingsStore::read(const TickKey& key) const
 {
     bool ok = false;
-    const int value = read(key, tickText(defaultState)).trimmed().toInt(&ok);
+    const int value = readValue(key.name, tickText(key.defaultState)).trimmed().toInt(&ok);
     const bool fits
         = value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
-    return ok && fits ? value : defaultState;
+    return ok && fits ? value : key.defaultState;
 }
 
 float SettingsStore::readGeometry(const QString& key, float defaultTwips) const
 {
-    const QString text = read(key, geometryText(defaultTwips)).trimmed();
+    const QString text = readValue(key, geometryText(defaultTwips)).trimmed();
     const std::optional<float> value = readFloat(QLocale(), text);
     return value && std::isfinite(*value) ? *value : defaultTwips;
 }
 
-void SettingsStore::writeText(const QString& key, const QString& value)
+void SettingsStore::write(const TextKey& key, const QString& value)
 {
-    write(key, value);
+    writeValue(key.name, value);
 }
 
-void SettingsStore::writeTick(const QString& key, int state)
+void SettingsStore::write(const TickKey& key, int state)
 {
-    write(key, tickText(state));
+    writeValue(key.name, tickText(state));
 }
 
 void SettingsStore::writeGeometry(const QString& key, float twips)
 {
-    write(key, geometryText(twips));
+    writeValue(key, geometryText(twips));
 }
 
 QString tickText(int state)
