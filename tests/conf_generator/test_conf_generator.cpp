@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -28,6 +29,8 @@ private slots:
     void clicksSetTheLines_data();
     void clicksSetTheLines();
     void firstRunSaveReopenAndClearAll();
+    void saveReplacesTheFileInOneStep();
+    void previewSelectionSurvivesATick();
     void failedWriteKeepsTheOldFileAndTheWindow_data();
     void failedWriteKeepsTheOldFileAndTheWindow();
     void otherExecutableNameKeepsItsOwnFileAndSettings();
@@ -247,6 +250,36 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
     ctl<QPushButton>(*rig.window, "CANCEL_BUTTON")->click();
     QCOMPARE(rig.fakes.settings.writtenKeys.mid(26),
         QStringList({ "MAIN-Left", "MAIN-Top", "MAIN-Left", "MAIN-Top" }));
+}
+
+// A new file takes the old one's place: a second hard link to the old file
+// keeps the old bytes, so a save cut short can never leave a half-written file.
+void TestConfGenerator::saveReplacesTheFileInOneStep()
+{
+    ConfGeneratorRig rig;
+    const QString link = rig.folder.path() + "/link.conf";
+    QFile old(rig.confPath());
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    std::filesystem::create_hard_link(rig.confPath().toStdString(), link.toStdString());
+    ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
+    QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
+    QCOMPARE(fileBytes(link), "old");
+}
+
+// The user can select and copy from the preview: a tick that renders the
+// same text leaves the selection alone.
+void TestConfGenerator::previewSelectionSurvivesATick()
+{
+    ConfGeneratorRig rig;
+    MultiLineBox& preview = *ctl<MultiLineBox>(*rig.window, "CONF_OUTPUT_TEXTBOX");
+    QTextCursor selection = preview.textCursor();
+    selection.setPosition(7);
+    selection.setPosition(24, QTextCursor::KeepAnchor);
+    preview.setTextCursor(selection);
+    QSignalSpy tick(&rig.window->CONF_OUTPUT_TIMER, &QTimer::timeout);
+    QVERIFY(tick.wait(5000));
+    QCOMPARE(preview.textCursor().selectedText(), "CONF FILE CREATED");
 }
 
 void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow_data()

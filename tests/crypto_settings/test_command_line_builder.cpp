@@ -1,4 +1,5 @@
 #include "crypto_settings/command_line_builder.h"
+#include "platform/command_line.h"
 
 #include <QtTest>
 
@@ -17,6 +18,7 @@ void TestCommandLineBuilder::commandLines_data()
     QTest::addColumn<CommandLineFields>("fields");
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<QStringList>("lines"); // Qt wallet, daemon, client stop
+    QTest::addColumn<bool>("quotesInFields"); // the lines then cannot split back into the fields
 
     const CommandLineFields on { R"(C:\Program Files\Bitcoin)", "bitcoin-qt.exe",
         R"(C:\Program Files\Bitcoin\Daemon)", "bitcoind.exe", "bitcoin-cli.exe", R"(D:\BitcoinData)",
@@ -32,10 +34,10 @@ void TestCommandLineBuilder::commandLines_data()
             R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf"  stop)" },
     };
     for (int i = 0; i < 2; ++i) {
-        QTest::addRow("example %d, \\", i + 1) << (i ? off : on) << QChar(u'\\') << examples[i];
+        QTest::addRow("example %d, \\", i + 1) << (i ? off : on) << QChar(u'\\') << examples[i] << false;
         QStringList slashed = examples[i]; // only the separator before each program's name changes
         QTest::addRow("example %d, /", i + 1)
-            << (i ? off : on) << QChar(u'/') << slashed.replaceInStrings(R"(\bitcoin)", "/bitcoin");
+            << (i ? off : on) << QChar(u'/') << slashed.replaceInStrings(R"(\bitcoin)", "/bitcoin") << false;
     }
     const QString conf = R"( -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf")";
 
@@ -44,7 +46,8 @@ void TestCommandLineBuilder::commandLines_data()
     QTest::newRow("all empty") << empty << QChar(u'\\')
                                << QStringList { R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
                                       R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
-                                      R"("\" -conf="C:\Nodes\K.conf"  stop)" };
+                                      R"("\" -conf="C:\Nodes\K.conf"  stop)" }
+                               << false;
 
     CommandLineFields roots = on;
     roots.qtLocation = R"(C:\)";
@@ -54,7 +57,8 @@ void TestCommandLineBuilder::commandLines_data()
         << roots << QChar(u'\\')
         << QStringList { R"("C:\\bitcoin-qt.exe")" + conf + R"( -datadir="D:\" -disablewallet=0)",
                R"("/\bitcoind.exe")" + conf + R"( -datadir="D:\" -disablewallet=1)",
-               R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop" };
+               R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop" }
+        << false;
 
     CommandLineFields quoted = off;
     quoted.qtName = R"(bit"coin.exe)";
@@ -65,15 +69,38 @@ void TestCommandLineBuilder::commandLines_data()
         << QStringList { R"("C:\Program Files\Bitcoin\bit"coin.exe")" + conf
                    + R"( -datadir=" D:\My "Data" " )",
                R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
-               R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" };
+               R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" }
+        << true;
 }
 
 void TestCommandLineBuilder::commandLines()
 {
     QFETCH(CommandLineFields, fields);
     QFETCH(QChar, separator);
+    QFETCH(bool, quotesInFields);
     const CommandLines lines = buildCommandLines(fields, separator);
     QTEST(QStringList({ lines.qt, lines.daemon, lines.stop }), "lines");
+
+    // The launcher splits each line back into exactly the program and the
+    // arguments the fields name; an empty switch adds no argument.
+    if (quotesInFields)
+        return;
+    const auto intended = [&](const QString& folder, const QString& file, const QStringList& rest) {
+        QStringList arguments { folder + separator + file, "-conf=" + fields.confFileLocation };
+        arguments += rest;
+        arguments.removeAll(QString());
+        return arguments;
+    };
+    const auto split = [](const QString& line) {
+        return splitCommandLine(line).value_or(QStringList { "(quote left open)" });
+    };
+    const QString dataFolder = "-datadir=" + fields.blockchainHome;
+    QCOMPARE(
+        split(lines.qt), intended(fields.qtLocation, fields.qtName, { dataFolder, fields.qtWalletSwitch }));
+    QCOMPARE(split(lines.daemon),
+        intended(fields.daemonCliLocation, fields.daemonName, { dataFolder, fields.daemonWalletSwitch }));
+    QCOMPARE(split(lines.stop),
+        intended(fields.daemonCliLocation, fields.cliName, { fields.cliDaemonSwitch, "stop" }));
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

@@ -75,6 +75,14 @@ QList<pid_t> NodeSandbox::processes() const
     return found;
 }
 
+bool NodeSandbox::runs(const QString& program) const
+{
+    const QList<pid_t> pids = processes();
+    return std::any_of(pids.begin(), pids.end(), [&](pid_t pid) {
+        return readFile(QStringLiteral("/proc/%1/comm").arg(pid)).trimmed() == QFile::encodeName(program);
+    });
+}
+
 int NodeSandbox::cli(const QStringList& arguments, QString* error) const
 {
     QProcess cli;

@@ -28,6 +28,7 @@ public:
     QString settingsRoot() const { return m_root.filePath(QStringLiteral("config")); }
 
     QList<pid_t> processes() const; // live ones only
+    bool runs(const QString& program) const; // whether one of them is `program`
 
     // Runs litecoin-cli with `arguments` and the sandbox's data folder; gives its
     // exit code (-1 when it did not finish) and puts its error output in `error`.

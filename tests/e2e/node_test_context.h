@@ -72,14 +72,41 @@ inline void press(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, tickBox ? QPoint(6, button->height() / 2) : QPoint());
 }
 
-// Waits for the daemon box to show the node running (green, both start buttons
-// locked) or stopped (red, both unlocked).
-inline void checkDaemonBox(const QUORLIN_MAIN& w, bool running)
+// QtTest's checks leave only the function they fail in. A node test runs each
+// helper through NODE_STEP, which ends the test at the first failed check and
+// names the step it failed in; the test would otherwise go on into further
+// long waits for a node that is not there.
+#define NODE_STEP(...)                                                                                       \
+    do {                                                                                                     \
+        __VA_ARGS__;                                                                                         \
+        if (QTest::currentTestFailed()) {                                                                    \
+            qWarning("The test stopped at its failed step, %s line %d.", __FILE__, __LINE__);                \
+            return;                                                                                          \
+        }                                                                                                    \
+    } while (false)
+
+// Waits up to `timeoutMs` for `actual` to equal `expected`, then compares them.
+// QTRY_COMPARE_WITH_TIMEOUT would, after a miss, wait twice as long again only
+// to report how late the value came; a node test's failure ends at once.
+#define NODE_TRY_COMPARE(actual, expected, timeoutMs)                                                        \
+    do {                                                                                                     \
+        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs));               \
+        QCOMPARE(actual, expected);                                                                          \
+    } while (false)
+
+// The watcher looks four times a second; this is how long its boxes may lag
+// behind the node on a busy machine.
+constexpr int kWatcherDelayMs = 5000;
+
+// Waits until the daemon runs (or is gone), then for the daemon box to show it:
+// green with both start buttons locked, or red with both unlocked. A watcher
+// that misses the change fails within seconds, not after the node's timeout.
+inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeSandbox& sandbox, bool running)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(),
-        running ? QStringLiteral("litecoind - DAEMON PROCESS RUNNING")
-                : QStringLiteral("litecoind - DAEMON PROCESS STOPPED"),
-        kNodeTimeoutMs);
+    NODE_TRY_COMPARE(sandbox.runs(QStringLiteral("litecoind")), running, kNodeTimeoutMs);
+    const QString state = running ? QStringLiteral("RUNNING") : QStringLiteral("STOPPED");
+    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(), "litecoind - DAEMON PROCESS " + state,
+        kWatcherDelayMs);
     QCOMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->palette().color(QPalette::Base),
         colourFromBgr(running ? kGreenBgr : kRedBgr));
     QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), !running);
@@ -108,11 +135,10 @@ template <typename Window> void inWindow(QAbstractButton* opener, const std::fun
 // everything it started are gone.
 inline void stopNode(QUORLIN_MAIN& w, NodeTestContext& t, const QString& confPath)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(
-        t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }), 0,
-        kNodeTimeoutMs);
+    NODE_TRY_COMPARE(t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }),
+        0, kNodeTimeoutMs);
     press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
-    checkDaemonBox(w, false);
+    NODE_STEP(checkDaemonBox(w, t.sandbox, false));
     QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
     QVERIFY(t.sandbox.processes().isEmpty());
 }

@@ -44,13 +44,15 @@ private slots:
         QUORLIN_MAIN w(t.context);
         w.show();
         QUORLIN_NODE_STATUS* status = openStatus(w);
-        QTRY_VERIFY(ctl<QLabel>(*status, "STATE_LABEL")
-                        ->text()
-                        .startsWith(u"not answering: Could not connect to the server"));
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "STATE_LABEL")
+                             ->text()
+                             .startsWith(u"not answering: Could not connect to the server"),
+            true, kWatcherDelayMs);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
 
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        checkDaemonBox(w, true);
-        QTRY_COMPARE_WITH_TIMEOUT(
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        NODE_TRY_COMPARE(
             ctl<QLabel>(*status, "STATE_LABEL")->text(), QStringLiteral("answering"), kNodeTimeoutMs);
         const QStringList shown { ctl<QLabel>(*status, "CHAIN_LABEL")->text(),
             ctl<QLabel>(*status, "BLOCKS_LABEL")->text(), ctl<QLabel>(*status, "PEERS_LABEL")->text() };
@@ -66,23 +68,23 @@ private slots:
             t.sandbox.cli({ QStringLiteral("-conf=") + t.sandbox.confPath(),
                 QStringLiteral("generatetodescriptor"), QStringLiteral("3"), QStringLiteral("raw(51)") }),
             0);
-        QTRY_COMPARE_WITH_TIMEOUT(ctl<QLabel>(*status, "BLOCKS_LABEL")->text(), QStringLiteral("3"), 3000);
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "BLOCKS_LABEL")->text(), QStringLiteral("3"), 3000);
         qInfo("3 mined blocks shown after %lld ms", qint64(mined.elapsed()));
 
         // The window's own client calls lock the stop button while they run.
         press(ctl<QPushButton>(*status, "CLOSE_BUTTON"));
-        QTRY_VERIFY(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled());
+        NODE_TRY_COMPARE(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled(), true, kWatcherDelayMs);
         t.context.node.setText(NodeText::StopCommand, nodeCommands(wrong, {})[2]);
         press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
-        QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors.join(u'|'),
+        NODE_TRY_COMPARE(t.dialogs.errors.join(u'|'),
             QStringLiteral(
                 "QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or rpcpassword"),
             kNodeTimeoutMs);
         QTest::qWait(1000);
-        checkDaemonBox(w, true);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
         t.dialogs.errors.clear();
         t.context.node.setText(NodeText::StopCommand, nodeCommands(t.sandbox.confPath(), {})[2]);
-        stopNode(w, t, t.sandbox.confPath());
+        NODE_STEP(stopNode(w, t, t.sandbox.confPath()));
     }
 
     // A port line at the top of a regtest .conf: the node refuses to start and
@@ -98,7 +100,7 @@ private slots:
         QElapsedTimer told;
         told.start();
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.errors.size(), 1, 15000);
+        NODE_TRY_COMPARE(t.dialogs.errors.size(), 1, 15000);
         qInfo("refused start told after %lld ms", qint64(told.elapsed()));
         const QString message = t.dialogs.errors.first();
         QVERIFY2(message.contains(u"litecoind stopped ")
@@ -126,8 +128,8 @@ private slots:
         heartbeat.start(50);
         QTest::qWait(500);
         press(ctl<QPushButton>(w, "QT_START_BUTTON"));
-        QTRY_VERIFY(QFile::exists(clicked));
-        QTRY_COMPARE_WITH_TIMEOUT(ctl<QLabel>(*status, "STATE_LABEL")->text(),
+        NODE_TRY_COMPARE(QFile::exists(clicked), true, kWatcherDelayMs);
+        NODE_TRY_COMPARE(ctl<QLabel>(*status, "STATE_LABEL")->text(),
             QStringLiteral("not answering (no reply in 10 s)"), 15000);
         qInfo("%d of the 50 ms heartbeats ran while the call hung", beats);
         QVERIFY(beats > 100);

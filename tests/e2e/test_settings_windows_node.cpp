@@ -144,20 +144,21 @@ private slots:
 
         // The crypto settings window takes the own ".conf" file from the main
         // settings window while that is still open, before its OK.
-        inWindow<QUORLIN_MAIN_SETTINGS>(
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
             ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
                 press(ctl<QCheckBox>(settings, "USE_OWN_CONF_TICKBOX"));
                 t.dialogs.fileAnswers = { t.sandbox.confPath() };
                 press(ctl<QPushButton>(settings, "CONF_BROWSE_BUTTON"));
-                fillCryptoSettings(settings, t);
+                NODE_STEP(fillCryptoSettings(settings, t));
                 press(ctl<QPushButton>(settings, "OK_BUTTON"));
-            });
+            }));
         QCOMPARE(commandsOf(w), nodeCommands(t.sandbox.confPath(), t.sandbox.dataFolder()));
         QCOMPARE(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX")->text(), QStringLiteral("Litecoin"));
 
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        checkDaemonBox(w, true);
-        stopNode(w, t, t.sandbox.confPath());
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        NODE_STEP(stopNode(w, t, t.sandbox.confPath()));
     }
 
     void generatedConfGuardsTheNodesRpc()
@@ -175,36 +176,37 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        inWindow<QUORLIN_MAIN_SETTINGS>(
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
             ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
                 QCOMPARE(ctl<QLineEdit>(settings, "CONF_FILE_LOCATION_TEXTBOX")->text(), confPath);
-                savePreset9(settings, true);
-                fillCryptoSettings(settings, t);
+                NODE_STEP(savePreset9(settings, true));
+                NODE_STEP(fillCryptoSettings(settings, t));
                 press(ctl<QPushButton>(settings, "OK_BUTTON"));
-            });
+            }));
         const QString server = QStringLiteral("server=1"), local = QStringLiteral("rpcallowip=127.0.0.1");
         QCOMPARE(activeLines(confPath), QStringList({ server, local, auth, QStringLiteral("regtest=1") }));
         QCOMPARE(commandsOf(w), nodeCommands(confPath, t.sandbox.dataFolder()));
 
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        checkDaemonBox(w, true);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
         // A node with only the preset's rpcauth line takes its password.
-        QTRY_COMPARE_WITH_TIMEOUT(
+        NODE_TRY_COMPARE(
             t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + user,
                 QStringLiteral("-rpcpassword=") + password, QStringLiteral("getblockcount") }),
             0, kNodeTimeoutMs);
 
         // Now the client signs in with the file's user and password; the node
         // knows only the rpcauth line it read at its start.
-        inWindow<QUORLIN_MAIN_SETTINGS>(
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
             ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
-                savePreset9(settings, false);
+                NODE_STEP(savePreset9(settings, false));
                 press(ctl<QPushButton>(settings, "OK_BUTTON"));
-            });
+            }));
         QCOMPARE(activeLines(confPath),
             QStringList({ server, local, QStringLiteral("rpcuser=") + user,
                 QStringLiteral("rpcpassword=") + password, auth, QStringLiteral("regtest=1") }));
-        stopNode(w, t, confPath);
+        NODE_STEP(stopNode(w, t, confPath));
     }
 
     // The node's own help names what it ignores; on regtest it refuses the
@@ -227,10 +229,10 @@ private slots:
         const QString checked = QStringLiteral("Checked against %1/litecoind (Litecoin Core version v")
                                     .arg(NodeSandbox::programFolder());
         QStringList generated;
-        inWindow<QUORLIN_MAIN_SETTINGS>(
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
             ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
-                fillCryptoSettings(settings, t);
-                inWindow<QUORLIN_CONF_GENERATOR_MAIN>(
+                NODE_STEP(fillCryptoSettings(settings, t));
+                NODE_STEP(inWindow<QUORLIN_CONF_GENERATOR_MAIN>(
                     ctl<QPushButton>(settings, "CONF_MANAGER_BUTTON"), [&](QUORLIN_CONF_GENERATOR_MAIN& g) {
                         generated = fillForRegtest(g);
                         press(ctl<QPushButton>(g, "SAVE_BUTTON")); // answered "Go back"
@@ -261,16 +263,16 @@ private slots:
                             QStringList({ "Line 5, alerts" + ignored, "Line 10, allowip" + ignored,
                                 "Line 13, rpctimeout" + ignored, QString() }));
                         press(ctl<QPushButton>(g, "CANCEL_BUTTON"));
-                    });
+                    }));
                 press(ctl<QPushButton>(settings, "OK_BUTTON"));
-            });
+            }));
         QCOMPARE(generated.size(), 2);
         QVERIFY(readBytes(confPath).contains("\r\nregtest=1\r\n[regtest]\r\nport=9333\r\n"));
 
         // The watcher may have seen the daemon answer its help while SAVE waited.
-        checkDaemonBox(w, false);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        checkDaemonBox(w, true);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
         const auto ask = [&](const QString& secret, const QString& command, QString* error = nullptr) {
             return t.sandbox.cli(
                 { QStringLiteral("-conf=") + confPath, QStringLiteral("-rpcuser=") + generated[0],
@@ -278,15 +280,15 @@ private slots:
                 error);
         };
         const QString count = QStringLiteral("getblockcount");
-        QTRY_COMPARE_WITH_TIMEOUT(ask(generated[1], count), 0, kNodeTimeoutMs);
+        NODE_TRY_COMPARE(ask(generated[1], count), 0, kNodeTimeoutMs);
         QString error;
         QVERIFY(ask(generated[1] + QStringLiteral("x"), count, &error) != 0);
         QVERIFY2(error.contains(QStringLiteral("Incorrect rpcuser or rpcpassword")), qPrintable(error));
         // The stop command line has no credentials for a node that knows only rpcauth.
         QCOMPARE(ask(generated[1], QStringLiteral("stop")), 0);
-        checkDaemonBox(w, false);
+        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
-        QTRY_VERIFY_WITH_TIMEOUT(t.sandbox.processes().isEmpty(), kNodeTimeoutMs);
+        NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
     }
 };
 

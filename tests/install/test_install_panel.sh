@@ -50,7 +50,7 @@ fail() {
 
 # Blanks, quotes, a dollar, a backquote and a backslash all need escaping in Exec.
 folder="$work/my panels \$1 \"a\" \`b\` back\\slash"
-name=KD-QUORLIN-LTC
+name=quorlin.ltc # a dot is part of the name, not an extension
 copy="$folder/$name"
 launcher="$HOME/.local/share/applications/quorlin-$name.desktop"
 icon="$HOME/.local/share/icons/hicolor/256x256/apps/quorlin-$name.png"

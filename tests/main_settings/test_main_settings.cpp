@@ -1,3 +1,5 @@
+#include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
 #include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
@@ -31,6 +33,17 @@ struct Opened {
     }
 };
 
+// Every window with stored tick boxes, each under the main window.
+struct TickBoxWindows {
+    TestContext& t;
+    QUORLIN_MAIN main { t.context };
+    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
+    QUORLIN_CRYPTO_SETTINGS crypto { t.context, QString(), &main };
+    QUORLIN_CONF_GENERATOR_MAIN conf { t.context, &main };
+
+    QList<QCheckBox*> boxes() const { return main.findChildren<QCheckBox*>(); }
+};
+
 } // namespace
 
 class TestMainSettings : public QObject {
@@ -38,6 +51,8 @@ class TestMainSettings : public QObject {
 
 private slots:
     void tickBoxes();
+    void oddStoredTickStatesLoadUnticked_data();
+    void oddStoredTickStatesLoadUnticked();
     void closingKeepsEveryChange_data();
     void closingKeepsEveryChange();
     void hubOpensEveryWindowModally();
@@ -77,6 +92,32 @@ void TestMainSettings::tickBoxes()
     QVERIFY(ctl<QLineEdit>(own.w, "CONF_FILE_LOCATION_TEXTBOX")->palette().color(QPalette::Base)
         != QColor(0, 255, 0));
     QVERIFY(!ctl<QCheckBox>(own.w, "AlwaysOnTop_TICKBOX")->isChecked());
+}
+
+void TestMainSettings::oddStoredTickStatesLoadUnticked_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("2") << "2";
+    QTest::newRow("-1") << "-1";
+}
+
+// Only a stored "1" ticks a box.
+void TestMainSettings::oddStoredTickStatesLoadUnticked()
+{
+    QFETCH(QString, stored);
+    TestContext t;
+    {
+        const TickBoxWindows firstRun { t };
+        for (const QCheckBox* box : firstRun.boxes())
+            t.fakes.store(box->objectName(), stored);
+    }
+    const TickBoxWindows opened { t };
+    QCOMPARE(opened.boxes().size(), 19);
+    QStringList ticked;
+    for (const QCheckBox* box : opened.boxes())
+        if (box->isChecked())
+            ticked << box->objectName();
+    QCOMPARE(ticked.join(u' '), QString());
 }
 
 void TestMainSettings::closingKeepsEveryChange_data()

@@ -2,7 +2,6 @@
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/client_runner_qprocess.h"
-#include "platform/command_line.h"
 #include "platform/process_launcher_posix.h"
 #include "platform/qt_dialogs.h"
 
@@ -34,25 +33,6 @@ class TestLauncher : public QObject {
     Q_OBJECT
 
 private slots:
-    void splitsBuilderLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("qt line, blanks in folders, trailing blank")
-            << u"\"/opt/my nodes/bin/litecoin-qt\" -conf=\"/home/u/my conf/a.conf\" "_s
-            << QStringList { u"/opt/my nodes/bin/litecoin-qt"_s, u"-conf=/home/u/my conf/a.conf"_s };
-        QTest::newRow("cli line, two blanks before stop")
-            << u"\"/usr/bin/litecoin-cli\" -conf=\"/c.conf\"  stop"_s
-            << QStringList { u"/usr/bin/litecoin-cli"_s, u"-conf=/c.conf"_s, u"stop"_s };
-    }
-
-    void splitsBuilderLines()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, expected);
-        QCOMPARE(splitCommandLine(line), std::optional(expected));
-    }
-
     void reportsWhyNothingStarted_data()
     {
         QTest::addColumn<QString>("line");
