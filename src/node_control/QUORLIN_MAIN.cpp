@@ -117,10 +117,16 @@ void QUORLIN_MAIN::launch(
         + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
     const qint64 logOffset = launchLogSize(log);
     const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
-    if (!result.started)
+    if (!result.started) {
         m_context.platform.dialogs.showError(this, windowTitle(), couldNotStart(commandLine, result.error));
-    else
-        m_launches.started(program, log, logOffset, m_clock.elapsed());
+        return;
+    }
+    // Told here, once: the diagnostics of an early stop then have no log to quote.
+    if (!result.logProblem.isEmpty())
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
+                .arg(log, commandLine, result.logProblem));
+    m_launches.started(program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
@@ -139,13 +145,14 @@ void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
     m_launches.forgetAll();
     const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX();
-    m_context.platform.clients.run(commandLine, 0, this, [this, commandLine](const ClientAnswer& answer) {
-        if (answer.outcome == ClientAnswer::Outcome::NotStarted)
-            m_context.platform.dialogs.showError(
-                this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
-        else if (answer.exitCode != 0)
-            m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
-    });
+    m_context.platform.clients.run(
+        commandLine, 0, ClientRunner::Caller::User, this, [this, commandLine](const ClientAnswer& answer) {
+            if (answer.outcome == ClientAnswer::Outcome::NotStarted)
+                m_context.platform.dialogs.showError(
+                    this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
+            else if (answer.exitCode != 0)
+                m_context.platform.dialogs.showError(this, windowTitle(), clientErrorText(answer));
+        });
 }
 
 void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
@@ -185,11 +192,12 @@ bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
     return m_watcher.isRunning(imageName);
 }
 
-// One look at the process list answers every name of the tick.
+// One look at the process list answers every name of the tick. The node status
+// window's own client runs are not the user's and do not count.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
     const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
-    m_watcher.takeSnapshot(names);
+    m_watcher.takeSnapshot(names, m_context.platform.clients.panelPids());
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();

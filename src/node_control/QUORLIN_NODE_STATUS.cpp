@@ -40,8 +40,8 @@ void QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click()
 
 void QUORLIN_NODE_STATUS::ask(const QString& call, ClientRunner::Done done)
 {
-    m_context.platform.clients.run(
-        clientCallLine(m_stopLine, call).line, kCallTimeoutMs, this, std::move(done));
+    m_context.platform.clients.run(clientCallLine(m_stopLine, call).line, kCallTimeoutMs,
+        ClientRunner::Caller::Panel, this, std::move(done));
 }
 
 void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()

@@ -34,6 +34,8 @@ QString goneMessage(const LaunchWatch::Gone& gone, const QString& lastLines)
 {
     const QString head = QStringLiteral("%1 stopped %2 s after it was started.\n\n")
                              .arg(gone.program, QString::number(gone.ranMs / 1000.0, 'f', 1));
+    if (gone.outputLog.isEmpty())
+        return head + QStringLiteral("Its output was not kept.");
     if (lastLines.isEmpty())
         return head + QStringLiteral("It wrote no output to %1.").arg(gone.outputLog);
     return head + QStringLiteral("The last lines of its output (%1):\n\n%2").arg(gone.outputLog, lastLines);

@@ -16,7 +16,7 @@ public:
 
     struct Gone {
         QString program;
-        QString outputLog;
+        QString outputLog; // empty when the start kept no log
         qint64 logOffset; // where this start's lines begin in the log
         qint64 ranMs; // from the start to the first tick that missed it
     };

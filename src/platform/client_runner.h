@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -23,6 +24,15 @@ class ClientRunner {
 public:
     using Done = std::function<void(const ClientAnswer&)>;
 
+    // Who asked for a run: the user (the stop command), or the panel itself
+    // (the node status queries), whose processes the watcher leaves out.
+    enum class Caller { User, Panel };
+
     virtual ~ClientRunner() = default;
-    virtual void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) = 0;
+    virtual void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done)
+        = 0;
+
+    // The process ids of the panel's own runs that have started and not yet
+    // been reaped.
+    virtual QList<qint64> panelPids() const = 0;
 };

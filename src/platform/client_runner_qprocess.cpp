@@ -21,7 +21,8 @@ ClientAnswer notStarted(const QString& reason)
 
 } // namespace
 
-void QProcessClientRunner::run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done)
+void QProcessClientRunner::run(
+    const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done)
 {
     const std::optional<QStringList> args = splitCommandLine(commandLine);
     if (!args || args->isEmpty()) {
@@ -39,9 +40,12 @@ void QProcessClientRunner::run(const QString& commandLine, int timeoutMs, QObjec
     process->setStandardInputFile(QProcess::nullDevice());
     auto timedOut = std::make_shared<bool>(false);
     QPointer<QObject> target(receiver);
-    auto finish = [process, target, done, timedOut](ClientAnswer answer) {
+    if (caller == Caller::Panel)
+        m_panelRuns.append(process);
+    auto finish = [this, process, target, done, timedOut](ClientAnswer answer) {
         if (*timedOut)
             answer.outcome = ClientAnswer::Outcome::TimedOut;
+        m_panelRuns.removeOne(process);
         process->deleteLater();
         if (target)
             done(answer);
@@ -62,4 +66,16 @@ void QProcessClientRunner::run(const QString& commandLine, int timeoutMs, QObjec
             process->kill();
         });
     process->start();
+}
+
+// A process id is held from the start until QProcess reaps the process, which
+// happens in the event loop just before `finished`: no other process can
+// have taken the id while it is listed.
+QList<qint64> QProcessClientRunner::panelPids() const
+{
+    QList<qint64> pids;
+    for (const QProcess* process : m_panelRuns)
+        if (const qint64 pid = process->processId(); pid > 0)
+            pids.append(pid);
+    return pids;
 }

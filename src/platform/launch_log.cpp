@@ -1,5 +1,7 @@
 #include "launch_log.h"
 
+#include "owner_only_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,13 +49,21 @@ QString prepareLaunchLog(const QString& path, const QString& commandLine)
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+    if (std::optional<QString> refusal = refusedWriteTarget(path))
+        return *refusal;
+    // Unbuffered, so that a full disk fails the write itself.
     QFile file(path);
-    const bool fresh = file.size() > kLaunchLogLimit;
-    if (!file.open(fresh ? QIODevice::WriteOnly | QIODevice::Truncate : QIODevice::Append))
+    const bool created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    // Only a file this program just created is made owner-only: the user may
+    // have chosen other permissions for an existing one.
+    if (created)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    else if (!file.open((file.size() > kLaunchLogLimit ? QIODevice::WriteOnly | QIODevice::Truncate
+                                                       : QIODevice::Append)
+                 | QIODevice::Unbuffered))
         return file.errorString();
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write((launchLogHeader(QDateTime::currentDateTime(), commandLine) + u'\n').toUtf8());
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    const QByteArray line = (launchLogHeader(QDateTime::currentDateTime(), commandLine) + u'\n').toUtf8();
+    return file.write(line) == line.size() ? QString() : file.errorString();
 }
 
 qint64 launchLogSize(const QString& path)

@@ -19,7 +19,8 @@ QString launchLogHeader(const QDateTime& when, const QString& commandLine);
 
 // Makes the file ready for a start: creates it and its folder readable by the
 // owner only, starts it over when it is larger than the limit, and appends the
-// start's line. Gives the reason when the file cannot be written, else "".
+// start's line. A link, a folder or another user's file at the path is left
+// alone. Gives the reason when the file cannot be written, else "".
 QString prepareLaunchLog(const QString& path, const QString& commandLine);
 
 // The size of the file now (0 when missing): where the next start's lines begin.

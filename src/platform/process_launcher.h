@@ -9,6 +9,7 @@ enum class WindowStyle { Hidden = 0, Normal = 1 };
 struct LaunchResult {
     bool started = false;
     QString error; // the system's reason when not started
+    QString logProblem; // why the output log was not written; the program starts all the same
 };
 
 // Starts one command line and returns at once, never through a shell. With an

@@ -14,22 +14,27 @@
 
 namespace {
 
+LaunchResult notStarted(const QString& reason)
+{
+    return { false, reason, {} };
+}
+
 // Finds the program the way exec would and says why it cannot run, so that the
 // user learns the reason before anything is started.
 LaunchResult checkProgram(const QString& program, QString& resolved)
 {
     resolved = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
     if (resolved.isEmpty())
-        return { false,
-            QStringLiteral("No program named \"%1\" was found on the search path.").arg(program) };
+        return notStarted(
+            QStringLiteral("No program named \"%1\" was found on the search path.").arg(program));
     // A folder passes the execute check, but exec refuses it.
     const int error = QFileInfo(resolved).isDir()                      ? EISDIR
         : ::access(QFile::encodeName(resolved).constData(), X_OK) != 0 ? errno
                                                                        : 0;
     if (error != 0)
-        return { false,
-            QStringLiteral("%1: %2").arg(resolved, QString::fromLocal8Bit(std::strerror(error))) };
-    return { true, {} };
+        return notStarted(
+            QStringLiteral("%1: %2").arg(resolved, QString::fromLocal8Bit(std::strerror(error))));
+    return { true, {}, {} };
 }
 
 } // namespace
@@ -39,9 +44,9 @@ LaunchResult PosixProcessLauncher::launch(
 {
     const std::optional<QStringList> args = splitCommandLine(commandLine);
     if (!args)
-        return { false, QStringLiteral("The command line has a double quote that is never closed.") };
+        return notStarted(QStringLiteral("The command line has a double quote that is never closed."));
     if (args->isEmpty())
-        return { false, QStringLiteral("The command line is empty.") };
+        return notStarted(QStringLiteral("The command line is empty."));
 
     QString program;
     if (LaunchResult checked = checkProgram(args->first(), program); !checked.started)
@@ -51,8 +56,8 @@ LaunchResult PosixProcessLauncher::launch(
     process.setProgram(program);
     process.setArguments(args->mid(1));
     // A log that cannot be written does not keep the program from starting.
-    const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
-    if (logged) {
+    const QString logProblem = outputLog.isEmpty() ? QString() : prepareLaunchLog(outputLog, commandLine);
+    if (!outputLog.isEmpty() && logProblem.isEmpty()) {
         process.setStandardInputFile(QProcess::nullDevice());
         process.setStandardOutputFile(outputLog, QIODevice::Append);
         process.setStandardErrorFile(outputLog, QIODevice::Append);
@@ -62,6 +67,6 @@ LaunchResult PosixProcessLauncher::launch(
         process.setStandardErrorFile(QProcess::nullDevice());
     }
     if (!process.startDetached())
-        return { false, process.errorString() };
-    return { true, {} };
+        return notStarted(process.errorString());
+    return { true, {}, logProblem };
 }

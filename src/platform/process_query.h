@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QStringList>
+#include <QtGlobal>
+
 #include <optional>
 
 // Counts the running processes of the local machine by image name.
@@ -11,6 +13,9 @@ public:
 
     // Looks at the process list once and counts, for each of `imageNames` in
     // the same order, the processes that run under it, compared without regard
-    // to letter case; nullopt when the process list cannot be read.
-    virtual std::optional<QList<int>> countProcesses(const QStringList& imageNames) = 0;
+    // to letter case, leaving out the processes of `skippedPids`; nullopt when
+    // the process list cannot be read.
+    virtual std::optional<QList<int>> countProcesses(
+        const QStringList& imageNames, const QList<qint64>& skippedPids = {})
+        = 0;
 };

@@ -200,7 +200,8 @@ std::vector<Entry> LinuxProcessQuery::probeNewPids(int procFd, long lastPid) con
     return entries;
 }
 
-std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& imageNames)
+std::optional<QList<int>> LinuxProcessQuery::countProcesses(
+    const QStringList& imageNames, const QList<qint64>& skippedPids)
 {
     DIR* proc = ::opendir(m_procRoot.constData());
     if (!proc) {
@@ -234,7 +235,8 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(const QStringList& i
             std::to_chars(pid, pid + sizeof pid - 1, entry.pid);
             process.imageName = names.read(pid);
         }
-        for (size_t i = 0; i < wanted.size(); ++i)
+        const bool skipped = skippedPids.contains(entry.pid);
+        for (size_t i = 0; i < wanted.size() && !skipped; ++i)
             if (process.imageName && sameImageName(*process.imageName, wanted[i]))
                 ++counts[static_cast<qsizetype>(i)];
         m_next.push_back(std::move(process));

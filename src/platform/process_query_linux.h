@@ -42,7 +42,8 @@ class LinuxProcessQuery final : public ProcessQuery {
 public:
     explicit LinuxProcessQuery(QByteArray procRoot = QByteArrayLiteral("/proc"));
 
-    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override;
+    std::optional<QList<int>> countProcesses(
+        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override;
 
     // A pid's folder in /proc.
     struct Entry {

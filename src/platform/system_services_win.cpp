@@ -16,23 +16,25 @@ public:
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
         // A log that cannot be written does not keep the program from starting.
-        const bool logged = !outputLog.isEmpty() && prepareLaunchLog(outputLog, commandLine).isEmpty();
+        const QString logProblem = outputLog.isEmpty() ? QString() : prepareLaunchLog(outputLog, commandLine);
         std::wstring error;
         if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden,
-                logged ? outputLog.toStdWString() : std::wstring(), error))
-            return { true, {} };
-        return { false, QString::fromStdWString(error) };
+                logProblem.isEmpty() ? outputLog.toStdWString() : std::wstring(), error))
+            return { true, {}, logProblem };
+        return { false, QString::fromStdWString(error), {} };
     }
 };
 
 class Win32ProcessQuery final : public ProcessQuery {
 public:
-    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
+    std::optional<QList<int>> countProcesses(
+        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
     {
         std::vector<std::wstring> names;
         for (const QString& name : imageNames)
             names.push_back(name.toStdWString());
-        const std::optional<std::vector<int>> counts = win32CountProcesses(names);
+        const std::vector<unsigned long> skipped(skippedPids.begin(), skippedPids.end());
+        const std::optional<std::vector<int>> counts = win32CountProcesses(names, skipped);
         if (!counts)
             return std::nullopt;
         return QList<int>(counts->begin(), counts->end());

@@ -53,27 +53,33 @@ public:
     }
 
     QList<Call> calls;
-    LaunchResult nextResult { true, {} };
+    LaunchResult nextResult { true, {}, {} };
 };
 
 // Answers from a table of running image names; letter case is ignored. Keeps
 // the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
-    std::optional<QList<int>> countProcesses(const QStringList& imageNames) override
+    std::optional<QList<int>> countProcesses(
+        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
     {
         looks.append(imageNames);
         if (failing)
             return std::nullopt;
         QList<int> counts;
-        for (const QString& name : imageNames)
-            counts.append(running.value(name.toLower(), 0));
+        for (const QString& name : imageNames) {
+            int count = running.value(name.toLower(), 0);
+            for (auto [pid, image] : processIds.asKeyValueRange())
+                count += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
+            counts.append(count);
+        }
         return counts;
     }
 
     void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
 
     QHash<QString, int> running;
+    QHash<qint64, QString> processIds; // single processes, by their ids
     QList<QStringList> looks;
     bool failing = false;
 };
@@ -145,14 +151,26 @@ public:
     struct Run {
         QString commandLine;
         int timeoutMs;
+        Caller caller;
         QPointer<QObject> receiver;
         Done done;
+        qint64 pid; // 1000 for the first run, then counting up
     };
 
-    void run(const QString& commandLine, int timeoutMs, QObject* receiver, Done done) override
+    void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done) override
     {
-        runs.append({ commandLine, timeoutMs, receiver, std::move(done) });
+        runs.append(
+            { commandLine, timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
         commandLines.append(commandLine);
+    }
+
+    QList<qint64> panelPids() const override
+    {
+        QList<qint64> pids;
+        for (const Run& run : runs)
+            if (run.caller == Caller::Panel)
+                pids.append(run.pid);
+        return pids;
     }
 
     // Answers the oldest open run; false when none is open.

@@ -174,7 +174,7 @@ private slots:
         QVERIFY(calls[0].outputLog == log && calls[1].outputLog == log);
         QVERIFY(s.t.fakes.dialogs.errors.isEmpty() && s.t.fakes.settings.writtenKeys.isEmpty());
 
-        s.t.fakes.launcher.nextResult = { false, u"No such file"_s };
+        s.t.fakes.launcher.nextResult = { false, u"No such file"_s, {} };
         QTest::mouseClick(launch, Qt::LeftButton);
         const QString shown
             = u"QUORLIN - Litecoin\nCould not start this command line:\n\n%1\n\nNo such file"_s;
@@ -211,12 +211,16 @@ private slots:
     }
 
     // A daemon gone within 15 s is told once with its output log; one the
-    // user stopped with CLI is not.
+    // user stopped with CLI is not. A log that could not be written is told
+    // once, at the start.
     void shortLivedDaemonIsTold()
     {
-        for (const bool stoppedByUser : { false, true }) {
+        const QString linked = u"It is a symbolic link, which this program does not follow."_s;
+        for (const auto& [stoppedByUser, logProblem] :
+            { std::pair(false, QString()), std::pair(true, QString()), std::pair(false, linked) }) {
             Shown s;
             s.t.fakes.processes.setRunning(u"litecoind"_s, 1);
+            s.t.fakes.launcher.nextResult = { true, {}, logProblem };
             QTest::mouseClick(ctl<QPushButton>(s.window, "DAEMON_START_BUTTON"), Qt::LeftButton);
             if (stoppedByUser)
                 QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
@@ -226,11 +230,37 @@ private slots:
             const QStringList& errors = s.t.fakes.dialogs.errors;
             if (stoppedByUser)
                 QTest::qWait(600);
-            QTRY_COMPARE(errors.size(), stoppedByUser ? 0 : 1);
+            QTRY_COMPARE(errors.size(), stoppedByUser ? 0 : logProblem.isEmpty() ? 1 : 2);
             QVERIFY(stoppedByUser
-                || (errors.first().startsWith(u"QUORLIN - Litecoin\nlitecoind stopped "_s)
-                    && errors.first().endsWith(u"It wrote no output to /logs/KD-QUORLIN-daemon.log."_s)));
+                || (errors.last().startsWith(u"QUORLIN - Litecoin\nlitecoind stopped "_s)
+                    && errors.last().endsWith(logProblem.isEmpty()
+                            ? u"It wrote no output to /logs/KD-QUORLIN-daemon.log."_s
+                            : u"Its output was not kept."_s)));
+            QVERIFY(logProblem.isEmpty()
+                || errors.first()
+                    == u"QUORLIN - Litecoin\nThis command line was started, but its output is not kept in "
+                       u"/logs/KD-QUORLIN-daemon.log:\n\n%1\n\n%2"_s.arg(
+                           s.t.fakes.stored(u"KD_D_COMMAND_TEXTBOX"_s), linked));
         }
+    }
+
+    // The node status window's own client runs are not the user's: they leave
+    // the CLI box red and CLI STOP enabled; the stop command the user started counts.
+    void ownStatusQueriesDoNotCount()
+    {
+        Shown s;
+        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
+        FakeClientRunner& clients = s.t.fakes.clients;
+        QCOMPARE(clients.runs.size(), 1);
+        s.t.fakes.processes.processIds.insert(clients.runs.first().pid, u"litecoin-cli"_s);
+        QTest::qWait(600); // two watcher ticks
+        QVERIFY(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
+        QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3")->toolTip().endsWith(u"STOPPED"_s));
+
+        QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
+        s.t.fakes.processes.processIds.insert(clients.runs.last().pid, u"litecoin-cli"_s);
+        QTRY_VERIFY(!ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
+        QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3")->toolTip().endsWith(u"RUNNING"_s));
     }
 };
 

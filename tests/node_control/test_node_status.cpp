@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using Outcome = ClientAnswer::Outcome;
 
@@ -191,6 +193,22 @@ private slots:
         QVERIFY(launchLogSize(path) < 100);
         QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
         QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 0, 20).isEmpty());
+
+        // A file that was there keeps its permissions; a link, a device or
+        // another user's file is not written.
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        QCOMPARE(prepareLaunchLog(path, u"f"_s), QString());
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const QString link = dir.filePath(u"link.log"_s);
+        const QString theirs = dir.filePath(u"theirs.log"_s);
+        QVERIFY(QFile::link(path, link) && QFile::copy(path, theirs));
+        const bool root
+            = ::geteuid() == 0 && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
+        const qint64 sizeBefore = launchLogSize(path);
+        for (const QString& refused : { link, u"/dev/full"_s, dir.path() })
+            QVERIFY(!prepareLaunchLog(refused, u"g"_s).isEmpty());
+        QCOMPARE(launchLogSize(path), sizeBefore);
+        QCOMPARE(prepareLaunchLog(theirs, u"g"_s).isEmpty(), !root);
         QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250 }, u"a"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
                 path));

@@ -131,19 +131,27 @@ private slots:
 
     // The client runner collects both streams and the exit code, says why a
     // program cannot start, and ends a run that hangs by its own process id.
+    // The process ids of the panel's own runs are listed while they run.
     void clientRunnerAnswers()
     {
         QProcessClientRunner runner;
         QObject receiver;
         QList<ClientAnswer> answers;
-        const auto run = [&](const QString& line, int timeoutMs) {
-            runner.run(line, timeoutMs, &receiver, [&](const ClientAnswer& a) { answers.append(a); });
+        const auto run = [&](const QString& line, int timeoutMs, ClientRunner::Caller caller) {
+            runner.run(line, timeoutMs, caller, &receiver, [&](const ClientAnswer& a) { answers.append(a); });
         };
-        run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0);
-        run(u"/no/such/cli stop"_s, 0);
-        run(u"\"/bin/sh"_s, 0);
-        run(u"/bin/sleep 30"_s, 300);
-        QTRY_COMPARE(answers.size(), 4);
+        using enum ClientRunner::Caller;
+        run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0, User);
+        run(u"/no/such/cli stop"_s, 0, User);
+        run(u"\"/bin/sh"_s, 0, Panel);
+        run(u"/bin/sleep 30"_s, 300, Panel);
+        run(u"/bin/sleep 30"_s, 300, User);
+        const QList<qint64> pids = runner.panelPids();
+        QCOMPARE(pids.size(), 1);
+        QTRY_COMPARE(QFile::symLinkTarget(u"/proc/%1/exe"_s.arg(pids.first())),
+            QFileInfo(u"/bin/sleep"_s).canonicalFilePath());
+        QTRY_COMPARE(answers.size(), 5);
+        QVERIFY(runner.panelPids().isEmpty());
         const auto outcome = [&](const QString& start) {
             const auto answer = std::find_if(answers.begin(), answers.end(),
                 [&](const ClientAnswer& a) { return (a.output + a.errorOutput).startsWith(start); });
@@ -154,7 +162,7 @@ private slots:
         QCOMPARE(outcome(u"The command line has a double quote"_s), 100 - 1);
         QCOMPARE(std::count_if(answers.begin(), answers.end(),
                      [](const ClientAnswer& a) { return a.outcome == ClientAnswer::Outcome::TimedOut; }),
-            1);
+            2);
     }
 };
 

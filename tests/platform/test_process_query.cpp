@@ -145,6 +145,8 @@ private slots:
         QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process("10", "10"));
         std::this_thread::sleep_for(std::chrono::milliseconds(1100));
         QCOMPARE(query.countProcesses(names), QList<int>({ 1, 2 }));
+        // The panel's own processes are left out when asked.
+        QCOMPARE(query.countProcesses(names, { 8, 99 }), QList<int>({ 1, 1 }));
     }
 
     // The real process list, and one that cannot be read.
