@@ -192,12 +192,15 @@ bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
     return m_watcher.isRunning(imageName);
 }
 
-// One look at the process list answers every name of the tick. The node status
-// window's own client runs are not the user's and do not count.
+// One look at the process list answers every name of the tick. The programs
+// the panel runs itself (the node status window's client calls, the daemon
+// asked for its options before a ".conf" is saved) are not the user's and do
+// not count.
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
     const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
-    m_watcher.takeSnapshot(names, m_context.platform.clients.panelPids());
+    m_watcher.takeSnapshot(
+        names, m_context.platform.clients.panelPids() + m_context.platform.programs.panelPids());
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();

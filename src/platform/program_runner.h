@@ -17,4 +17,8 @@ class ProgramRunner {
 public:
     virtual ~ProgramRunner() = default;
     virtual ProgramOutput run(const QString& program, const QStringList& arguments) = 0;
+
+    // The process id of the program while it runs (the windows' timers go on
+    // meanwhile); the panel's own runs do not count as the user's processes.
+    virtual QList<qint64> panelPids() const = 0;
 };

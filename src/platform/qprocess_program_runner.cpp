@@ -27,9 +27,14 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     });
     process.start(program, arguments);
     limit.start(kTimeLimitMs);
-    if (process.state() != QProcess::NotRunning)
+    if (process.state() != QProcess::NotRunning) {
+        // Listed until the loop ends, which is after the process was reaped,
+        // so the id never stands for another process meanwhile.
+        m_running = { process.processId() };
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 
+    m_running.clear();
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(1000);
@@ -38,4 +43,9 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     if (process.error() == QProcess::FailedToStart || process.exitStatus() != QProcess::NormalExit)
         return { false, {}, process.errorString() };
     return { true, QString::fromLocal8Bit(process.readAllStandardOutput()), {} };
+}
+
+QList<qint64> QProcessProgramRunner::panelPids() const
+{
+    return m_running;
 }

@@ -5,4 +5,8 @@
 class QProcessProgramRunner final : public ProgramRunner {
 public:
     ProgramOutput run(const QString& program, const QStringList& arguments) override;
+    QList<qint64> panelPids() const override;
+
+private:
+    QList<qint64> m_running;
 };

@@ -96,9 +96,11 @@ public:
             return { false, {}, QStringLiteral("No such file or directory") };
         return { true, outputs.value(call), {} };
     }
+    QList<qint64> panelPids() const override { return pids; }
 
     QHash<QString, QString> outputs;
     QStringList calls;
+    QList<qint64> pids; // what runs of the panel's own are running
 };
 
 class FakeWindowStacking final : public WindowStacking {

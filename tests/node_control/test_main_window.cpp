@@ -256,6 +256,12 @@ private slots:
         QTest::qWait(600); // two watcher ticks
         QVERIFY(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON")->isEnabled());
         QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3")->toolTip().endsWith(u"STOPPED"_s));
+        // Nor does the daemon the conf check asks for its options.
+        s.t.fakes.programs.pids = { 4242 };
+        s.t.fakes.processes.processIds.insert(4242, u"litecoind"_s);
+        QTest::qWait(600);
+        QVERIFY(ctl<QPushButton>(s.window, "DAEMON_START_BUTTON")->isEnabled());
+        QVERIFY(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_2")->toolTip().endsWith(u"STOPPED"_s));
 
         QTest::mouseClick(ctl<QPushButton>(s.window, "CLI_STOP_BUTTON"), Qt::LeftButton);
         s.t.fakes.processes.processIds.insert(clients.runs.last().pid, u"litecoin-cli"_s);
