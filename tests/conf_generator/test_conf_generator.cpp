@@ -79,6 +79,12 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
 {
     const QList<QPushButton*> buttons = presets.findChildren<QPushButton*>();
@@ -169,31 +175,24 @@ void TestConfGenerator::firstRunSaveReopenAndClearAll()
         && !ctl<QCheckBox>(w, "DAEMON_TICKBOX")->isEnabled());
     QCOMPARE(ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
 
-    QFile old(rig.confPath());
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
-    old.close();
-    for (QCheckBox* box : { ctl<QCheckBox>(w, "WALLET_TICKBOX"), ctl<QCheckBox>(w, "DISABLE_WALLET_TICKBOX"),
-             ctl<QCheckBox>(w, "SERVER_TICKBOX"), ctl<QCheckBox>(w, "LISTEN_TICKBOX"),
-             ctl<QCheckBox>(w, "OLD_WALLET_SUPPORT_TICKBOX"), ctl<QCheckBox>(w, "RPC_LOCALHOST_TICKBOX") })
-        box->click();
-    const std::pair<QLineEdit*, const char*> texts[] = { { ctl<QLineEdit>(w, "WALLET_FILE_TEXTBOX"),
-                                                             "wallet.dat" },
-        { ctl<QLineEdit>(w, "TIMEOUT_TEXTBOX"), "3000" }, { ctl<QLineEdit>(w, "RPC_TIMEOUT_TEXTBOX"), "0" },
-        { ctl<QLineEdit>(w, "MAX_CONNECTIONS_TEXTBOX"), " " },
-        { ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX"), "9333" }, { ctl<QLineEdit>(w, "RPC_PORT_TEXTBOX"), "9332" },
-        { ctl<QLineEdit>(w, "UACOMMENT_TEXTBOX"), "Grüße" },
-        { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX"), "IM_ALL_IN" },
-        { ctl<QLineEdit>(w, "RPC_PASSWORD_TEXTBOX"), "secret" } };
+    QVERIFY(writeFile(rig.confPath(), QByteArray(20000, 'x')));
+    for (const char* box : { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "SERVER_TICKBOX", "LISTEN_TICKBOX",
+             "OLD_WALLET_SUPPORT_TICKBOX", "RPC_LOCALHOST_TICKBOX" })
+        ctl<QCheckBox>(w, box)->click();
+    const std::pair<const char*, const char*> texts[] = { { "WALLET_FILE_TEXTBOX", "wallet.dat" },
+        { "TIMEOUT_TEXTBOX", "3000" }, { "RPC_TIMEOUT_TEXTBOX", "0" }, { "MAX_CONNECTIONS_TEXTBOX", " " },
+        { "PEER_PORT_TEXTBOX", "9333" }, { "RPC_PORT_TEXTBOX", "9332" }, { "UACOMMENT_TEXTBOX", "Grüße" },
+        { "RPC_USER_TEXTBOX", "IM_ALL_IN" }, { "RPC_PASSWORD_TEXTBOX", "secret" } };
     for (const auto& [box, text] : texts)
-        box->setText(text);
+        ctl<QLineEdit>(w, box)->setText(text);
     ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
     w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
     // Ctrl+Enter starts a new line in the user block; Enter in the name saves.
     w.show();
-    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "regtest=1");
-    QTest::keyClick(
-        ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX"), "txindex=1");
+    MultiLineBox* const userBlock = ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX");
+    QTest::keyClicks(userBlock, "regtest=1");
+    QTest::keyClick(userBlock, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(userBlock, "txindex=1");
     QTest::keyClicks(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), "LTC - Litecoin");
     rig.fakes.dialogs.proceedAnswers = { true };
     QTest::keyClick(ctl<QLineEdit>(w, "CRYPTO_NAME_TEXTBOX"), Qt::Key_Return);
@@ -258,9 +257,7 @@ void TestConfGenerator::saveReplacesTheFileInOneStep()
 {
     ConfGeneratorRig rig;
     const QString link = rig.folder.path() + "/link.conf";
-    QFile old(rig.confPath());
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    QVERIFY(writeFile(rig.confPath(), "old"));
     std::filesystem::create_hard_link(rig.confPath().toStdString(), link.toStdString());
     ctl<QPushButton>(*rig.window, "SAVE_BUTTON")->click();
     QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
@@ -320,9 +317,7 @@ void TestConfGenerator::failedWriteKeepsTheOldFileAndTheWindow()
         : tag.contains("link")                     ? folder + "/private"
                                                    : path;
     QVERIFY(!tag.contains("folder in") || QDir().mkdir(path));
-    QFile old(kept);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
-    old.close();
+    QVERIFY(writeFile(kept, "kept"));
     const QString elsewhere = folder + "/elsewhere";
     if (tag.contains("link"))
         QVERIFY(QFile::link(tag == "dangling link" ? elsewhere : kept, path));
@@ -384,20 +379,15 @@ void TestConfGenerator::goBackWritesAndStoresNothing()
     ConfGeneratorRig rig;
     QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
     const QString daemon = rig.folder.path() + "/litecoind";
-    QFile program(daemon);
-    QVERIFY(program.open(QIODevice::WriteOnly) && program.write("program") == 7);
-    program.close();
+    QVERIFY(writeFile(daemon, "program"));
     rig.fakes.programs.outputs.insert(daemon + " -help",
         "Litecoin Core version v0.21.2.1\n\n  -server\n  -rpcallowip=<ip>\n  -port=<port>\n");
     rig.context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -datadir=/tmp");
     rig.fakes.settings.writtenKeys.clear();
-    QFile old(rig.confPath());
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-    old.close();
+    QVERIFY(writeFile(rig.confPath(), "old"));
 
-    ctl<QCheckBox>(w, "ALERTS_TICKBOX")->click();
-    ctl<QCheckBox>(w, "SERVER_TICKBOX")->click();
-    ctl<QCheckBox>(w, "RPC_LOCALHOST_TICKBOX")->click();
+    for (const char* box : { "ALERTS_TICKBOX", "SERVER_TICKBOX", "RPC_LOCALHOST_TICKBOX" })
+        ctl<QCheckBox>(w, box)->click();
     ctl<QLineEdit>(w, "PEER_PORT_TEXTBOX")->setText("9333");
     ctl<MultiLineBox>(w, "USER_DEFINED_SETTINGS_TEXTBOX")->setText("regtest=1");
     ctl<QPushButton>(w, "SAVE_BUTTON")->click();

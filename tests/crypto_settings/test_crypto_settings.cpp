@@ -88,22 +88,17 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
 {
     TestContext t;
     Opened o { t };
-    for (QPushButton* use : { ctl<QPushButton>(o.w, "USE_QT_FOLDER_BUTTON"),
-             ctl<QPushButton>(o.w, "USE_QT_FILE_BUTTON"), ctl<QPushButton>(o.w, "USE_DAEMON_FOLDER_BUTTON"),
-             ctl<QPushButton>(o.w, "USE_DAEMONCLI_FILE_BUTTON"),
-             ctl<QPushButton>(o.w, "USE_DAEMOND_FILE_BUTTON") })
-        use->click();
+    for (const char* use : { "USE_QT_FOLDER_BUTTON", "USE_QT_FILE_BUTTON", "USE_DAEMON_FOLDER_BUTTON",
+             "USE_DAEMONCLI_FILE_BUTTON", "USE_DAEMOND_FILE_BUTTON" })
+        ctl<QPushButton>(o.w, use)->click();
     // Cancelled pickers keep the field; a file picker writes the file's name only.
     const QString sep = kPathSeparator;
     t.fakes.dialogs.folderAnswers = { R"(D:\BitcoinData)" };
     t.fakes.dialogs.fileAnswers = { std::nullopt, "/elsewhere" + sep + "bitcoin-cli.exe" };
-    for (QPushButton* browse : { ctl<QPushButton>(o.w, "BROWSE_BLOCKCHAIN_FOLDER_BUTTON"),
-             ctl<QPushButton>(o.w, "BROWSE_QT_FOLDER_BUTTON"),
-             ctl<QPushButton>(o.w, "BROWSE_DAEMON_FOLDER_BUTTON"),
-             ctl<QPushButton>(o.w, "BROWSE_QT_FILE_BUTTON"),
-             ctl<QPushButton>(o.w, "BROWSE_DAEMON_CLI_FILE_BUTTON"),
-             ctl<QPushButton>(o.w, "BROWSE_DAEMOND_FILE_BUTTON") })
-        browse->click();
+    for (const char* browse :
+        { "BROWSE_BLOCKCHAIN_FOLDER_BUTTON", "BROWSE_QT_FOLDER_BUTTON", "BROWSE_DAEMON_FOLDER_BUTTON",
+            "BROWSE_QT_FILE_BUTTON", "BROWSE_DAEMON_CLI_FILE_BUTTON", "BROWSE_DAEMOND_FILE_BUTTON" })
+        ctl<QPushButton>(o.w, browse)->click();
     QStringList asked = t.fakes.dialogs.folderTitles;
     for (const OpenFileRequest& file : t.fakes.dialogs.fileRequests)
         asked << file.title + " in " + file.initialFolder;
