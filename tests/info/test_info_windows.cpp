@@ -128,7 +128,6 @@ void TestInfoWindows::aboutFlashesAndOpensDonations()
     });
     QTest::mouseClick(ctl<QPushButton>(window, "DONATIONS_BUTTON"), Qt::LeftButton);
     QTRY_VERIFY(checked);
-    QCOMPARE(t.fakes.settings.writtenKeys.first(), QStringLiteral("DONATIONS_WINDOW-Left"));
     QVERIFY(window.isVisible() && flash(window).enabledTimer() > 0); // still flashing
 }
 

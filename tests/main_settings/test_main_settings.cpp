@@ -211,9 +211,11 @@ void TestMainSettings::outputCommandsShowTheLiveLines()
     QUORLIN_MAIN main(t.context);
     QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, &main);
     w.show();
-    QCOMPARE(ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
-            + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText(),
-        "RUN COMMAND - |");
+    const auto shown = [&] {
+        return ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
+            + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText();
+    };
+    QCOMPARE(shown(), "RUN COMMAND - |");
     QVERIFY(ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->isReadOnly());
     const std::tuple<QPushButton*, NodeText, QString> shows[] {
         { ctl<QPushButton>(w, "QT_COMMAND_BUTTON"), NodeText::QtCommand, "QT" },
@@ -223,9 +225,7 @@ void TestMainSettings::outputCommandsShowTheLiveLines()
     for (const auto& [button, command, name] : shows) {
         t.context.node.setText(command, "live " + name);
         button->click();
-        QCOMPARE(ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
-                + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText(),
-            "RUN COMMAND - " + name + "|live " + name);
+        QCOMPARE(shown(), "RUN COMMAND - " + name + "|live " + name);
     }
     t.fakes.settings.writtenKeys.clear();
     ctl<QPushButton>(w, "OK_BUTTON")->click();
