@@ -34,20 +34,6 @@ xcb_window_t rootWindow()
     return xcb_setup_roots_iterator(xcb_get_setup(x11())).data->root;
 }
 
-// The top-level windows in stacking order, bottom first; under a window
-// manager they are the frames it puts around each program's window.
-QList<xcb_window_t> stackingOrder()
-{
-    QList<xcb_window_t> order;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x11(), xcb_query_tree(x11(), rootWindow()), nullptr);
-    if (!tree)
-        return order;
-    const xcb_window_t* children = xcb_query_tree_children(tree);
-    order = QList<xcb_window_t>(children, children + xcb_query_tree_children_length(tree));
-    std::free(tree);
-    return order;
-}
-
 // The child of the root window that holds the given window.
 xcb_window_t topLevel(xcb_window_t window)
 {
@@ -63,9 +49,16 @@ xcb_window_t topLevel(xcb_window_t window)
     }
 }
 
+// Whether one window's top-level is stacked over the other's; the root's
+// children come bottom first (under a window manager, its frames).
 bool above(xcb_window_t upper, xcb_window_t lower)
 {
-    const QList<xcb_window_t> order = stackingOrder();
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(x11(), xcb_query_tree(x11(), rootWindow()), nullptr);
+    if (!tree)
+        return false;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const QList<xcb_window_t> order(children, children + xcb_query_tree_children_length(tree));
+    std::free(tree);
     return order.indexOf(topLevel(upper)) > order.indexOf(topLevel(lower));
 }
 
@@ -141,12 +134,10 @@ private slots:
         }
         QTRY_COMPARE(windowManagerRunning(), withWindowManager);
 
-        TestContext t;
+        FakePlatform f;
         const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
-        FakePlatform& f = t.fakes;
-        const Platform fakes = f.platform();
-        AppContext context(Platform { fakes.settings, fakes.launcher, fakes.processes, *stacking,
-            fakes.dialogs, fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs });
+        AppContext context({ f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable,
+            f.clients, u"/logs"_s, f.programs });
         QUORLIN_MAIN panel(context);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
