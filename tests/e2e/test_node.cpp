@@ -249,7 +249,7 @@ private slots:
     {
         NodeTestContext t;
         const QString conf = writeFile(t, u"port.conf"_s, "regtest=1\nport=19999\n");
-        storeNodeKeys(t, conf, conf);
+        t.context.store.write(keys::kDaemonName, u"litecoind"_s);
         t.context.store.write(
             keys::kDaemonCommand, nodeCommands(conf, t.sandbox.dataFolder())[1] + u"-rpcpassword=typed"_s);
         QUORLIN_MAIN w(t.context);
