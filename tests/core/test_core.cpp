@@ -11,17 +11,6 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(const WindowGeometryKeys*)
 
-namespace {
-
-// Client size of a window placed before it is shown: the stored frame less a
-// standard border and title bar.
-QSize clientSize(QSize frameTwips)
-{
-    return frameTwips / 15 - QSize(6, 25);
-}
-
-} // namespace
-
 class TestCore : public QObject {
     Q_OBJECT
 
@@ -194,6 +183,11 @@ private slots:
         if (!expected.isNull())
             QCOMPARE(window.geometry(), QRect(expected, clientSize(frame)));
     }
+
+private:
+    // Client size of a window placed before it is shown: the stored frame less
+    // a standard border and title bar.
+    static QSize clientSize(QSize frameTwips) { return frameTwips / 15 - QSize(6, 25); }
 };
 
 QTEST_MAIN(TestCore)
