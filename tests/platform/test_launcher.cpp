@@ -33,15 +33,20 @@ class TestLauncher : public QObject {
     Q_OBJECT
 
 private slots:
+    // The launcher's reason, and how the client runner's begins.
     void reportsWhyNothingStarted_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << QString() << u"empty"_s;
-        QTest::newRow("program quote open") << u"\"/bin/echo hi"_s << u"double quote that is never closed"_s;
+        QTest::addColumn<QString>("clientReason");
+        QTest::newRow("empty") << QString() << u"empty"_s << u"The command line is empty."_s;
+        QTest::newRow("program quote open") << u"\"/bin/echo hi"_s << u"never closed"_s
+                                            << u"The command line has a double quote that is never closed."_s;
         QTest::newRow("missing on search path")
-            << u"qrl-no-such-program-7a1 stop"_s << u"qrl-no-such-program-7a1"_s;
-        QTest::newRow("not executable") << u"\"/etc/passwd\" -x"_s << u"Permission denied"_s;
+            << u"qrl-no-such-program-7a1 stop"_s << u"qrl-no-such-program-7a1"_s
+            << u"qrl-no-such-program-7a1: "_s;
+        QTest::newRow("not executable")
+            << u"\"/etc/passwd\" -x"_s << u"Permission denied"_s << u"/etc/passwd: "_s;
     }
 
     // Both the launcher and the client runner say why nothing started.
@@ -49,6 +54,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, reason);
+        QFETCH(QString, clientReason);
         const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden, {});
         QVERIFY2(!result.started && result.error.contains(reason), qPrintable(result.error));
         QProcessClientRunner runner;
@@ -58,7 +64,7 @@ private slots:
         QTRY_VERIFY(answer);
         QCOMPARE(
             std::pair(answer->outcome, answer->exitCode), std::pair(ClientAnswer::Outcome::NotStarted, -1));
-        QVERIFY2(answer->errorOutput.contains(reason), qPrintable(answer->errorOutput));
+        QVERIFY2(answer->errorOutput.startsWith(clientReason), qPrintable(answer->errorOutput));
     }
 
     // No shell runs the rest of a line: once a later launch has run, a shell

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(Store(root).get(u"RPC_USER_TEXTBOX"_s), u"new user"_s);
     }
 
-    void storeThatCannotBeWrittenStaysAsItWas_data()
+    void unreadableStoreIsNeverWritten_data()
     {
         QTest::addColumn<QString>("blocked"); // "file" or "folder", whose mode is set
         QTest::addColumn<int>("mode");
@@ -140,7 +140,7 @@ private slots:
     // An unreadable store is told once at start; the program runs on the
     // defaults. Saves that fail are told once and kept for this run only;
     // every stored byte and mode stays as it was.
-    void storeThatCannotBeWrittenStaysAsItWas()
+    void unreadableStoreIsNeverWritten()
     {
         QFETCH(QString, blocked);
         QFETCH(int, mode);
