@@ -169,7 +169,15 @@ void TestConfGenerator::firstRunGoBackSaveReopenAndClearAll()
     QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
     QCOMPARE(rig.at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text(), kFirstRunText); // before the first tick
     QVERIFY(!rig.at("DISABLE_WALLET_TICKBOX")->isEnabled() && !rig.at("DAEMON_TICKBOX")->isEnabled());
-    rig.context.node.setText(NodeText::DaemonCommand, "/no/such/litecoind -regtest");
+    // The node's daemon knows every key of this test but uacomment.
+    const QString daemon = rig.folder.path() + "/litecoind";
+    QVERIFY(writeFile(daemon, "program"));
+    const QStringList known { "wallet", "disablewallet", "server", "listen", "daemon", "rpcallowip",
+        "timeout", "rpctimeout", "maxconnections", "port", "rpcport", "rpcuser", "rpcpassword", "rpcauth",
+        "regtest", "txindex", "addnode" };
+    rig.fakes.programs.outputs.insert(
+        daemon + " -help", "Litecoin Core version v0.21.2.1\n\n  -" + known.join("\n  -"));
+    rig.context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -regtest");
     rig.fakes.settings.writtenKeys.clear();
     rig.fakes.settings.writtenValues.clear();
 
@@ -204,12 +212,12 @@ void TestConfGenerator::firstRunGoBackSaveReopenAndClearAll()
     const QString refused = ": the node refuses to start (on this chain only in [regtest])\n";
     const QString question = "QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
                              "Line 2, wallet"
-        + refused + "Line 15, port" + refused + "Line 16, rpcport" + refused + "Line 27, addnode" + refused
-        + "Line 28, addnode" + refused
-        + "\nUnknown keys were not checked: the daemon \"/no/such/litecoind\" was not found.\nSave "
-          "anyway\nGo "
-          "back";
+        + refused + "Line 15, port" + refused + "Line 16, rpcport" + refused
+        + "Line 17, uacomment: the node ignores it (not among its options)\nLine 27, addnode" + refused
+        + "Line 28, addnode" + refused + "\nChecked against " + daemon
+        + " (Litecoin Core version v0.21.2.1).\nSave anyway\nGo back";
     QCOMPARE(rig.fakes.dialogs.questions, QStringList({ question, question }));
+    QCOMPARE(rig.fakes.programs.calls.size(), 1); // asked once
 
     const QStringList expected { "MAIN-Left", "MAIN-Top", "CRYPTO_NAME_TEXTBOX=LTC - Litecoin",
         "WALLET_FILE_TEXTBOX=wallet.dat", "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1",
