@@ -133,10 +133,8 @@ void TestConfGenerator::clicksSetTheLines_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("expected");
     QTest::newRow("NO2X replaces the comment") << "NO_2X_BUTTON" << 17 << "uacomment=NO2X";
-    QTest::newRow("Wallet enables Disabled") << "WALLET DISABLE_WALLET" << 3 << "disablewallet=1";
     QTest::newRow("Wallet off greys Disabled")
         << "WALLET DISABLE_WALLET WALLET DISABLE_WALLET" << 3 << "#disablewallet=0";
-    QTest::newRow("OLD enables Daemon") << "OLD_WALLET_SUPPORT DAEMON" << 9 << "daemon=1";
     QTest::newRow("OLD off greys Daemon")
         << "OLD_WALLET_SUPPORT DAEMON OLD_WALLET_SUPPORT DAEMON" << 9 << "#daemon=0";
 }
