@@ -57,25 +57,22 @@ private slots:
             "regtest.port=1\r\nnot a setting",
             true, {});
         row("no option list", "alerts=1", false, {});
-        row("top level on regtest", "regtest=1\r\nport=9333\r\n[main]\r\nrpcport=1\r\nwallet=x", true,
+        row("top level on regtest", "regtest=1\nport=9333\n[main]\nrpcport=1\nwallet=x", true,
             { "2 port refused" });
         row("top level on testnet", "testnet=1\nbind=::1\n", false, { "2 bind refused" });
-        row("top level on a chain by name", "\r\nchain=signet\r\nnoconnect=1", false,
-            { "3 connect refused" });
-        row("regtest in its own section", "regtest=1\r\n[regtest]\r\nport=9333\r\naddnode=1.2.3.4", true, {});
-        row("top level overridden by section", "regtest=1\r\nport=1\r\nregtest.port=2", true, {});
-        row("main chain", "regtest=0\r\n#testnet=1\r\nchain=main\r\nport=1\r\n[regtest]\r\nregtest=1", true,
-            {});
-        row("other chain's section", "chain=regtest\r\n[test]\r\nport=1", true, {});
+        row("top level on a chain by name", "\nchain=signet\nnoconnect=1", false, { "3 connect refused" });
+        row("regtest in its own section", "regtest=1\n[regtest]\nport=9333\naddnode=1.2.3.4", true, {});
+        row("top level overridden by section", "regtest=1\nport=1\nregtest.port=2", true, {});
+        row("main chain", "regtest=0\n#testnet=1\nchain=main\nport=1\n[regtest]\nregtest=1", true, {});
+        row("other chain's section", "chain=regtest\n[test]\nport=1", true, {});
         row("RPC beyond loopback",
-            "server=1\r\nrpcallowip=0.0.0.0/0\r\nrpcallowip=127.0.0.0/0\r\nrpcbind=10.0.0.5:9332", true,
+            "server=1\nrpcallowip=0.0.0.0/0\nrpcallowip=127.0.0.0/0\nrpcbind=10.0.0.5:9332", true,
             { "2 rpcallowip rpc", "3 rpcallowip rpc", "4 rpcbind rpc" });
         row("RPC on loopback",
-            "server=1\r\nrpcallowip=127.0.0.1\r\nrpcallowip=127.0.0.0/8\r\nrpcallowip=::1\r\n"
-            "rpcbind=[::1]:9332\r\nrpcbind=localhost:9332\r\nrpcbind=127.0.0.1",
+            "server=1\nrpcallowip=127.0.0.1\nrpcallowip=127.0.0.0/8\nrpcallowip=::1\n"
+            "rpcbind=[::1]:9332\nrpcbind=localhost:9332\nrpcbind=127.0.0.1",
             true, {});
-        row("RPC server off", "server=0\r\n#server=1\r\nrpcallowip=0.0.0.0/0\r\n[test]\r\nserver=1", true,
-            {});
+        row("RPC server off", "server=0\n#server=1\nrpcallowip=0.0.0.0/0\n[test]\nserver=1", true, {});
         row("public credentials", "rpcpassword=" + password + "\r\n[main]\r\nrpcauth=" + auth, true,
             { "1 rpcpassword public", "3 rpcauth public" });
         row("public credentials on a test chain", "signet=1\r\nrpcpassword=" + password, true, {});
@@ -86,8 +83,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, knownOptions);
-        QFETCH(QStringList, expected);
-        QCOMPARE(brief(checkConfText(text, knownOptions ? std::optional(kOptions) : std::nullopt)), expected);
+        QTEST(brief(checkConfText(text, knownOptions ? std::optional(kOptions) : std::nullopt)), "expected");
     }
 
     void nodeOptions_data()
