@@ -74,19 +74,19 @@ private slots:
         QUORLIN_MAIN w(t.context);
         w.MULTI_PROCESS_WATCHER_TIMER.stop();
         ctl<QPushButton>(w, "CLI_STOP_BUTTON")->setEnabled(false);
-        const auto look = [](const QLineEdit* box) {
-            return std::pair(box->palette().color(QPalette::Base), box->toolTip());
+        const auto look = [&](const char* name) {
+            const QLineEdit* box = ctl<QLineEdit>(w, name);
+            return box->palette().color(QPalette::Base).name() + u' ' + box->toolTip();
         };
-        const auto cliBefore = look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3"));
+        const QString cliBefore = look("PROCESS_TEXTBOX_3");
 
         QMetaObject::invokeMethod(&w, "MULTI_PROCESS_WATCHER_TIMER_Timer");
 
         QCOMPARE(t.fakes.processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s } }));
-        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_1")),
-            std::pair(QColor(255, 0, 0), u"litecoin-qt - QT PROCESS STOPPED"_s));
-        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")),
-            std::pair(QColor(0, 255, 0), u"litecoind - DAEMON PROCESS RUNNING"_s));
-        QCOMPARE(look(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_3")), cliBefore);
+        QCOMPARE(
+            QStringList({ look("PROCESS_TEXTBOX_1"), look("PROCESS_TEXTBOX_2"), look("PROCESS_TEXTBOX_3") }),
+            QStringList({ u"#ff0000 litecoin-qt - QT PROCESS STOPPED"_s,
+                u"#00ff00 litecoind - DAEMON PROCESS RUNNING"_s, cliBefore }));
         QVERIFY(!ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled()
             && !ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled()
             && !ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled());

@@ -220,11 +220,9 @@ private slots:
         const QStringList unload = at(u"MAIN_SETTINGS-"_s) + choices;
         QTest::newRow("QUORLIN_MAIN_SETTINGS OK_BUTTON") << choices << choices + unload;
         QTest::newRow("QUORLIN_MAIN_SETTINGS Esc") << choices << unload;
-        QTest::newRow("QUORLIN_MAIN_SETTINGS close box") << choices << unload;
         QTest::newRow("QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW OK_BUTTON")
             << QStringList() << at(u"SINGLE_OUTPUT_COMMANDS_WINDOW-"_s);
         QTest::newRow("QUORLIN_ABOUT OK_BUTTON") << QStringList() << at(u"ABOUT_"_s) + at(u"ABOUT_"_s);
-        QTest::newRow("QUORLIN_ABOUT close box") << QStringList() << at(u"ABOUT_"_s);
         QTest::newRow("TOVEK88_KALDERA_DONATIONS_WINDOW OK_BUTTON")
             << QStringList() << at(u"DONATIONS_WINDOW-"_s) + at(u"DONATIONS_WINDOW-"_s);
         QTest::newRow("TOVEK88_KALDERA_DONATIONS_WINDOW close box")
