@@ -1,5 +1,5 @@
 // Rules every window keeps: Enter on a focused button, the designed font sizes,
-// captions that fit their controls.
+// captions that fit their controls, and what closing stores.
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
