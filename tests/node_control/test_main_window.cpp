@@ -60,6 +60,10 @@ private slots:
         TestContext off;
         off.fakes.store(u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
         QUORLIN_MAIN unticked(off.context);
+        QCOMPARE(unticked.windowTitle() + unticked.QT_NAME_TEXTBOX() + unticked.CLI_NAME_TEXTBOX()
+                + unticked.DAEMON_NAME_TEXTBOX() + unticked.KD_QT_COMMAND_TEXTBOX()
+                + unticked.KD_D_COMMAND_TEXTBOX() + unticked.KDCLI_STOP_COMMAND_TEXTBOX(),
+            u"QUORLIN - "_s); // every node field empty
         QVERIFY(!unticked.AlwaysOnTopTimer.isActive() && unticked.MULTI_PROCESS_WATCHER_TIMER.isActive());
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
