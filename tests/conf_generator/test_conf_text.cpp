@@ -5,30 +5,6 @@
 
 Q_DECLARE_METATYPE(ConfFields)
 
-namespace {
-
-// The lines of a text: CR LF between them, none after the last.
-QString lines(const QStringList& all)
-{
-    return all.join("\r\n");
-}
-
-const QStringList kEmptyCredentialsAndBlocks { "", "#rpcuser=", "#rpcpassword=", "#rpcauth=", "", "", "",
-    "" };
-
-QStringList basicLines(
-    const char* coin, const char* disableWallet, const char* daemon, const char* port, const char* rpcPort)
-{
-    return QStringList {
-        QString("# - %1 - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -").arg(coin),
-        "wallet=wallet.dat", disableWallet, "server=1", "alerts=1", "listen=1", "#upnp=0", "dns=1", daemon,
-        "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000", "rpctimeout=3000", "maxconnections=20",
-        port, rpcPort, "#uacomment="
-    };
-}
-
-} // namespace
-
 class TestConfText : public QObject {
     Q_OBJECT
 
@@ -36,15 +12,7 @@ private slots:
     void renders_data()
     {
         QTest::addColumn<ConfFields>("fields");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("first run")
-            << ConfFields {}
-            << lines(QStringList { "# -  - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-                         "#wallet=", "#disablewallet=0", "#server=0", "#alerts=0", "#listen=0", "#upnp=0",
-                         "#dns=0", "#daemon=0", "#allowip=127.0.0.1", "#rpcallowip=127.0.0.1", "#timeout=",
-                         "#rpctimeout=", "#maxconnections=", "#port=", "#rpcport=", "#uacomment=" }
-                   + kEmptyCredentialsAndBlocks);
+        QTest::addColumn<QStringList>("lines"); // CR LF between them, none after the last
 
         // Each box line follows its rule's box; blanks and "0" are values;
         // values and blocks go in as they are.
@@ -60,63 +28,50 @@ private slots:
         typed.fullNodeList = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
         QTest::newRow("typed")
             << typed
-            << lines({ "# - LTC - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
+            << QStringList { "# - LTC - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
                    "#wallet=", "#disablewallet=1", "#server=0", "#alerts=0", "#listen=0", "upnp=1", "#dns=0",
                    "#daemon=1", "#allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout= ", "rpctimeout=0",
                    "#maxconnections=", "#port=", "#rpcport=", "uacomment=Grüße \"x\" \\", "",
                    "rpcuser=IM_ALL_IN", "#rpcpassword=", "rpcauth=a:b$c", "second", "", "regtest=1",
-                   "txindex=1", "", "addnode=10.0.0.1", "addnode=10.0.0.2" });
+                   "txindex=1", "", "addnode=10.0.0.1", "addnode=10.0.0.2" };
 
-        // The presets: basic settings keep the name, ports, credentials and
-        // blocks; a coin keeps the rest; Namecoin adds the daemon switch,
-        // which basic settings take away again; Vertcoin copies its node list.
+        // Basic settings keep the wallet's Disabled box, the credentials and
+        // the user's block; a coin other than Vertcoin empties the node list.
         ConfFields litecoin = typed;
         litecoin.wallet = true;
         applyBasicSettings(litecoin);
         applyCoinPreset(litecoin, kCoinPresets[2], "addnode=vtc");
-        litecoin.rpcUser.clear();
-        litecoin.rpcAuth.clear();
-        litecoin.userDefinedSettings.clear();
-        QTest::newRow("basic, LTC") << litecoin
-                                    << lines(basicLines("LTC - Litecoin", "disablewallet=1", "#daemon=0",
-                                                 "port=9333", "rpcport=9332")
-                                           + kEmptyCredentialsAndBlocks);
-        ConfFields namecoin;
-        applyCoinPreset(namecoin, kCoinPresets[1], "addnode=vtc");
-        applyBasicSettings(namecoin);
-        QTest::newRow("NMC, basic") << namecoin
-                                    << lines(basicLines("NMC - Namecoin", "disablewallet=0", "#daemon=0",
-                                                 "port=8334", "rpcport=8336")
-                                           + kEmptyCredentialsAndBlocks);
-        applyBasicSettings(namecoin);
-        applyCoinPreset(namecoin, kCoinPresets[1], "addnode=vtc");
-        QTest::newRow("basic, NMC") << namecoin
-                                    << lines(basicLines("NMC - Namecoin", "disablewallet=0", "daemon=1",
-                                                 "port=8334", "rpcport=8336")
-                                           + kEmptyCredentialsAndBlocks);
-        ConfFields vertcoin = namecoin;
-        applyCoinPreset(vertcoin, kCoinPresets[3], "addnode=vtc");
-        QStringList vertcoinLines
-            = basicLines("VTC - Vertcoin", "disablewallet=0", "daemon=1", "port=5889", "rpcport=5888")
-            + kEmptyCredentialsAndBlocks;
-        vertcoinLines.last() = "addnode=vtc";
-        QTest::newRow("NMC, VTC") << vertcoin << lines(vertcoinLines);
+        QTest::newRow("basic, LTC")
+            << litecoin
+            << QStringList {
+                   "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
+                   "wallet=wallet.dat", "disablewallet=1", "server=1", "alerts=1", "listen=1", "#upnp=0",
+                   "dns=1", "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000",
+                   "rpctimeout=3000", "maxconnections=20", "port=9333", "rpcport=9332", "#uacomment=", "",
+                   "rpcuser=IM_ALL_IN", "#rpcpassword=", "rpcauth=a:b$c", "second", "", "regtest=1",
+                   "txindex=1", "", ""
+               };
     }
 
     void renders()
     {
         QFETCH(ConfFields, fields);
-        QTEST(renderConfText(fields), "text");
+        QFETCH(QStringList, lines);
+        QCOMPARE(renderConfText(fields), lines.join("\r\n"));
     }
 
+    // Name, ports, the daemon switch (NMC alone) and the copied VTC node list (VTC alone).
     void coinPresets()
     {
         QStringList coins;
         for (const CoinPreset& coin : kCoinPresets)
-            coins << QStringList { coin.cryptoName, coin.peerPort, coin.rpcPort }.join(' ');
+            coins << QStringList { coin.cryptoName, coin.peerPort, coin.rpcPort,
+                coin.daemonSwitch ? "daemon" : "-", coin.copiesVtcNodeList ? "VTC-nodes" : "-" }
+                         .join(' ');
         QCOMPARE(coins,
-            QStringList({ "BTC - Bitcoin 8333 8332", "NMC - Namecoin 8334 8336", "LTC - Litecoin 9333 9332",
-                "VTC - Vertcoin 5889 5888", "DASH - Dash 9999 9998", "BTG - BitcoinGold 8338 8332" }));
+            QStringList({ "BTC - Bitcoin 8333 8332 - -", "NMC - Namecoin 8334 8336 daemon -",
+                "LTC - Litecoin 9333 9332 - -", "VTC - Vertcoin 5889 5888 - VTC-nodes",
+                "DASH - Dash 9999 9998 - -", "BTG - BitcoinGold 8338 8332 - -" }));
     }
 };
 

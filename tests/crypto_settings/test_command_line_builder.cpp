@@ -85,22 +85,17 @@ void TestCommandLineBuilder::commandLines()
     // arguments the fields name; an empty switch adds no argument.
     if (quotesInFields)
         return;
-    const auto intended = [&](const QString& folder, const QString& file, const QStringList& rest) {
-        QStringList arguments { folder + separator + file, "-conf=" + fields.confFileLocation };
-        arguments += rest;
+    const QString conf = "-conf=" + fields.confFileLocation, data = "-datadir=" + fields.blockchainHome;
+    QList<QStringList> intended { { fields.qtLocation + separator + fields.qtName, conf, data,
+                                      fields.qtWalletSwitch },
+        { fields.daemonCliLocation + separator + fields.daemonName, conf, data, fields.daemonWalletSwitch },
+        { fields.daemonCliLocation + separator + fields.cliName, conf, fields.cliDaemonSwitch, "stop" } };
+    QList<QStringList> split;
+    for (const QString& line : { lines.qt, lines.daemon, lines.stop })
+        split << splitCommandLine(line).value_or(QStringList { "(quote left open)" });
+    for (QStringList& arguments : intended)
         arguments.removeAll(QString());
-        return arguments;
-    };
-    const auto split = [](const QString& line) {
-        return splitCommandLine(line).value_or(QStringList { "(quote left open)" });
-    };
-    const QString dataFolder = "-datadir=" + fields.blockchainHome;
-    QCOMPARE(
-        split(lines.qt), intended(fields.qtLocation, fields.qtName, { dataFolder, fields.qtWalletSwitch }));
-    QCOMPARE(split(lines.daemon),
-        intended(fields.daemonCliLocation, fields.daemonName, { dataFolder, fields.daemonWalletSwitch }));
-    QCOMPARE(split(lines.stop),
-        intended(fields.daemonCliLocation, fields.cliName, { fields.cliDaemonSwitch, "stop" }));
+    QCOMPARE(split, intended);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

@@ -47,41 +47,62 @@ class TestCryptoSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void tickPairs_data();
-    void tickPairs();
+    void tickPairsAndClosing_data();
+    void tickPairsAndClosing();
     void saveStoresBuildsAndHandsOver();
-    void closingWithoutSaveStoresOnlyPosition_data();
-    void closingWithoutSaveStoresOnlyPosition();
 };
 
-void TestCryptoSettings::tickPairs_data()
+void TestCryptoSettings::tickPairsAndClosing_data()
 {
-    QTest::addColumn<QStringList>("storedAndTicked"); // main box then Disabled box, for each pair
-    QTest::newRow("first run") << QStringList { "", "000000" };
-    QTest::newRow("10 11 01") << QStringList { "101101", "101100" }; // 0 1 is never written: loads unticked
-    QTest::newRow("11 01 00") << QStringList { "110100", "110000" };
-    QTest::newRow("01 10 11") << QStringList { "011011", "001011" };
-    QTest::newRow("00 00 10") << QStringList { "000010", "000010" };
+    QTest::addColumn<QString>("stored"); // main box then Disabled box, for each pair
+    QTest::addColumn<QString>("ticked");
+    QTest::addColumn<int>("closeKey"); // 0: the close box
+    QTest::newRow("first run, Cancel") << ""
+                                       << "000000" << int(Qt::Key_Space);
+    // 0 1 is never written: it loads unticked.
+    QTest::newRow("10 11 01, Esc") << "101101"
+                                   << "101100" << int(Qt::Key_Escape);
+    QTest::newRow("11 01 00, close box") << "110100"
+                                         << "110000" << 0;
+    QTest::newRow("01 10 11, Cancel") << "011011"
+                                      << "001011" << int(Qt::Key_Space);
+    QTest::newRow("00 00 10, Cancel") << "000010"
+                                      << "000010" << int(Qt::Key_Space);
 }
 
-// Every stored combination at load, then random clicks from there.
-void TestCryptoSettings::tickPairs()
+// Every stored combination at load, then random clicks from there. Closing
+// without Save, however, stores the position only and hands nothing over.
+void TestCryptoSettings::tickPairsAndClosing()
 {
-    QFETCH(QStringList, storedAndTicked);
+    QFETCH(QString, stored);
+    QFETCH(int, closeKey);
     TestContext t;
-    for (int i = 0; i < storedAndTicked[0].size(); ++i)
-        t.fakes.store(kTickKeys[i], storedAndTicked[0].mid(i, 1));
+    for (int i = 0; i < stored.size(); ++i)
+        t.fakes.store(kTickKeys[i], stored.mid(i, 1));
+    t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored command");
     Opened o { t };
     QString ticked;
     for (int i = 0; i < 6; ++i)
         ticked += o.box(i)->isChecked() ? u'1' : u'0';
-    QCOMPARE(ticked, storedAndTicked[1]);
-    QRandomGenerator random(qHash(storedAndTicked[0]));
+    QTEST(ticked, "ticked");
+    QRandomGenerator random(qHash(stored));
     for (int step = 0; step < 300; ++step) {
         QVERIFY2(o.brokenRule().isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(o.brokenRule())));
         o.box(random.bounded(6))->click(); // a greyed box ignores it
     }
-    QVERIFY(t.fakes.settings.writtenKeys.isEmpty());
+
+    o.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
+    ctl<QLineEdit>(o.w, "QT_NAME_TEXTBOX")->setText("edited");
+    QPushButton* const cancel = ctl<QPushButton>(o.w, "CANCEL_BUTTON");
+    cancel->setFocus();
+    if (closeKey)
+        QTest::keyClick(closeKey == Qt::Key_Space ? static_cast<QWidget*>(cancel) : &o.w, Qt::Key(closeKey));
+    else
+        o.w.close();
+    QVERIFY(!o.w.isVisible());
+    QCOMPARE(t.fakes.settings.writtenKeys, QStringList({ "CRYPTO_SETTINGS-Left", "CRYPTO_SETTINGS-Top" }));
+    QCOMPARE(o.main.QT_NAME_TEXTBOX() + '|' + o.main.KD_QT_COMMAND_TEXTBOX(), "|stored command");
 }
 
 void TestCryptoSettings::saveStoresBuildsAndHandsOver()
@@ -106,8 +127,7 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
         R"(BLOCKCHAIN HOME FOLDER|QT - Program folder|DAEMON - Program Folder|Select QT.exe File in C:\Program )"
         R"(Files\Bitcoin|Select DAEMON-CLI.exe File in C:\Program Files\Bitcoin\Daemon|Select DAEMOND.exe File in )"
         R"(C:\Program Files\Bitcoin\Daemon)");
-    QCOMPARE(
-        t.fakes.dialogs.fileRequests[0].filters.value(0).caption, QStringLiteral("Applications (*.exe)"));
+    QCOMPARE(t.fakes.dialogs.fileRequests[0].filters.value(0).caption, "Applications (*.exe)");
     ctl<QLineEdit>(o.w, "CRYPTO_NAME_TEXTBOX")->setText("Bitcoin");
     for (int i : { 0, 2, 3, 4 })
         o.box(i)->click();
@@ -133,48 +153,14 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
                 o.main.KDCLI_STOP_COMMAND_TEXTBOX(), ctl<QLineEdit>(o.main, "CRYPTO_NAME_TEXTBOX")->text(),
                 o.main.QT_NAME_TEXTBOX(), o.main.DAEMON_NAME_TEXTBOX(), o.main.CLI_NAME_TEXTBOX() }),
             lines + QStringList({ "Bitcoin", "bitcoin-qt.exe", "bitcoind.exe", "bitcoin-cli.exe" }));
-        QCOMPARE(ctl<QPushButton>(o.w, "CANCEL_BUTTON")->text(), QStringLiteral("Close"));
+        QCOMPARE(ctl<QPushButton>(o.w, "CANCEL_BUTTON")->text(), "Close");
     }
 
     o.w.unload();
-    ctl<QLineEdit>(o.settings, "CONF_FILE_LOCATION_TEXTBOX")
-        ->setText("/typed/own.conf"); // shown there, not saved
-    QUORLIN_CRYPTO_SETTINGS again(
-        t.context, ctl<QLineEdit>(o.settings, "CONF_FILE_LOCATION_TEXTBOX")->text(), &o.settings);
-    QCOMPARE(ctl<QPushButton>(again, "CANCEL_BUTTON")->text(), QStringLiteral("Cancel"));
-    QCOMPARE(again.DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, QStringLiteral("-disablewallet=1"));
-    QCOMPARE(again.CONF_FILE_LOCATION_TEXTBOX, QStringLiteral("/typed/own.conf"));
-}
-
-void TestCryptoSettings::closingWithoutSaveStoresOnlyPosition_data()
-{
-    QTest::addColumn<int>("key"); // 0: the close box
-    QTest::newRow("Cancel button") << int(Qt::Key_Space);
-    QTest::newRow("Esc") << int(Qt::Key_Escape);
-    QTest::newRow("close box") << 0;
-}
-
-void TestCryptoSettings::closingWithoutSaveStoresOnlyPosition()
-{
-    QFETCH(int, key);
-    TestContext t;
-    t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored command");
-    Opened o { t };
-    o.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    ctl<QLineEdit>(o.w, "QT_NAME_TEXTBOX")->setText("edited");
-    ctl<QCheckBox>(o.w, "QT_WALLET_TICKBOX")->click();
-    ctl<QPushButton>(o.w, "CANCEL_BUTTON")->setFocus();
-    if (key)
-        QTest::keyClick(
-            key == Qt::Key_Space ? static_cast<QWidget*>(ctl<QPushButton>(o.w, "CANCEL_BUTTON")) : &o.w,
-            Qt::Key(key));
-    else
-        o.w.close();
-    QVERIFY(!o.w.isVisible());
-    QCOMPARE(t.fakes.settings.writtenKeys, QStringList({ "CRYPTO_SETTINGS-Left", "CRYPTO_SETTINGS-Top" }));
-    QCOMPARE(
-        o.main.QT_NAME_TEXTBOX() + '|' + o.main.KD_QT_COMMAND_TEXTBOX(), QStringLiteral("|stored command"));
+    QUORLIN_CRYPTO_SETTINGS again(t.context, "/typed/own.conf", &o.settings);
+    QCOMPARE(ctl<QPushButton>(again, "CANCEL_BUTTON")->text(), "Cancel");
+    QCOMPARE(again.DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, "-disablewallet=1");
+    QCOMPARE(again.CONF_FILE_LOCATION_TEXTBOX, "/typed/own.conf"); // as the main settings show it
 }
 
 QTEST_MAIN(TestCryptoSettings)

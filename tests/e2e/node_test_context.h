@@ -47,24 +47,6 @@ inline QStringList nodeCommands(const QString& confPath, const QString& dataFold
         QStringLiteral("\"%1/litecoin-cli\" -conf=\"%2\"  stop").arg(folder, confPath) };
 }
 
-// Stores the keys as the crypto settings window saves them for the installed
-// programs, the node reading `conf` and the stop line `cliConf`.
-inline void storeNodeKeys(NodeTestContext& t, const QString& conf, const QString& cliConf)
-{
-    const QStringList commands = nodeCommands(conf, t.sandbox.dataFolder());
-    const std::pair<TextKey, QString> stored[] = {
-        { keys::kCryptoName, QStringLiteral("Litecoin") },
-        { keys::kQtName, QStringLiteral("litecoin") },
-        { keys::kCliName, QStringLiteral("litecoin-cli") },
-        { keys::kDaemonName, QStringLiteral("litecoind") },
-        { keys::kQtCommand, commands[0] },
-        { keys::kDaemonCommand, commands[1] },
-        { keys::kStopCommand, nodeCommands(cliConf, {})[2] },
-    };
-    for (const auto& [key, value] : stored)
-        t.context.store.write(key, value);
-}
-
 inline void press(QAbstractButton* button)
 {
     // A tick box reacts where its box is drawn, at its left end.

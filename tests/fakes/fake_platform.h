@@ -12,24 +12,22 @@
 // In-memory settings store that remembers the order of its writes.
 class FakeSettingsBacking final : public SettingsBacking {
 public:
-    QString GetSetting(const QString& application, const QString& section, const QString& key,
-        const QString& defaultValue) override
+    QString GetSetting(
+        const QString& app, const QString& section, const QString& key, const QString& def) override
     {
         readKeys.append(key);
-        return values.value(address(application, section, key), defaultValue);
+        return values.value(address(app, section, key), def);
     }
-
     void SaveSetting(
-        const QString& application, const QString& section, const QString& key, const QString& value) override
+        const QString& app, const QString& section, const QString& key, const QString& value) override
     {
-        values.insert(address(application, section, key), value);
+        values.insert(address(app, section, key), value);
         writtenKeys.append(key);
-        writtenValues.append(key + QLatin1Char('=') + value);
+        writtenValues.append(key + u'=' + value);
     }
-
-    static QString address(const QString& application, const QString& section, const QString& key)
+    static QString address(const QString& app, const QString& section, const QString& key)
     {
-        return application + QLatin1Char('\\') + section + QLatin1Char('\\') + key;
+        return app + u'\\' + section + u'\\' + key;
     }
 
     QMap<QString, QString> values;
@@ -51,7 +49,6 @@ public:
         calls.append({ commandLine, style, outputLog });
         return nextResult;
     }
-
     QList<Call> calls;
     LaunchResult nextResult { true, {}, {} };
 };
@@ -64,8 +61,6 @@ public:
         const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
     {
         looks.append(imageNames);
-        if (failing)
-            return std::nullopt;
         QList<int> counts;
         for (const QString& name : imageNames) {
             int count = running.value(name.toLower(), 0);
@@ -73,9 +68,8 @@ public:
                 count += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
             counts.append(count);
         }
-        return counts;
+        return failing ? std::nullopt : std::optional(counts);
     }
-
     void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
 
     QHash<QString, int> running;
@@ -90,11 +84,10 @@ class FakeProgramRunner final : public ProgramRunner {
 public:
     ProgramOutput run(const QString& program, const QStringList& arguments) override
     {
-        const QString call = (QStringList { program } + arguments).join(u' ');
-        calls.append(call);
-        if (!outputs.contains(call))
-            return { false, {}, QStringLiteral("No such file or directory") };
-        return { true, outputs.value(call), {} };
+        const QString call = calls.emplace_back((QStringList { program } + arguments).join(u' '));
+        return outputs.contains(call)
+            ? ProgramOutput { true, outputs.value(call), {} }
+            : ProgramOutput { false, {}, QStringLiteral("No such file or directory") };
     }
     QList<qint64> panelPids() const override { return pids; }
 
@@ -116,28 +109,24 @@ class FakeDialogs final : public Dialogs {
 public:
     void showError(QWidget*, const QString& title, const QString& text) override
     {
-        errors.append(title + QLatin1Char('\n') + text);
+        errors.append(title + u'\n' + text);
     }
-
     bool askToProceed(QWidget*, const QString& title, const QString& text, const QString& proceedText,
         const QString& backText) override
     {
         questions.append(QStringList { title, text, proceedText, backText }.join(u'\n'));
         return !proceedAnswers.isEmpty() && proceedAnswers.takeFirst();
     }
-
     std::optional<QString> browseForFolder(QWidget*, const QString& title) override
     {
         folderTitles.append(title);
         return folderAnswers.isEmpty() ? std::nullopt : folderAnswers.takeFirst();
     }
-
     std::optional<QString> openFile(QWidget*, const OpenFileRequest& request) override
     {
         fileRequests.append(request);
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
-
     QStringList errors;
     QStringList questions; // title, text and the two buttons' captions, one per line
     QList<bool> proceedAnswers; // empty: the user goes back
@@ -165,7 +154,6 @@ public:
             { commandLine, timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
         commandLines.append(commandLine);
     }
-
     QList<qint64> panelPids() const override
     {
         QList<qint64> pids;
@@ -174,14 +162,12 @@ public:
                 pids.append(run.pid);
         return pids;
     }
-
     // Answers the oldest open run; false when none is open.
     bool answer(const ClientAnswer& answer)
     {
         if (runs.isEmpty())
             return false;
-        const Run run = runs.takeFirst();
-        if (run.receiver)
+        if (const Run run = runs.takeFirst(); run.receiver)
             run.done(answer);
         return true;
     }
@@ -206,16 +192,14 @@ struct FakePlatform {
         return { settings, launcher, processes, stacking, dialogs, executable, clients,
             QStringLiteral("/logs"), programs };
     }
-
     // The stored value of a key in the executable's section, or a null QString.
-    QString stored(const QString& key) const
-    {
-        return settings.values.value(FakeSettingsBacking::address(kApplicationName, executable.name, key));
-    }
+    QString stored(const QString& key) const { return settings.values.value(address(key)); }
+    void store(const QString& key, const QString& value) { settings.values.insert(address(key), value); }
 
-    void store(const QString& key, const QString& value)
+private:
+    QString address(const QString& key) const
     {
-        settings.values.insert(FakeSettingsBacking::address(kApplicationName, executable.name, key), value);
+        return FakeSettingsBacking::address(kApplicationName, executable.name, key);
     }
 };
 

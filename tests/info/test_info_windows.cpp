@@ -8,27 +8,27 @@
 #include <QtTest>
 
 #include <array>
-#include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using About = QUORLIN_ABOUT;
 using Donations = TOVEK88_KALDERA_DONATIONS_WINDOW;
 
-// A window's five flashing timers; their handlers run here as the clock
-// would run them, so no test waits.
-template <class Window> struct Flash {
-    Window& window;
-    std::array<QTimer Window::*, 5> timers;
-    std::array<const char*, 5> handlers; // private slots, run by name
+// A window's five flashing timers, fired here as the clock would fire them,
+// so no test waits.
+struct Flash {
+    std::array<QTimer*, 5> timers;
+
+    void tick(int step) { QMetaObject::invokeMethod(timers[size_t(step)], "timeout"); }
 
     int enabledTimer() const // 1 to 5; 0 for none, -1 for more than one
     {
         int enabled = 0;
-        for (int i = 0; i < 5; ++i) {
-            if ((window.*timers[i]).isActive())
+        for (int i = 0; i < 5; ++i)
+            if (timers[size_t(i)]->isActive())
                 enabled = enabled ? -1 : i + 1;
-        }
         return enabled;
     }
 
@@ -36,57 +36,52 @@ template <class Window> struct Flash {
     // magenta, yellow and round again.
     template <class Shown> void check(Shown shown, const QColor& ordinary)
     {
+        for (const QTimer* timer : timers)
+            QCOMPARE(timer->interval(), 200);
         const QColor colours[] { Qt::green, Qt::red, Qt::cyan, Qt::magenta, Qt::yellow };
         for (int step = 0; step <= 13; ++step) {
             QCOMPARE(shown(), step ? colours[(step - 1) % 5] : ordinary);
             QCOMPARE(enabledTimer(), step % 5 + 1);
-            QCOMPARE((window.*timers[step % 5]).interval(), 200);
-            QMetaObject::invokeMethod(&window, handlers[step % 5]);
+            tick(step % 5);
         }
     }
 };
 
-Flash<About> flash(About& w)
+Flash flash(About& w)
 {
-    return { w,
-        { &About::DONATION_BUTTON_1_TIMER, &About::DONATION_BUTTON_2_TIMER, &About::DONATION_BUTTON_3_TIMER,
-            &About::DONATION_BUTTON_4_TIMER, &About::DONATION_BUTTON_5_TIMER },
-        { "DONATION_BUTTON_1_TIMER_Timer", "DONATION_BUTTON_2_TIMER_Timer", "DONATION_BUTTON_3_TIMER_Timer",
-            "DONATION_BUTTON_4_TIMER_Timer", "DONATION_BUTTON_5_TIMER_Timer" } };
+    return { { &w.DONATION_BUTTON_1_TIMER, &w.DONATION_BUTTON_2_TIMER, &w.DONATION_BUTTON_3_TIMER,
+        &w.DONATION_BUTTON_4_TIMER, &w.DONATION_BUTTON_5_TIMER } };
 }
 
-Flash<Donations> flash(Donations& w)
+Flash flash(Donations& w)
 {
-    return { w,
-        { &Donations::DONATION_TEXT_1_TIMER, &Donations::DONATION_TEXT_2_TIMER,
-            &Donations::DONATION_TEXT_3_TIMER, &Donations::DONATION_TEXT_4_TIMER,
-            &Donations::DONATION_TEXT_5_TIMER },
-        { "DONATION_TEXT_1_TIMER_Timer", "DONATION_TEXT_2_TIMER_Timer", "DONATION_TEXT_3_TIMER_Timer",
-            "DONATION_TEXT_4_TIMER_Timer", "DONATION_TEXT_5_TIMER_Timer" } };
+    return { { &w.DONATION_TEXT_1_TIMER, &w.DONATION_TEXT_2_TIMER, &w.DONATION_TEXT_3_TIMER,
+        &w.DONATION_TEXT_4_TIMER, &w.DONATION_TEXT_5_TIMER } };
 }
 
-QColor messageColour(const Donations& w)
+QLineEdit* message(const Donations& w)
 {
-    return ctl<QLineEdit>(w, "THANKS_DONATIONS_MESSAGE_TEXTBOX")->palette().color(QPalette::Text);
+    return ctl<QLineEdit>(w, "THANKS_DONATIONS_MESSAGE_TEXTBOX");
 }
 
-QList<QLineEdit*> addressBoxes(Donations& w)
+const char* const kCoins[] = { "BTC", "NMC", "LTC", "DASH", "VTC" };
+
+QLineEdit* addressBox(const Donations& w, const char* coin)
 {
-    return { ctl<QLineEdit>(w, "BTC_DONATION_ADDRESS_TEXTBOX"),
-        ctl<QLineEdit>(w, "NMC_DONATION_ADDRESS_TEXTBOX"), ctl<QLineEdit>(w, "LTC_DONATION_ADDRESS_TEXTBOX"),
-        ctl<QLineEdit>(w, "DASH_DONATION_ADDRESS_TEXTBOX"),
-        ctl<QLineEdit>(w, "VTC_DONATION_ADDRESS_TEXTBOX") };
+    return ctl<QLineEdit>(w, qPrintable(QString::fromLatin1(coin) + u"_DONATION_ADDRESS_TEXTBOX"_s));
 }
 
-// One letter per address box: m when marked (light magenta), r when resting (light yellow).
-QString addressStates(Donations& w)
+// The coins whose address box is marked (light magenta); a box in neither
+// that nor the resting colour (light yellow) shows as "odd".
+QStringList marked(const Donations& w)
 {
-    QString states;
-    for (const QLineEdit* box : addressBoxes(w)) {
-        const QString back = box->palette().color(QPalette::Base).name();
-        states += back == "#ff80ff" ? u'm' : back == "#ffffc0" ? u'r' : u'?';
+    QStringList marked;
+    for (const char* coin : kCoins) {
+        const QString back = addressBox(w, coin)->palette().color(QPalette::Base).name();
+        if (back != u"#ffffc0")
+            marked << (back == u"#ff80ff" ? QString() : u"odd "_s) + QString::fromLatin1(coin);
     }
-    return states;
+    return marked;
 }
 
 // Shows the window as the active one, so the focus moves between its boxes.
@@ -103,146 +98,98 @@ class TestInfoWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void aboutFlashesAndOpensDonations();
-    void flashStopAndRestart();
-    void doubleClickBeforeFirstTick();
-    void markAndRest();
-    void reopening_data();
-    void reopening();
-};
+    void aboutFlashesAndOpensDonations()
+    {
+        TestContext t;
+        About window(t.context);
+        flash(window).check(
+            [&] { return ctl<QLineEdit>(window, "DONATIONS_BACK_TEXTBOX")->palette().color(QPalette::Base); },
+            QLineEdit().palette().color(QPalette::Base));
+        window.show();
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* donations = qobject_cast<Donations*>(QApplication::activeModalWidget());
+            QVERIFY(donations && donations->parentWidget() == &window);
+            checked = true;
+            ctl<QPushButton>(*donations, "OK_BUTTON")->click();
+        });
+        QTest::mouseClick(ctl<QPushButton>(window, "DONATIONS_BUTTON"), Qt::LeftButton);
+        QTRY_VERIFY(checked);
+        QVERIFY(window.isVisible() && flash(window).enabledTimer() > 0); // still flashing
+    }
 
-void TestInfoWindows::aboutFlashesAndOpensDonations()
-{
-    TestContext t;
-    About window(t.context);
-    flash(window).check(
-        [&] { return ctl<QLineEdit>(window, "DONATIONS_BACK_TEXTBOX")->palette().color(QPalette::Base); },
-        QLineEdit().palette().color(QPalette::Base));
-    window.show();
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* donations = qobject_cast<Donations*>(QApplication::activeModalWidget());
-        QVERIFY(donations && donations->parentWidget() == &window);
-        checked = true;
-        ctl<QPushButton>(*donations, "OK_BUTTON")->click();
-    });
-    QTest::mouseClick(ctl<QPushButton>(window, "DONATIONS_BUTTON"), Qt::LeftButton);
-    QTRY_VERIFY(checked);
-    QVERIFY(window.isVisible() && flash(window).enabledTimer() > 0); // still flashing
-}
+    // A double-click on the message stops the flashing, in black; another
+    // flashes from the start. Before the first tick the message is black
+    // already: the double-click leaves the first timer running, not restarted.
+    void messageFlashStopsAndRestarts()
+    {
+        for (int ticksBefore = 0; ticksBefore <= 6; ++ticksBefore) {
+            TestContext t;
+            Donations window(t.context);
+            Flash f = flash(window);
+            for (int i = 0; i < ticksBefore; ++i)
+                f.tick(i % 5);
+            if (ticksBefore) {
+                QTest::mouseDClick(message(window), Qt::LeftButton);
+                QCOMPARE(f.enabledTimer(), 0);
+                QCOMPARE(message(window)->palette().color(QPalette::Text), Qt::black);
+            }
+            // No events run while the test sleeps, so nothing ticks.
+            QTest::qSleep(20);
+            const int remaining = window.DONATION_TEXT_1_TIMER.remainingTime();
+            QTest::qSleep(20);
+            QTest::mouseDClick(message(window), Qt::LeftButton);
+            QVERIFY(ticksBefore || window.DONATION_TEXT_1_TIMER.remainingTime() <= remaining);
+            f.check([&] { return message(window)->palette().color(QPalette::Text); }, Qt::black);
+        }
+    }
 
-void TestInfoWindows::flashStopAndRestart()
-{
-    for (int ticksBeforeStop = 1; ticksBeforeStop <= 6; ++ticksBeforeStop) {
+    void markAndRest()
+    {
         TestContext t;
         Donations window(t.context);
-        for (int i = 0; i < ticksBeforeStop; ++i) // as the clock would
-            QMetaObject::invokeMethod(&window, flash(window).handlers[i % 5]);
-        QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
-        QCOMPARE(flash(window).enabledTimer(), 0);
-        QCOMPARE(messageColour(window), Qt::black);
-        QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
-        flash(window).check([&] { return messageColour(window); }, Qt::black); // from the start again
-    }
-}
-
-void TestInfoWindows::doubleClickBeforeFirstTick()
-{
-    TestContext t;
-    Donations window(t.context);
-    // No events run while the test sleeps, so nothing ticks; a restarted
-    // timer would have its full 200 ms to go again.
-    QTest::qSleep(50);
-    const int remaining = window.DONATION_TEXT_1_TIMER.remainingTime();
-    QTest::qSleep(50);
-    QTest::mouseDClick(ctl<QLineEdit>(window, "THANKS_DONATIONS_MESSAGE_TEXTBOX"), Qt::LeftButton);
-    QVERIFY(window.DONATION_TEXT_1_TIMER.remainingTime() <= remaining);
-    flash(window).check([&] { return messageColour(window); }, Qt::black);
-}
-
-void TestInfoWindows::markAndRest()
-{
-    TestContext t;
-    Donations window(t.context);
-    QVERIFY(showActive(window));
-    const QList<QLineEdit*> boxes = addressBoxes(window);
-    for (int i = 0; i < boxes.size(); ++i) {
-        const QString marked = QString("rrrrr").replace(i, 1, u'm');
-        QTest::mouseDClick(boxes[i], Qt::LeftButton);
-        QCOMPARE(addressStates(window), marked);
-        // The box's own double-click still selects the word under the mouse.
-        QVERIFY(boxes[i]->hasFocus() && boxes[i]->text().split(u' ').contains(boxes[i]->selectedText()));
-        // The mark stays while a context menu or another program's window has the focus.
-        for (const Qt::FocusReason reason : { Qt::PopupFocusReason, Qt::ActiveWindowFocusReason }) {
-            QFocusEvent focusOut(QEvent::FocusOut, reason);
-            QApplication::sendEvent(boxes[i], &focusOut);
-            QCOMPARE(addressStates(window), marked);
+        QVERIFY(showActive(window));
+        for (int i = 0; i < 5; ++i) {
+            QLineEdit* box = addressBox(window, kCoins[i]);
+            QTest::mouseDClick(box, Qt::LeftButton);
+            QCOMPARE(marked(window), QStringList { QString::fromLatin1(kCoins[i]) });
+            // The box's own double-click still selects the word under the mouse.
+            QVERIFY(box->hasFocus() && box->text().split(u' ').contains(box->selectedText()));
+            // The mark stays while a context menu or another program's window has the focus.
+            for (const Qt::FocusReason reason : { Qt::PopupFocusReason, Qt::ActiveWindowFocusReason }) {
+                QFocusEvent focusOut(QEvent::FocusOut, reason);
+                QApplication::sendEvent(box, &focusOut);
+                QCOMPARE(marked(window), QStringList { QString::fromLatin1(kCoins[i]) });
+            }
+            QTest::mouseClick(addressBox(window, kCoins[(i + 1) % 5]), Qt::LeftButton);
+            QCOMPARE(marked(window), QStringList());
         }
-        QTest::mouseClick(boxes[(i + 1) % boxes.size()], Qt::LeftButton);
-        QCOMPARE(addressStates(window), QStringLiteral("rrrrr"));
+        QTest::mouseDClick(addressBox(window, "BTC"), Qt::LeftButton);
+        QTest::keyClick(addressBox(window, "BTC"), Qt::Key_Tab);
+        QCOMPARE(marked(window), QStringList());
     }
-    QTest::mouseDClick(boxes[0], Qt::LeftButton);
-    QTest::keyClick(boxes[0], Qt::Key_Tab);
-    QCOMPARE(addressStates(window), QStringLiteral("rrrrr"));
-}
 
-void TestInfoWindows::reopening_data()
-{
-    QTest::addColumn<QString>("closedBy");
-    QTest::newRow("About, OK") << "About OK"; // stored by the button, then again as the window closes
-    QTest::newRow("About, close box") << "About close";
-    QTest::newRow("Donations, OK") << "Donations OK";
-    QTest::newRow("Donations, Enter in an address box") << "Donations Enter";
-    QTest::newRow("Donations, close box") << "Donations close";
-}
-
-// The creator text changes for good and nothing reaches the clipboard;
-// reopened, a window starts afresh where it was left, at its default size.
-void TestInfoWindows::reopening()
-{
-    QFETCH(QString, closedBy);
-    const bool about = closedBy.startsWith("About");
-    const QString left = about ? "ABOUT_Left" : "DONATIONS_WINDOW-Left",
-                  top = about ? "ABOUT_Top" : "DONATIONS_WINDOW-Top";
-    TestContext t;
-    t.fakes.store(left, "3000");
-    t.fakes.store(top, "1500");
-    const auto open = [&]() -> std::unique_ptr<FormWindow> {
-        if (about)
-            return std::make_unique<About>(t.context);
-        return std::make_unique<Donations>(t.context);
-    };
+    // Double-clicks copy nothing; the creator text changes for good.
+    void creatorShowsTheEmail()
     {
-        const std::unique_ptr<FormWindow> window = open();
-        QVERIFY(showActive(*window));
-        auto* creator = window->findChild<QWidget*>("CREATOR_TEXTBOX");
-        QGuiApplication::clipboard()->setText("before");
-        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-            if (box->isVisible())
-                QTest::mouseDClick(box, Qt::LeftButton);
+        TestContext t;
+        About about(t.context);
+        Donations donations(t.context);
+        for (QDialog* window : { static_cast<QDialog*>(&about), static_cast<QDialog*>(&donations) }) {
+            QVERIFY(showActive(*window));
+            QWidget* creator = ctl(*window, "CREATOR_TEXTBOX");
+            QCOMPARE(creator->property("text").toString(), u"Created By Tovek88"_s);
+            QGuiApplication::clipboard()->setText(u"before"_s);
+            for (QLineEdit* box : window->findChildren<QLineEdit*>())
+                if (box->isVisible())
+                    QTest::mouseDClick(box, Qt::LeftButton);
+            for (int i = 0; i < 2; ++i)
+                QTest::mouseDClick(creator, Qt::LeftButton);
+            QCOMPARE(creator->property("text").toString(), maker::kEmail);
+            QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_s);
         }
-        for (int i = 0; i < 2; ++i)
-            QTest::mouseDClick(creator, Qt::LeftButton);
-        QCOMPARE(creator->property("text").toString(), maker::kEmail);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-        window->resize(640, 500);
-        window->move(150, 45);
-        if (closedBy.endsWith("OK"))
-            QTest::mouseClick(window->findChild<QPushButton*>("OK_BUTTON"), Qt::LeftButton);
-        else if (closedBy.endsWith("Enter"))
-            QTest::keyClick(window->findChild<QLineEdit*>("BTC_DONATION_ADDRESS_TEXTBOX"), Qt::Key_Return);
-        else
-            window->close();
-        QVERIFY(!window->isVisible());
     }
-    const QStringList once { left, top };
-    QCOMPARE(t.fakes.settings.writtenKeys, closedBy.endsWith("close") ? once : once + once);
-    const std::unique_ptr<FormWindow> reopened = open();
-    QCOMPARE(QRect(reopened->pos(), reopened->size()),
-        QRect(QPoint(150, 45), about ? QSize(617, 171) : QSize(586, 397)));
-    QCOMPARE(reopened->findChild<QWidget*>("CREATOR_TEXTBOX")->property("text").toString(),
-        QStringLiteral("Created By Tovek88"));
-}
+};
 
 QTEST_MAIN(TestInfoWindows)
 #include "test_info_windows.moc"

@@ -8,40 +8,37 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kDefaultConf = QStringLiteral("/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf");
+const QString kDefaultConf = u"/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf"_s;
 
+// The main settings under the main window, with the other windows that have stored tick boxes.
 struct Opened {
     TestContext& t;
     QUORLIN_MAIN main { t.context };
     QUORLIN_MAIN_SETTINGS w { t.context, &main };
-
-    // The ".conf" choice as the user sees it: tick box, label, field (enabled,
-    // read-only), browse button, conf manager button, then the field's text.
-    QString confView() const
-    {
-        QString view;
-        for (const bool state : { ctl<QCheckBox>(w, "USE_OWN_CONF_TICKBOX")->isChecked(),
-                 ctl<QLabel>(w, "CONF_FILE_LOCATION_LABEL")->isEnabled(),
-                 ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->isEnabled(),
-                 ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->isReadOnly(),
-                 ctl<QPushButton>(w, "CONF_BROWSE_BUTTON")->isEnabled(),
-                 ctl<QPushButton>(w, "CONF_MANAGER_BUTTON")->isEnabled() })
-            view += state ? u'1' : u'0';
-        return view + u' ' + ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX")->text();
-    }
-};
-
-// Every window with stored tick boxes, each under the main window.
-struct TickBoxWindows {
-    TestContext& t;
-    QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
     QUORLIN_CRYPTO_SETTINGS crypto { t.context, QString(), &main };
     QUORLIN_CONF_GENERATOR_MAIN conf { t.context, &main };
 
-    QList<QCheckBox*> boxes() const { return main.findChildren<QCheckBox*>(); }
+    QLineEdit* field() const { return ctl<QLineEdit>(w, "CONF_FILE_LOCATION_TEXTBOX"); }
+    void click(const char* name) const { ctl<QAbstractButton>(w, name)->click(); }
+
+    // The ".conf" choice as the user sees it: the states that hold, then the field's text.
+    QString confView() const
+    {
+        QStringList view;
+        for (const auto& [name, holds] :
+            { std::pair("ticked", ctl<QCheckBox>(w, "USE_OWN_CONF_TICKBOX")->isChecked()),
+                { "label", ctl<QLabel>(w, "CONF_FILE_LOCATION_LABEL")->isEnabled() },
+                { "field", field()->isEnabled() }, { "read-only", field()->isReadOnly() },
+                { "browse", ctl<QPushButton>(w, "CONF_BROWSE_BUTTON")->isEnabled() },
+                { "manager", ctl<QPushButton>(w, "CONF_MANAGER_BUTTON")->isEnabled() } })
+            if (holds)
+                view << QString::fromLatin1(name);
+        return view.join(u' ') + u" | "_s + field()->text();
+    }
 };
 
 } // namespace
@@ -50,189 +47,127 @@ class TestMainSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void tickBoxes();
-    void oddStoredTickStatesLoadUnticked_data();
-    void oddStoredTickStatesLoadUnticked();
-    void closingKeepsEveryChange_data();
-    void closingKeepsEveryChange();
-    void hubOpensEveryWindowModally();
-    void outputCommandsShowTheLiveLines();
-};
-
-// First run, tick/untick/tick, the always-on-top box, then loading an own file.
-void TestMainSettings::tickBoxes()
-{
-    TestContext t;
-    Opened o { t };
-    QCOMPARE(o.confView(), "000001 " + kDefaultConf); // the label greyed and the field editable, as created
-    QCOMPARE(ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->palette().color(QPalette::Base),
-        QColor(0, 255, 0));
-    QVERIFY(ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->isChecked() && o.main.AlwaysOnTopTimer.isActive());
-    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
-    QCOMPARE(o.confView(), QStringLiteral("111010 "));
-    ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->setText("/home/ann/own.conf");
-    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
-    QCOMPARE(o.confView(), "000101 " + kDefaultConf);
-    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click(); // the own file is lost: the default path shows
-    QCOMPARE(o.confView(), "111010 " + kDefaultConf);
-    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click(); // the main window stops its timer at once, before OK
-    QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
-    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
-    QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
-    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
-    QCOMPARE(t.fakes.settings.writtenValues,
-        QStringList({ "USE_OWN_CONF_TICKBOX=1", "CONF_FILE_LOCATION_TEXTBOX=", "USE_OWN_CONF_TICKBOX=0",
-            "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf, "USE_OWN_CONF_TICKBOX=1",
-            "CONF_FILE_LOCATION_TEXTBOX=" + kDefaultConf, "AlwaysOnTop_TICKBOX=0", "AlwaysOnTop_TICKBOX=1",
-            "AlwaysOnTop_TICKBOX=0" }));
-
-    t.fakes.store("CONF_FILE_LOCATION_TEXTBOX", "/home/ann/own.conf");
-    Opened own { t };
-    QCOMPARE(own.confView(), QStringLiteral("101010 /home/ann/own.conf"));
-    QVERIFY(ctl<QLineEdit>(own.w, "CONF_FILE_LOCATION_TEXTBOX")->palette().color(QPalette::Base)
-        != QColor(0, 255, 0));
-    QVERIFY(!ctl<QCheckBox>(own.w, "AlwaysOnTop_TICKBOX")->isChecked());
-}
-
-void TestMainSettings::oddStoredTickStatesLoadUnticked_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("2") << "2";
-    QTest::newRow("-1") << "-1";
-}
-
-// Only a stored "1" ticks a box.
-void TestMainSettings::oddStoredTickStatesLoadUnticked()
-{
-    QFETCH(QString, stored);
-    TestContext t;
+    // First run, tick/untick/tick, browsing, the always-on-top box; then
+    // loading an own file. Each choice is stored as it is made.
+    void choices()
     {
-        const TickBoxWindows firstRun { t };
-        for (const QCheckBox* box : firstRun.boxes())
-            t.fakes.store(box->objectName(), stored);
-    }
-    const TickBoxWindows opened { t };
-    QCOMPARE(opened.boxes().size(), 19);
-    QStringList ticked;
-    for (const QCheckBox* box : opened.boxes())
-        if (box->isChecked())
-            ticked << box->objectName();
-    QCOMPARE(ticked.join(u' '), QString());
-}
+        TestContext t;
+        {
+            const Opened o { t };
+            // The label greyed and the field editable, as created.
+            QCOMPARE(o.confView(), u"manager | "_s + kDefaultConf);
+            QCOMPARE(o.field()->palette().color(QPalette::Base), QColor(0, 255, 0));
+            QVERIFY(ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->isChecked()
+                && o.main.AlwaysOnTopTimer.isActive());
+            o.click("USE_OWN_CONF_TICKBOX");
+            QCOMPARE(o.confView(), u"ticked label field browse | "_s);
+            o.field()->setText(u"/home/ann/own.conf"_s);
+            o.click("USE_OWN_CONF_TICKBOX");
+            QCOMPARE(o.confView(), u"read-only manager | "_s + kDefaultConf);
+            o.click("USE_OWN_CONF_TICKBOX"); // the own file is lost: the default path shows
+            QCOMPARE(o.confView(), u"ticked label field browse | "_s + kDefaultConf);
 
-void TestMainSettings::closingKeepsEveryChange_data()
-{
-    QTest::addColumn<int>("key"); // 0: the close box
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("Cancel button") << int(Qt::Key_Space) << false;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
-    QTest::newRow("close box") << 0 << false;
-    QTest::newRow("Enter presses OK") << int(Qt::Key_Return) << true;
-}
+            t.fakes.dialogs.fileAnswers = { std::nullopt, u"/srv/node/picked.conf"_s };
+            o.click("CONF_BROWSE_BUTTON"); // cancelled
+            QCOMPARE(o.confView(), u"ticked label field browse | "_s + kDefaultConf);
+            o.click("CONF_BROWSE_BUTTON");
+            QCOMPARE(o.confView(), u"ticked label field browse | /srv/node/picked.conf"_s);
+            const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
+            QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
+                                     asked.filters.value(0).caption, asked.filters.value(0).pattern,
+                                     asked.filters.value(1).caption, asked.filters.value(1).pattern })
+                         .join(u'|'),
+                u"SELECT \".CONF\" FILE:|conf|/opt/nodes|CONF Files (*.conf)|*.conf|All files (*.*)|*.*"_s);
 
-// Every choice is stored as it is made, the browsed path on closing, however the window closes.
-void TestMainSettings::closingKeepsEveryChange()
-{
-    QFETCH(int, key);
-    QFETCH(bool, ok);
-    TestContext t;
-    Opened o { t };
-    o.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&o.w));
-    ctl<QCheckBox>(o.w, "USE_OWN_CONF_TICKBOX")->click();
-    ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->click();
-    t.fakes.settings.writtenKeys.clear();
-    ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->setText("/typed/own.conf");
-    t.fakes.dialogs.fileAnswers = { std::nullopt, QStringLiteral("/srv/node/picked.conf") };
-    ctl<QPushButton>(o.w, "CONF_BROWSE_BUTTON")->click(); // cancelled
-    QCOMPARE(ctl<QLineEdit>(o.w, "CONF_FILE_LOCATION_TEXTBOX")->text(), QStringLiteral("/typed/own.conf"));
-    ctl<QPushButton>(o.w, "CONF_BROWSE_BUTTON")->click();
-    const OpenFileRequest& asked = t.fakes.dialogs.fileRequests.value(0);
-    QCOMPARE(QStringList({ asked.title, asked.defaultExtension, asked.initialFolder,
-                 asked.filters.value(0).caption, asked.filters.value(0).pattern,
-                 asked.filters.value(1).caption, asked.filters.value(1).pattern }),
-        QStringList({ "SELECT \".CONF\" FILE:", "conf", "/opt/nodes", "CONF Files (*.conf)", "*.conf",
-            "All files (*.*)", "*.*" }));
-
-    if (key)
-        QTest::keyClick(
-            key == Qt::Key_Space ? static_cast<QWidget*>(ctl<QPushButton>(o.w, "CANCEL_BUTTON")) : &o.w,
-            Qt::Key(key));
-    else
-        o.w.close();
-    QVERIFY(!o.w.isVisible());
-    const QStringList choices { "USE_OWN_CONF_TICKBOX", "CONF_FILE_LOCATION_TEXTBOX", "AlwaysOnTop_TICKBOX" };
-    const QStringList unload = QStringList { "MAIN_SETTINGS-Left", "MAIN_SETTINGS-Top" } + choices;
-    QCOMPARE(t.fakes.settings.writtenKeys, ok ? choices + unload : unload);
-    QCOMPARE(
-        QStringList({ t.fakes.stored(choices[0]), t.fakes.stored(choices[1]), t.fakes.stored(choices[2]) }),
-        QStringList({ "1", "/srv/node/picked.conf", "0" }));
-}
-
-void TestMainSettings::hubOpensEveryWindowModally()
-{
-    TestContext t;
-    QUORLIN_MAIN main(t.context);
-    bool done = false;
-    QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<QUORLIN_MAIN_SETTINGS*>(QApplication::activeModalWidget());
-        QVERIFY(w && w->isModal() && w->parentWidget() == &main);
-        QCOMPARE(w->windowTitle(), QStringLiteral("QUORLIN - MAIN SETTINGS"));
-        const std::pair<QPushButton*, const char*> opens[] {
-            { ctl<QPushButton>(*w, "CRYPTO_SETTINGS_BUTTON"), "QUORLIN_CRYPTO_SETTINGS" },
-            { ctl<QPushButton>(*w, "CONF_MANAGER_BUTTON"), "QUORLIN_CONF_GENERATOR_MAIN" },
-            { ctl<QPushButton>(*w, "VIEW_OUTPUT_COMMANDS_BUTTON"), "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
-            { ctl<QPushButton>(*w, "ABOUT_BUTTON"), "QUORLIN_ABOUT" },
-        };
-        for (const auto& [button, windowClass] : opens) {
-            QString opened;
-            QTimer::singleShot(0, [w, &opened] {
-                QWidget* child = QApplication::activeModalWidget();
-                QVERIFY(child && child != w && child->parentWidget() == w);
-                opened = QString::fromLatin1(child->metaObject()->className());
-                child->close();
-            });
-            button->click();
-            QCOMPARE(opened, QString::fromLatin1(windowClass));
+            o.click("AlwaysOnTop_TICKBOX"); // the main window stops its timer at once, before OK
+            QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
+            o.click("AlwaysOnTop_TICKBOX");
+            QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
+            QCOMPARE(t.fakes.settings.writtenValues,
+                QStringList({ u"USE_OWN_CONF_TICKBOX=1"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s,
+                    u"USE_OWN_CONF_TICKBOX=0"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s + kDefaultConf,
+                    u"USE_OWN_CONF_TICKBOX=1"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s + kDefaultConf,
+                    u"AlwaysOnTop_TICKBOX=0"_s, u"AlwaysOnTop_TICKBOX=1"_s }));
         }
-        ctl<QPushButton>(*w, "CANCEL_BUTTON")->click();
-        done = true;
-    });
-    ctl<QPushButton>(main, "SETTINGS_BUTTON")->click();
-    QTRY_VERIFY(done);
-    QVERIFY(main.findChildren<QUORLIN_MAIN_SETTINGS*>().isEmpty()); // discarded when closed
-}
-
-// Each press shows the live main window's line, not the stored one; closing stores only the position.
-void TestMainSettings::outputCommandsShowTheLiveLines()
-{
-    TestContext t;
-    t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored");
-    QUORLIN_MAIN main(t.context);
-    QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, &main);
-    w.show();
-    const auto shown = [&] {
-        return ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + '|'
-            + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText();
-    };
-    QCOMPARE(shown(), "RUN COMMAND - |");
-    QVERIFY(ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->isReadOnly());
-    const std::tuple<QPushButton*, NodeText, QString> shows[] {
-        { ctl<QPushButton>(w, "QT_COMMAND_BUTTON"), NodeText::QtCommand, "QT" },
-        { ctl<QPushButton>(w, "DAEMON_COMMAND_BUTTON"), NodeText::DaemonCommand, "DAEMON" },
-        { ctl<QPushButton>(w, "CLI_STOP_COMMAND_BUTTON"), NodeText::StopCommand, "CLI - STOP" },
-    };
-    for (const auto& [button, command, name] : shows) {
-        t.context.node.setText(command, "live " + name);
-        button->click();
-        QCOMPARE(shown(), "RUN COMMAND - " + name + "|live " + name);
+        t.fakes.store(u"CONF_FILE_LOCATION_TEXTBOX"_s, u"/home/ann/own.conf"_s);
+        const Opened own { t };
+        QCOMPARE(own.confView(), u"ticked field browse | /home/ann/own.conf"_s);
+        QVERIFY(own.field()->palette().color(QPalette::Base) != QColor(0, 255, 0));
     }
-    t.fakes.settings.writtenKeys.clear();
-    ctl<QPushButton>(w, "OK_BUTTON")->click();
-    QVERIFY(!w.isVisible());
-    QCOMPARE(t.fakes.settings.writtenKeys,
-        QStringList({ "SINGLE_OUTPUT_COMMANDS_WINDOW-Left", "SINGLE_OUTPUT_COMMANDS_WINDOW-Top" }));
-}
+
+    // Only a stored "1" ticks a box, in every window that has tick boxes.
+    void oddStoredTickStatesLoadUnticked()
+    {
+        for (const QString& stored : { u"2"_s, u"-1"_s }) {
+            TestContext t;
+            {
+                const Opened firstRun { t };
+                for (const QCheckBox* box : firstRun.main.findChildren<QCheckBox*>())
+                    t.fakes.store(box->objectName(), stored);
+            }
+            const Opened opened { t };
+            QStringList ticked;
+            for (const QCheckBox* box : opened.main.findChildren<QCheckBox*>())
+                ticked << (box->isChecked() ? box->objectName() : QString());
+            QCOMPARE(ticked, QStringList(19));
+        }
+    }
+
+    void hubOpensEveryWindowModally()
+    {
+        TestContext t;
+        QUORLIN_MAIN main(t.context);
+        bool done = false;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<QUORLIN_MAIN_SETTINGS*>(QApplication::activeModalWidget());
+            QVERIFY(w && w->isModal() && w->parentWidget() == &main);
+            QCOMPARE(w->windowTitle(), u"QUORLIN - MAIN SETTINGS"_s);
+            for (const auto& [button, windowClass] :
+                { std::pair("CRYPTO_SETTINGS_BUTTON", "QUORLIN_CRYPTO_SETTINGS"),
+                    { "CONF_MANAGER_BUTTON", "QUORLIN_CONF_GENERATOR_MAIN" },
+                    { "VIEW_OUTPUT_COMMANDS_BUTTON", "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
+                    { "ABOUT_BUTTON", "QUORLIN_ABOUT" } }) {
+                QString opened;
+                QTimer::singleShot(0, [w, &opened] {
+                    QWidget* child = QApplication::activeModalWidget();
+                    QVERIFY(child && child != w && child->parentWidget() == w);
+                    opened = QString::fromLatin1(child->metaObject()->className());
+                    child->close();
+                });
+                ctl<QPushButton>(*w, button)->click();
+                QCOMPARE(opened, QString::fromLatin1(windowClass));
+            }
+            ctl<QPushButton>(*w, "CANCEL_BUTTON")->click();
+            done = true;
+        });
+        ctl<QPushButton>(main, "SETTINGS_BUTTON")->click();
+        QTRY_VERIFY(done);
+        QVERIFY(main.findChildren<QUORLIN_MAIN_SETTINGS*>().isEmpty()); // discarded when closed
+    }
+
+    // Each press shows the live main window's line, not the stored one.
+    void outputCommandsShowTheLiveLines()
+    {
+        TestContext t;
+        t.fakes.store(u"KD_QT_COMMAND_TEXTBOX"_s, u"stored"_s);
+        QUORLIN_MAIN main(t.context);
+        QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW w(t.context, &main);
+        const auto shown = [&] {
+            return ctl<QLabel>(w, "COMMAND_NAME_LABEL")->text() + u'|'
+                + ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->toPlainText();
+        };
+        QCOMPARE(shown(), u"RUN COMMAND - |"_s);
+        QVERIFY(ctl<QPlainTextEdit>(w, "ALL_COMMANDS_TEXTBOX")->isReadOnly());
+        for (const auto& [button, command, name] :
+            { std::tuple("QT_COMMAND_BUTTON", NodeText::QtCommand, "QT"),
+                { "DAEMON_COMMAND_BUTTON", NodeText::DaemonCommand, "DAEMON" },
+                { "CLI_STOP_COMMAND_BUTTON", NodeText::StopCommand, "CLI - STOP" } }) {
+            t.context.node.setText(command, u"live "_s + QLatin1StringView(name));
+            ctl<QPushButton>(w, button)->click();
+            QCOMPARE(shown(), u"RUN COMMAND - %1|live %1"_s.arg(QLatin1StringView(name)));
+        }
+    }
+};
 
 QTEST_MAIN(TestMainSettings)
 #include "test_main_settings.moc"

@@ -62,21 +62,6 @@ bool above(xcb_window_t upper, xcb_window_t lower)
     return order.indexOf(topLevel(upper)) > order.indexOf(topLevel(lower));
 }
 
-bool windowManagerRunning()
-{
-    const QByteArray name = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom
-        = xcb_intern_atom_reply(x11(), xcb_intern_atom(x11(), 1, name.size(), name.constData()), nullptr);
-    if (!atom)
-        return false;
-    xcb_get_property_reply_t* property = xcb_get_property_reply(
-        x11(), xcb_get_property(x11(), 0, rootWindow(), atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    const bool running = property && xcb_get_property_value_length(property) > 0;
-    std::free(property);
-    std::free(atom);
-    return running;
-}
-
 // The rival: this program started again with "rival", a small stays-on-top
 // window that prints its window id and comes to the front on every line read.
 int runRival(int argc, char* argv[])
@@ -132,8 +117,6 @@ private slots:
                 QSKIP("openbox is not installed (scripts/setup.sh installs it)");
             windowManager.start(openbox, { u"--sm-disable"_s });
         }
-        QTRY_COMPARE(windowManagerRunning(), withWindowManager);
-
         FakePlatform f;
         const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
         AppContext context({ f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable,
@@ -141,7 +124,9 @@ private slots:
         QUORLIN_MAIN panel(context);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        const WId panelId = panel.winId();
+        const auto panelId = static_cast<xcb_window_t>(panel.winId());
+        // A window manager puts the window into a frame of its own.
+        QTRY_COMPARE(topLevel(panelId) != panelId, withWindowManager);
 
         QProcess rival;
         rival.start(QCoreApplication::applicationFilePath(), { u"rival"_s });
@@ -168,15 +153,11 @@ private slots:
         rival.write("raise\n");
         QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
         QTest::qWait(1500);
-        QVERIFY(above(rivalId, panelId));
-        QCOMPARE(panel.winId(), panelId);
+        QVERIFY(above(rivalId, panelId) && panel.winId() == panelId);
 
         rival.closeWriteChannel();
-        QVERIFY(rival.waitForFinished(5000));
-        if (withWindowManager) {
-            windowManager.terminate();
-            QVERIFY(windowManager.waitForFinished(5000));
-        }
+        windowManager.terminate();
+        QVERIFY(rival.waitForFinished(5000) && (!withWindowManager || windowManager.waitForFinished(5000)));
     }
 };
 

@@ -6,76 +6,56 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Letters stand for the programs: q wallet, d daemon, c client, - none.
-WatchedNames namesOf(const char* letters)
-{
-    const auto name = [&](int i, const QString& known) { return letters[i] == '-' ? QString() : known; };
-    return { name(0, u"litecoin-qt"_s), name(1, u"litecoind"_s), name(2, u"litecoin-cli"_s) };
-}
-
-std::optional<bool> buttonState(char state)
-{
-    return state == '.' ? std::nullopt : std::optional(state == '+');
-}
-
-} // namespace
-
 class TestProcessWatcher : public QObject {
     Q_OBJECT
 
 private slots:
-    // running: the programs whose process runs. looks: per box G (green), R
-    // (red) or - (left as it was). cli, start: + enabled, - disabled, . kept.
+    // named, running: of "qt daemon cli". boxes: per box RUNNING (green),
+    // STOPPED (red) or kept (left as it was). cli stop, start buttons: on, off or kept.
     void decidesFromNamesAndRunningPrograms_data()
     {
-        QTest::addColumn<QString>("names");
-        QTest::addColumn<QString>("running");
-        QTest::addColumn<QString>("looks");
-        QTest::addColumn<char>("cli");
-        QTest::addColumn<char>("start");
-        const auto row = [](const char* tag, const char* names, const char* running, const char* looks,
-                             char cli, char start) {
-            QTest::newRow(tag) << QString::fromLatin1(names) << QString::fromLatin1(running)
-                               << QString::fromLatin1(looks) << cli << start;
+        for (const char* column : { "named", "running", "boxes", "cliStop", "start" })
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* tag, auto... words) {
+            ((QTest::newRow(tag) << ... << QString::fromLatin1(words)));
         };
-        row("no names: all kept", "---", "qdc", "---", '.', '.');
-        row("all stopped", "qdc", "", "RRR", '+', '+');
-        row("wallet runs", "qdc", "q", "GRR", '+', '-');
-        row("daemon runs", "qdc", "d", "RGR", '+', '-');
-        row("wallet and daemon run", "qdc", "qd", "GGR", '+', '-');
-        row("client runs", "qdc", "c", "RRG", '-', '+');
-        row("only wallet named: start buttons kept", "q--", "q", "G--", '.', '.');
-        row("only daemon named: no wallet counts as stopped", "-d-", "qd", "-G-", '.', '-');
-        row("no daemon name: wallet never locks", "q-c", "qc", "G-G", '-', '.');
+        row("all stopped", "qt daemon cli", "", "STOPPED STOPPED STOPPED", "on", "on");
+        row("wallet runs", "qt daemon cli", "qt", "RUNNING STOPPED STOPPED", "on", "off");
+        row("daemon runs", "qt daemon cli", "daemon", "STOPPED RUNNING STOPPED", "on", "off");
+        row("wallet and daemon run", "qt daemon cli", "qt daemon", "RUNNING RUNNING STOPPED", "on", "off");
+        row("client runs", "qt daemon cli", "cli", "STOPPED STOPPED RUNNING", "off", "on");
+        row("only wallet named: start buttons kept", "qt", "qt", "RUNNING kept kept", "kept", "kept");
+        row("only daemon named: no wallet counts as stopped", "daemon", "qt daemon", "kept RUNNING kept",
+            "kept", "off");
+        row("no daemon name: wallet never locks", "qt cli", "qt cli", "RUNNING kept RUNNING", "off", "kept");
     }
 
     void decidesFromNamesAndRunningPrograms()
     {
-        QFETCH(QString, names);
+        QFETCH(QString, named);
         QFETCH(QString, running);
-        QFETCH(QString, looks);
-        QFETCH(char, cli);
-        QFETCH(char, start);
-        const WatchedNames watched = namesOf(qPrintable(names));
+        QFETCH(QString, boxes);
+        const WatchedNames names { named.contains(u"qt") ? u"litecoin-qt"_s : QString(),
+            named.contains(u"daemon") ? u"litecoind"_s : QString(),
+            named.contains(u"cli") ? u"litecoin-cli"_s : QString() };
         const WatcherView view = decideWatcherView(
-            watched, { running.contains(u'q'), running.contains(u'd'), running.contains(u'c') });
-
-        const QString* const boxNames[] = { &watched.qt, &watched.daemon, &watched.cli };
-        const char* const programs[] = { "QT", "DAEMON", "CLI" };
-        for (int i = 0; i < 3; ++i) {
-            const bool green = looks[i] == u'G';
-            const std::optional<StatusLook> expected = looks[i] == u'-'
-                ? std::nullopt
-                : std::optional(StatusLook { green ? 65280u : 255u,
-                    *boxNames[i]
-                        + u" - %1 PROCESS %2"_s.arg(
-                            QLatin1String(programs[i]), QLatin1String(green ? "RUNNING" : "STOPPED")) });
-            QCOMPARE(view.boxes[size_t(i)], expected);
+            names, { running.contains(u"qt"), running.contains(u"daemon"), running.contains(u"cli") });
+        const std::pair<const QString&, const char*> programs[]
+            = { { names.qt, "QT" }, { names.daemon, "DAEMON" }, { names.cli, "CLI" } };
+        for (size_t i = 0; i < 3; ++i) {
+            const QString box = boxes.split(u' ')[qsizetype(i)];
+            QCOMPARE(view.boxes[i],
+                box == u"kept" ? std::nullopt
+                               : std::optional(StatusLook { box == u"RUNNING" ? 65280u : 255u,
+                                   programs[i].first + u" - %1 PROCESS "_s.arg(programs[i].second) + box }));
         }
-        QCOMPARE(view.cliStopEnabled, buttonState(cli));
-        QCOMPARE(view.startButtonsEnabled, buttonState(start));
+        const auto button = [](const QString& state) {
+            return state == u"kept" ? std::nullopt : std::optional(state == u"on");
+        };
+        QFETCH(QString, cliStop);
+        QFETCH(QString, start);
+        QCOMPARE(view.cliStopEnabled, button(cliStop));
+        QCOMPARE(view.startButtonsEnabled, button(start));
     }
 
     // One look per tick asks every configured name once; none without names.
@@ -83,24 +63,21 @@ private slots:
     void answersEveryNameFromOneLook()
     {
         FakeProcessQuery query;
-        query.setRunning(u"LITECOIND"_s, 2);
+        query.setRunning(u"LITECOIND"_s, 1);
         ProcessWatcher watcher(query);
         const WatchedNames sameName { u"litecoind"_s, u"litecoind"_s, u"litecoin-cli"_s };
-        const QStringList names { sameName.daemon, sameName.cli };
 
-        watcher.takeSnapshot(namesOf("---"));
+        watcher.takeSnapshot({});
         QVERIFY(query.looks.isEmpty() && !watcher.isRunning(QString()));
         watcher.takeSnapshot(sameName);
-        QCOMPARE(query.looks, QList<QStringList> { names });
+        QCOMPARE(query.looks, QList<QStringList>({ { sameName.daemon, sameName.cli } }));
         QVERIFY(watcher.isRunning(u"litecoind"_s) && !watcher.isRunning(u"litecoin-cli"_s));
-
         query.failing = true;
         watcher.takeSnapshot(sameName);
         QVERIFY(!watcher.isRunning(u"litecoind"_s));
         query.failing = false;
         watcher.takeSnapshot(sameName);
         QVERIFY(watcher.isRunning(u"litecoind"_s));
-        QCOMPARE(query.looks.size(), 3);
     }
 };
 

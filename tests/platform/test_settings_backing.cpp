@@ -16,10 +16,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString kApp = u"KD_QUORLIN"_s;
+const QString kSection = u"KD-QUORLIN"_s;
+
+// The store's section kSection below a root, keeping what it reports.
+struct Store {
+    explicit Store(const QString& root)
+        : backing(root, [this](const QString& message) { reports.append(message); })
+    {
+    }
+    void save(const QString& key, const QString& value) { backing.SaveSetting(kApp, kSection, key, value); }
+    QString get(const QString& key, const QString& fallback = {})
+    {
+        return backing.GetSetting(kApp, kSection, key, fallback);
+    }
+    QStringList reports;
+    QSettingsBacking backing;
+};
+
+// Writes a file, making its folder first.
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+        && file.write(bytes) == bytes.size();
 }
 
 QByteArray readFile(const QString& path)
@@ -34,67 +54,45 @@ int modeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
 }
 
-const QString kApp = u"KD_QUORLIN"_s;
-const QString kSection = u"KD-QUORLIN"_s;
+bool setMode(const QString& path, int mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
 
 } // namespace
 
 class TestSettingsBacking : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_folder; // the application's folder in m_root
+    QString m_file; // kSection's file there
+
 private slots:
-    void init() { QVERIFY((m_root = std::make_unique<QTemporaryDir>())->isValid()); }
-
-    void roundTripsTextExactly_data()
+    void init()
     {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("CR LF inside") << u"first\r\nsecond\r\n"_s;
-        QTest::newRow("commas") << u"a,b, c,"_s;
-        QTest::newRow("quotes") << u"\"C:\\Program Files\\x.exe\" -conf=\"a b\""_s;
-        QTest::newRow("comment marks") << u";comment-like; rpcuser=me=[you]"_s;
-        QTest::newRow("leading and trailing blanks") << u"  padded  "_s;
-        QTest::newRow("non-ascii") << u"Ærø Ünïcødé 比特币 ₿"_s;
-        QTest::newRow("starts with @") << u"@ByteArray(x)"_s;
-    }
-
-    // Each save is written through at once: a second copy of the program reads it.
-    void roundTripsTextExactly()
-    {
-        QFETCH(QString, text);
-        QSettingsBacking mine(m_root->path());
-        mine.SaveSetting(kApp, kSection, u"KEY"_s, text);
-        QProcess peer;
-        peer.start(QCoreApplication::applicationFilePath(), { u"--peer"_s, m_root->path(), u"KEY"_s });
-        QVERIFY(peer.waitForFinished(60000) && peer.exitCode() == 0);
-        QCOMPARE(QString::fromUtf8(peer.readAllStandardOutput()), text);
-    }
-
-    // On Windows a section is the registry key the Visual Basic runtime's
-    // settings functions use, so configurations of earlier releases carry over.
-    void windowsSectionIsTheRuntimesRegistryKey()
-    {
-        QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-LTC"_s),
-            u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\KD-QUORLIN-LTC"_s);
+        QVERIFY((m_root = std::make_unique<QTemporaryDir>())->isValid());
+        m_folder = m_root->filePath(kApp);
+        m_file = iniSectionFilePath(m_root->path(), kApp, kSection);
     }
 
     // One owner-only file in an owner-only folder per section, none for a
-    // section only read; modes the user set are left as they are.
+    // section only read; modes the user set are left as they are. On Windows a
+    // section is the registry key the Visual Basic runtime's settings
+    // functions use, so configurations of earlier releases carry over.
     void storesOwnerOnlySectionFiles()
     {
-        const QString folder = m_root->filePath(u"KD_QUORLIN"_s);
-        const QString file = folder + u"/KD-QUORLIN.ini"_s;
-        QSettingsBacking backing(m_root->path());
-        backing.SaveSetting(kApp, kSection, u"RPC_PASSWORD_TEXTBOX"_s, u"secret"_s);
-        QCOMPARE(backing.GetSetting(kApp, u"LTC-NODE"_s, u"CRYPTO_NAME_TEXTBOX"_s, u"1000"_s), u"1000"_s);
-        QVERIFY(!QFileInfo::exists(folder + u"/LTC-NODE.ini"_s));
-        QCOMPARE(modeOf(folder), 0700);
-        QCOMPARE(modeOf(file), 0600);
-
-        QVERIFY(::chmod(QFile::encodeName(folder), 0755) == 0 && ::chmod(QFile::encodeName(file), 0640) == 0);
-        backing.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"me"_s);
-        QCOMPARE(modeOf(folder), 0755);
-        QCOMPARE(modeOf(file), 0640);
+        QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-LTC"_s),
+            u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KD_QUORLIN\\KD-QUORLIN-LTC"_s);
+        Store store(m_root->path());
+        store.save(u"RPC_PASSWORD_TEXTBOX"_s, u"secret"_s);
+        QCOMPARE(
+            store.backing.GetSetting(kApp, u"LTC-NODE"_s, u"CRYPTO_NAME_TEXTBOX"_s, u"1000"_s), u"1000"_s);
+        QVERIFY(!QFileInfo::exists(m_folder + u"/LTC-NODE.ini"_s));
+        QCOMPARE(std::pair(modeOf(m_folder), modeOf(m_file)), std::pair(0700, 0600));
+        QVERIFY(setMode(m_folder, 0755) && setMode(m_file, 0640));
+        store.save(u"RPC_USER_TEXTBOX"_s, u"me"_s);
+        QCOMPARE(std::pair(modeOf(m_folder), modeOf(m_file)), std::pair(0755, 0640));
     }
 
     // A save is reported failed exactly when its value did not reach the disk:
@@ -104,50 +102,27 @@ private slots:
         const QString root = m_root->filePath(u"config"_s);
         const QString folder = root + u"/KD_QUORLIN"_s;
         QVERIFY(writeFile(root, "a file where the folder should be"));
-        QStringList reports;
-        QSettingsBacking backing(root, [&](const QString& message) { reports.append(message); });
-        backing.SaveSetting(kApp, kSection, u"MAIN_Left"_s, u"1000"_s);
-        backing.SaveSetting(kApp, kSection, u"MAIN_Top"_s, u"1000"_s);
-        QCOMPARE(reports.size(), 1);
-        QVERIFY(reports.first().contains(folder + u"/KD-QUORLIN.ini"_s)
-            && reports.first().contains(u"kept only until the program ends"_s));
+        Store store(root);
+        store.save(u"MAIN_Left"_s, u"1000"_s);
+        store.save(u"MAIN_Top"_s, u"1000"_s);
+        QCOMPARE(store.reports.size(), 1);
+        QVERIFY(store.reports.first().contains(folder + u"/KD-QUORLIN.ini"_s)
+            && store.reports.first().contains(u"kept only until the program ends"_s));
 
         QVERIFY(QFile::remove(root) && QDir().mkpath(root));
-        backing.SaveSetting(kApp, kSection, u"MAIN_Left"_s, u"2000"_s);
-        QCOMPARE(QSettingsBacking(root).GetSetting(kApp, kSection, u"MAIN_Left"_s, {}), u"2000"_s);
+        store.save(u"MAIN_Left"_s, u"2000"_s);
+        QCOMPARE(Store(root).get(u"MAIN_Left"_s), u"2000"_s);
 
         QVERIFY(QDir(folder).removeRecursively() && writeFile(folder, "in the way again"));
-        backing.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"new user"_s);
-        QCOMPARE(reports.size(), 2);
+        store.save(u"RPC_USER_TEXTBOX"_s, u"new user"_s);
+        QCOMPARE(store.reports.size(), 2);
 
-        QVERIFY(QFile::remove(folder) && QDir().mkpath(folder));
-        QVERIFY(writeFile(folder + u"/KD-QUORLIN.ini"_s, "[General\nMAIN_Left=3000\n"));
-        QSettingsBacking malformed(root, [&](const QString& message) { reports.append(message); });
-        malformed.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"new user"_s);
-        QCOMPARE(reports.size(), 2);
-        QCOMPARE(QSettingsBacking(root).GetSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, {}), u"new user"_s);
-    }
-
-    // On a full disk the stored file stays whole and the save is reported.
-    void fullDiskKeepsTheStore()
-    {
-        QUORLIN_RUN_ISOLATED(Isolation::OwnMounts);
-        const QString root = m_root->path();
-        QVERIFY2(
-            ::mount("quorlin", QFile::encodeName(root), "tmpfs", 0, "size=16k") == 0, std::strerror(errno));
-        const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(root), MNT_DETACH); });
-        const QString file = iniSectionFilePath(root, kApp, kSection);
-        const QByteArray stored = "[General]\nRPC_USER_TEXTBOX=old user\n";
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeFile(file, stored));
-        QFile filler(root + u"/filler"_s);
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(512, 'f')) == 512) { }
-
-        QStringList reports;
-        QSettingsBacking backing(root, [&](const QString& message) { reports.append(message); });
-        backing.SaveSetting(kApp, kSection, u"RPC_USER_TEXTBOX"_s, u"new user"_s);
-        QCOMPARE(reports.size(), 1);
-        QCOMPARE(readFile(file), stored);
+        QVERIFY(
+            QFile::remove(folder) && writeFile(folder + u"/KD-QUORLIN.ini"_s, "[General\nMAIN_Left=3000\n"));
+        Store malformed(root);
+        malformed.save(u"RPC_USER_TEXTBOX"_s, u"new user"_s);
+        QVERIFY(malformed.reports.isEmpty() && store.reports.size() == 2);
+        QCOMPARE(Store(root).get(u"RPC_USER_TEXTBOX"_s), u"new user"_s);
     }
 
     void unreadableStoreIsNeverWritten_data()
@@ -159,81 +134,85 @@ private slots:
         QTest::newRow("folder at 000") << u"folder"_s << 0 << u"Permission denied"_s;
         QTest::newRow("folder at 500") << u"folder"_s << 0500 << QString();
         QTest::newRow("a folder in the file's place") << QString() << 0 << u"Is a directory"_s;
+        QTest::newRow("full disk") << u"full disk"_s << 0600 << QString();
     }
 
-    // Told once at start; the program runs on the defaults, keeps what is
-    // saved for this run only, and leaves every byte and mode as it was.
+    // An unreadable store is told once at start; the program runs on the
+    // defaults. Saves that fail are told once and kept for this run only;
+    // every stored byte and mode stays as it was.
     void unreadableStoreIsNeverWritten()
     {
-        QUORLIN_RUN_ISOLATED(Isolation::NormalUser);
         QFETCH(QString, blocked);
         QFETCH(int, mode);
         QFETCH(QString, reason);
-        const QString folder = m_root->filePath(u"KD_QUORLIN"_s);
-        const QString file = folder + u"/KD-QUORLIN.ini"_s;
+        const bool fullDisk = blocked == u"full disk"_s;
+        QUORLIN_RUN_ISOLATED(fullDisk ? Isolation::OwnMounts : Isolation::NormalUser);
+        const QByteArray root = QFile::encodeName(m_root->path());
+        QVERIFY2(!fullDisk || ::mount("quorlin", root, "tmpfs", 0, "size=16k") == 0, std::strerror(errno));
+        const auto unmount = qScopeGuard([&] { ::umount2(root, MNT_DETACH); });
         const QByteArray stored = "[General]\nAlwaysOnTop_TICKBOX=0\nRPC_USER_TEXTBOX=me\n";
-        QVERIFY(QDir().mkpath(blocked.isEmpty() ? file : folder));
-        QVERIFY(blocked.isEmpty() || writeFile(file, stored));
-        const QString target = blocked == u"folder"_s ? folder : file;
-        QVERIFY(blocked.isEmpty() || ::chmod(QFile::encodeName(target), mode) == 0);
-        const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(target), 0700); });
+        QVERIFY(blocked.isEmpty() ? QDir().mkpath(m_file) : writeFile(m_file, stored));
+        QFile filler(m_root->filePath(u"filler"_s));
+        QVERIFY(!fullDisk || filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (fullDisk && filler.write(QByteArray(512, 'f')) == 512) { }
+        const QString target = blocked == u"folder"_s ? m_folder : m_file;
+        QVERIFY(blocked.isEmpty() || setMode(target, mode));
+        const auto restore = qScopeGuard([&] { setMode(target, 0700); });
         const int modeBefore = modeOf(target);
-
-        QStringList reports;
         {
-            QSettingsBacking backing(
-                m_root->path(), [&](const QString& message) { reports.append(message); });
-            const QString tick = backing.GetSetting(kApp, kSection, u"AlwaysOnTop_TICKBOX"_s, u"1"_s);
-            QCOMPARE(tick, reason.isEmpty() ? u"0"_s : u"1"_s);
-            QCOMPARE(reports.size(), reason.isEmpty() ? 0 : 1);
-            QVERIFY(reason.isEmpty() || (reports.first().contains(file) && reports.first().contains(reason)));
-            backing.SaveSetting(kApp, kSection, u"AlwaysOnTop_TICKBOX"_s, u"1"_s);
-            backing.SaveSetting(kApp, kSection, u"MAIN_Left"_s, u"2000"_s);
-            QCOMPARE(backing.GetSetting(kApp, kSection, u"MAIN_Left"_s, {}), u"2000"_s);
-            QCOMPARE(reports.size(), reason.isEmpty() ? 1 : 2);
-            QVERIFY(reports.last().contains(u"kept only until the program ends"_s));
+            Store store(m_root->path());
+            QCOMPARE(store.get(u"AlwaysOnTop_TICKBOX"_s, u"1"_s), reason.isEmpty() ? u"0"_s : u"1"_s);
+            QCOMPARE(store.reports.size(), reason.isEmpty() ? 0 : 1);
+            QVERIFY(reason.isEmpty()
+                || (store.reports.first().contains(m_file) && store.reports.first().contains(reason)));
+            store.save(u"AlwaysOnTop_TICKBOX"_s, u"1"_s);
+            store.save(u"MAIN_Left"_s, u"2000"_s);
+            QCOMPARE(store.get(u"MAIN_Left"_s), u"2000"_s);
+            QCOMPARE(store.reports.size(), reason.isEmpty() ? 1 : 2);
+            QVERIFY(store.reports.last().contains(u"kept only until the program ends"_s));
         }
         QCOMPARE(modeOf(target), modeBefore);
-        ::chmod(QFile::encodeName(target), 0700);
-        QCOMPARE(readFile(file), blocked.isEmpty() ? QByteArray() : stored);
+        setMode(target, 0700);
+        QCOMPARE(readFile(m_file), blocked.isEmpty() ? QByteArray() : stored);
     }
 
     // Bytes that are not UTF-8 stay as stored, also when a value is saved as
     // it was read, until the program changes that value.
     void keepsBytesItNeverWrote()
     {
-        const QString file = iniSectionFilePath(m_root->path(), kApp, kSection);
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QVERIFY(writeFile(file, "[General]\nA=caf\xe9\nB=\xff\nC=1\n"));
-        QSettingsBacking backing(m_root->path());
-        backing.SaveSetting(kApp, kSection, u"C"_s, u"2"_s);
-        backing.SaveSetting(kApp, kSection, u"A"_s, backing.GetSetting(kApp, kSection, u"A"_s, {}));
-        QCOMPARE(readFile(file), "[General]\nA=caf\xe9\nB=\xff\nC=2\n");
-        backing.SaveSetting(kApp, kSection, u"B"_s, u"new"_s);
-        QCOMPARE(readFile(file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
+        QVERIFY(writeFile(m_file, "[General]\nA=caf\xe9\nB=\xff\nC=1\n"));
+        Store store(m_root->path());
+        store.save(u"C"_s, u"2"_s);
+        store.save(u"A"_s, store.get(u"A"_s));
+        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=\xff\nC=2\n");
+        store.save(u"B"_s, u"new"_s);
+        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
     }
 
-    void concurrentWritersKeepFileParseable()
+    // Each save is written through at once: a second copy of the program,
+    // saving at the same time, reads it exactly; the file then still parses.
+    void secondCopyReadsEverySave()
     {
-        QProcess other;
-        other.start(QCoreApplication::applicationFilePath(),
-            { u"--peer"_s, m_root->path(), u"PEER"_s, u"peer"_s, u"40"_s });
-        QVERIFY(other.waitForStarted());
-        QSettingsBacking backing(m_root->path());
+        const QStringList texts { {}, u"first\r\nsecond\r\n"_s, u"a,b, c,"_s,
+            u"\"C:\\Program Files\\x.exe\" -conf=\"a b\""_s, u";comment-like; rpcuser=me=[you]"_s,
+            u"  padded  "_s, u"Ærø Ünïcødé 比特币 ₿"_s, u"@ByteArray(x)"_s };
+        Store store(m_root->path());
+        QStringList arguments { u"--peer"_s, m_root->path(), u"40"_s };
+        for (const QString& text : texts)
+            store.save(arguments.emplace_back(u"KEY%1"_s.arg(arguments.size())), text);
+        QProcess peer;
+        peer.start(QCoreApplication::applicationFilePath(), arguments);
         for (int i = 1; i <= 40; ++i)
-            backing.SaveSetting(kApp, kSection, u"MINE"_s, QString::number(i));
-        QVERIFY(other.waitForFinished(60000) && other.exitCode() == 0);
-
-        QSettings file(iniSectionFilePath(m_root->path(), kApp, kSection), QSettings::IniFormat);
+            store.save(u"MINE"_s, QString::number(i));
+        QVERIFY(peer.waitForFinished(60000) && peer.exitCode() == 0);
+        QCOMPARE(QString::fromUtf8(peer.readAllStandardOutput()).split(u'\0'), texts);
+        QSettings file(m_file, QSettings::IniFormat);
         QCOMPARE(file.status(), QSettings::NoError);
-        QCOMPARE(file.allKeys().size(), 2);
+        QCOMPARE(file.allKeys().size(), texts.size() + 2);
         const int mine = file.value(u"MINE"_s).toInt();
         QVERIFY2(mine >= 1 && mine <= 40, qPrintable(file.value(u"MINE"_s).toString()));
-        QCOMPARE(backing.GetSetting(kApp, kSection, u"PEER"_s, {}), u"peer"_s);
+        QCOMPARE(store.get(u"PEER"_s), u"peer"_s);
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_root;
 };
 
 int main(int argc, char* argv[])
@@ -242,16 +221,18 @@ int main(int argc, char* argv[])
     const QStringList args = QCoreApplication::arguments();
     if (args.value(1) != u"--peer"_s) {
         TestSettingsBacking test;
-        QTEST_SET_MAIN_SOURCE_PATH
         return QTest::qExec(&test, argc, argv);
     }
     // This executable doubles as a second copy of the program on the same store:
-    // "--peer <root> <key> [<value> <times>]" prints the key's value, then saves
-    // <value> that many times.
-    QSettingsBacking backing(args.value(2));
-    QTextStream(stdout) << backing.GetSetting(kApp, kSection, args.value(3), u"<default>"_s);
-    for (int i = 0; i < args.value(5).toInt(); ++i)
-        backing.SaveSetting(kApp, kSection, args.value(3), args.value(4));
+    // "--peer <root> <times> <key>..." prints the keys' values apart by NULs,
+    // then saves PEER=peer that many times.
+    Store store(args.value(2));
+    QStringList values;
+    for (const QString& key : args.mid(4))
+        values.append(store.get(key, u"<default>"_s));
+    QTextStream(stdout) << values.join(u'\0');
+    for (int i = 0; i < args.value(3).toInt(); ++i)
+        store.save(u"PEER"_s, u"peer"_s);
     return 0;
 }
 

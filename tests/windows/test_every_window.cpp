@@ -1,5 +1,5 @@
 // Rules every window keeps: Enter on a focused button, the designed font sizes,
-// captions that fit their controls.
+// captions that fit their controls, and what closing stores.
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
@@ -7,10 +7,12 @@
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
 #include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "info/QUORLIN_ABOUT.h"
 #include "info/TOVEK88_KALDERA_DONATIONS_WINDOW.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
+#include "node_control/QUORLIN_NODE_STATUS.h"
 
 #include "core/wrapping_button.h"
 #include "core/wrapping_tick_box.h"
@@ -20,76 +22,87 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// One window of the program with the windows it is opened from, none shown.
-struct Opened {
+// Settings stored before any window opens, as "key=value".
+struct Stored {
     TestContext t;
+    explicit Stored(const QStringList& pairs)
+    {
+        for (const QString& pair : pairs)
+            t.fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    }
+};
+
+// One window of the program with the windows it is opened from, none shown.
+struct Opened : Stored {
     QUORLIN_MAIN main { t.context };
     std::unique_ptr<QUORLIN_MAIN_SETTINGS> mainSettings;
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> confGenerator;
-    std::unique_ptr<FormWindow> window;
+    std::unique_ptr<FormWindow> owned;
+    QDialog* window = &main;
 
-    explicit Opened(const QString& name)
+    explicit Opened(const QString& name, const QStringList& stored = {})
+        : Stored(stored)
     {
-        if (name == u"QUORLIN_MAIN")
+        const auto is = [&](const char* wanted) { return name == QLatin1StringView(wanted); };
+        if (is("QUORLIN_NODE_STATUS")) // deletes itself as it closes
+            window = new QUORLIN_NODE_STATUS(
+                t.context, { [] { return u"Litecoin"_s; }, [] { return QString(); } }, &main);
+        if (is("QUORLIN_MAIN") || is("QUORLIN_NODE_STATUS"))
             return;
         mainSettings = std::make_unique<QUORLIN_MAIN_SETTINGS>(t.context, &main);
         if (name.startsWith(u"QUORLIN_CONF_GENERATOR"))
             confGenerator = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, mainSettings.get());
-        const std::map<QString, std::function<FormWindow*()>> windows {
-            { u"QUORLIN_CRYPTO_SETTINGS"_s,
-                [&] { return new QUORLIN_CRYPTO_SETTINGS(t.context, QString(), mainSettings.get()); } },
-            { u"QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW"_s,
-                [&] { return new QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(t.context, mainSettings.get()); } },
-            { u"QUORLIN_CONF_GENERATOR_IDS"_s,
-                [&] { return new QUORLIN_CONF_GENERATOR_IDS(t.context, *confGenerator); } },
-            { u"QUORLIN_CONF_GENERATOR_TEST_RPC"_s,
-                [&] { return new QUORLIN_CONF_GENERATOR_TEST_RPC(t.context, *confGenerator); } },
-            { u"QUORLIN_ABOUT"_s, [&] { return new QUORLIN_ABOUT(t.context, mainSettings.get()); } },
-            { u"TOVEK88_KALDERA_DONATIONS_WINDOW"_s,
-                [&] { return new TOVEK88_KALDERA_DONATIONS_WINDOW(t.context, mainSettings.get()); } },
-        };
-        if (name != u"QUORLIN_MAIN_SETTINGS" && name != u"QUORLIN_CONF_GENERATOR_MAIN")
-            window.reset(windows.at(name)());
+        if (is("QUORLIN_CRYPTO_SETTINGS"))
+            owned.reset(new QUORLIN_CRYPTO_SETTINGS(t.context, QString(), mainSettings.get()));
+        if (is("QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW"))
+            owned.reset(new QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW(t.context, mainSettings.get()));
+        if (is("QUORLIN_CONF_GENERATOR_IDS"))
+            owned.reset(new QUORLIN_CONF_GENERATOR_IDS(t.context, *confGenerator));
+        if (is("QUORLIN_CONF_GENERATOR_TEST_RPC"))
+            owned.reset(new QUORLIN_CONF_GENERATOR_TEST_RPC(t.context, *confGenerator));
+        if (is("QUORLIN_ABOUT"))
+            owned.reset(new QUORLIN_ABOUT(t.context, mainSettings.get()));
+        if (is("TOVEK88_KALDERA_DONATIONS_WINDOW"))
+            owned.reset(new TOVEK88_KALDERA_DONATIONS_WINDOW(t.context, mainSettings.get()));
+        window = owned      ? owned.get()
+            : confGenerator ? static_cast<QDialog*>(confGenerator.get())
+                            : mainSettings.get();
     }
 
     QDialog& shown()
     {
-        QDialog& w = window ? *window
-            : confGenerator ? static_cast<QDialog&>(*confGenerator)
-            : mainSettings  ? static_cast<QDialog&>(*mainSettings)
-                            : main;
-        w.show();
-        w.activateWindow();
-        if (!QTest::qWaitForWindowActive(&w))
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
             qWarning("window not active");
-        return w;
+        return *window;
     }
 };
 
-// Every window, with the button that Enter presses where the focus is on no button.
-const std::pair<const char*, const char*> kWindows[] = { { "QUORLIN_MAIN", "EXIT_BUTTON" },
-    { "QUORLIN_MAIN_SETTINGS", "OK_BUTTON" }, { "QUORLIN_CRYPTO_SETTINGS", "CANCEL_BUTTON" },
-    { "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "" }, { "QUORLIN_CONF_GENERATOR_MAIN", "SAVE_BUTTON" },
-    { "QUORLIN_CONF_GENERATOR_IDS", "CANCEL_BUTTON" }, { "QUORLIN_CONF_GENERATOR_TEST_RPC", "CANCEL_BUTTON" },
-    { "QUORLIN_ABOUT", "" }, { "TOVEK88_KALDERA_DONATIONS_WINDOW", "OK_BUTTON" } };
-
-// The controls that Tab reaches, in Tab order, from the first focus on.
-QList<QWidget*> tabOrder(QDialog& window)
+// Every window (the row's name), with the button that Enter presses where the focus is on no
+// button, and the captions cut on purpose: the conf generator's Ctrl+Enter
+// hint keeps its designed width and is cut at its end.
+void everyWindow()
 {
-    QList<QWidget*> order;
-    for (QWidget* focus = window.focusWidget(); focus && !order.contains(focus);
-         focus = window.focusWidget()) {
-        order.append(focus);
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    return order;
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QStringList>("cut");
+    for (const auto& [name, defaultButton] :
+        { std::pair("QUORLIN_MAIN", "EXIT_BUTTON"), { "QUORLIN_MAIN_SETTINGS", "OK_BUTTON" },
+            { "QUORLIN_CRYPTO_SETTINGS", "CANCEL_BUTTON" }, { "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "" },
+            { "QUORLIN_CONF_GENERATOR_MAIN", "SAVE_BUTTON" },
+            { "QUORLIN_CONF_GENERATOR_IDS", "CANCEL_BUTTON" },
+            { "QUORLIN_CONF_GENERATOR_TEST_RPC", "CANCEL_BUTTON" }, { "QUORLIN_ABOUT", "" },
+            { "TOVEK88_KALDERA_DONATIONS_WINDOW", "OK_BUTTON" } })
+        QTest::newRow(name) << QString::fromLatin1(defaultButton)
+                            << (qstrcmp(name, "QUORLIN_CONF_GENERATOR_MAIN") == 0
+                                       ? QStringList { u"Label3"_s }
+                                       : QStringList {});
 }
 
 // Whether a caption needs more room than its control gives it.
@@ -120,26 +133,6 @@ bool captionCut(const QWidget& control)
     return needs(button->text(), button->rect().adjusted(frame, frame, -frame, -frame), 0);
 }
 
-// Closes whatever modal window a handler opens over the window under test.
-class ModalCloser : public QObject {
-public:
-    explicit ModalCloser(QWidget& under)
-        : m_under(under)
-    {
-        startTimer(20);
-    }
-
-protected:
-    void timerEvent(QTimerEvent*) override
-    {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &m_under)
-            modal->close();
-    }
-
-private:
-    QWidget& m_under;
-};
-
 } // namespace
 
 class TestEveryWindow : public QObject {
@@ -148,25 +141,23 @@ class TestEveryWindow : public QObject {
 private slots:
     void initTestCase() { substituteMissingFonts(); }
 
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("defaultButton");
-        for (const auto& [name, defaultButton] : kWindows)
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(defaultButton);
-    }
+    void enterPressesTheFocusedButton_data() { everyWindow(); }
 
     // Each control that Tab reaches, then Enter: a button presses itself; any
     // other control presses the window's default button, or nothing without one.
     void enterPressesTheFocusedButton()
     {
-        QFETCH(QString, name);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, defaultButton);
-        QStringList stops;
+        QStringList stops; // the controls that Tab reaches, in Tab order, from the first focus on
         {
             Opened opened(name);
-            for (const QWidget* control : tabOrder(opened.shown()))
-                stops.append(control->objectName());
+            QDialog& window = opened.shown();
+            for (QWidget* focus = window.focusWidget(); focus && !stops.contains(focus->objectName());
+                 focus = window.focusWidget()) {
+                stops.append(focus->objectName());
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
         }
         QVERIFY(stops.size() > 1);
         for (const QString& stop : stops) {
@@ -178,7 +169,12 @@ private slots:
             for (QPushButton* button : window.findChildren<QPushButton*>())
                 connect(button, &QPushButton::clicked, this,
                     [&pressed, button] { pressed.append(button->objectName()); });
-            ModalCloser closer(window);
+            QTimer closer; // closes whatever modal window a handler opens over this one
+            connect(&closer, &QTimer::timeout, this, [&window] {
+                if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window)
+                    modal->close();
+            });
+            closer.start(20);
             QTest::keyClick(window.focusWidget(), Qt::Key_Return);
             const bool onButton = qobject_cast<QPushButton*>(window.findChild<QWidget*>(stop));
             const QString expected = onButton ? stop : defaultButton;
@@ -187,29 +183,75 @@ private slots:
         }
     }
 
-    // Every caption shows whole; the conf generator's Ctrl+Enter hint keeps its
-    // designed width and is cut at its end.
-    void captionsFit_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("cut");
-        for (const auto& [name, defaultButton] : kWindows)
-            QTest::newRow(name) << QString::fromLatin1(name)
-                                << (qstrcmp(name, "QUORLIN_CONF_GENERATOR_MAIN") == 0
-                                           ? QStringList { u"Label3"_s }
-                                           : QStringList {});
-    }
+    // Every caption shows whole, but those cut on purpose.
+    void captionsFit_data() { everyWindow(); }
 
     void captionsFit()
     {
-        QFETCH(QString, name);
-        Opened opened(name);
+        Opened opened(QString::fromLatin1(QTest::currentDataTag()));
         QDialog& window = opened.shown();
         QStringList cut;
         for (const QWidget* control : window.findChildren<QWidget*>())
             if (control->window() == &window && captionCut(*control))
                 cut.append(control->objectName());
         QTEST(cut, "cut");
+    }
+
+    // How each window closes ("<window> <button clicked, Esc or close box>")
+    // and what it stores, in order, from the settings stored before it opens.
+    // It opens at its default place, 1000 twips (67 pixels) from the corner,
+    // and is moved to (140, 90) pixels: 2100, 1350 twips.
+    void closingStoresItsKeys_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("written");
+        const auto at = [](const QString& prefix) {
+            return QStringList { prefix + u"Left=2100"_s, prefix + u"Top=1350"_s };
+        };
+        // Exit stores, then the unload step stores the same again.
+        const QStringList mainOn = at(u"MAIN_"_s) << u"AlwaysOnTop_TICKBOX=1"_s;
+        QTest::newRow("QUORLIN_MAIN EXIT_BUTTON") << QStringList() << mainOn + mainOn;
+        QTest::newRow("QUORLIN_MAIN close box")
+            << QStringList { u"AlwaysOnTop_TICKBOX=0"_s } << (at(u"MAIN_"_s) << u"AlwaysOnTop_TICKBOX=0"_s);
+        QTest::newRow("QUORLIN_MAIN Esc") << QStringList() << QStringList(); // closes nothing
+        // The choices are stored again however the window closes; OK stores them first.
+        const QStringList choices { u"USE_OWN_CONF_TICKBOX=1"_s,
+            u"CONF_FILE_LOCATION_TEXTBOX=/srv/own.conf"_s, u"AlwaysOnTop_TICKBOX=0"_s };
+        const QStringList unload = at(u"MAIN_SETTINGS-"_s) + choices;
+        QTest::newRow("QUORLIN_MAIN_SETTINGS OK_BUTTON") << choices << choices + unload;
+        QTest::newRow("QUORLIN_MAIN_SETTINGS Esc") << choices << unload;
+        QTest::newRow("QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW OK_BUTTON")
+            << QStringList() << at(u"SINGLE_OUTPUT_COMMANDS_WINDOW-"_s);
+        QTest::newRow("QUORLIN_ABOUT OK_BUTTON") << QStringList() << at(u"ABOUT_"_s) + at(u"ABOUT_"_s);
+        QTest::newRow("TOVEK88_KALDERA_DONATIONS_WINDOW OK_BUTTON")
+            << QStringList() << at(u"DONATIONS_WINDOW-"_s) + at(u"DONATIONS_WINDOW-"_s);
+        QTest::newRow("TOVEK88_KALDERA_DONATIONS_WINDOW close box")
+            << QStringList() << at(u"DONATIONS_WINDOW-"_s);
+        QTest::newRow("QUORLIN_NODE_STATUS Esc") << QStringList() << at(u"NODE_STATUS-"_s);
+    }
+
+    void closingStoresItsKeys()
+    {
+        const QString name = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
+        const QString closedBy = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, written);
+        Opened opened(name, stored);
+        QDialog& window = opened.shown();
+        QCOMPARE(window.pos(), QPoint(67, 67));
+        window.move(140, 90);
+        opened.t.fakes.settings.writtenValues.clear();
+        if (closedBy == u"Esc")
+            QTest::keyClick(window.focusWidget(), Qt::Key_Escape);
+        else if (closedBy == u"close box")
+            QVERIFY(window.close());
+        else
+            QTest::mouseClick(ctl<QPushButton>(window, qPrintable(closedBy)), Qt::LeftButton);
+        QCOMPARE(opened.t.fakes.settings.writtenValues, written);
+        QCOMPARE(window.isVisible(), written.isEmpty());
+        // The main window's watcher stops with it.
+        QCOMPARE(
+            opened.main.MULTI_PROCESS_WATCHER_TIMER.isActive(), name != u"QUORLIN_MAIN" || written.isEmpty());
     }
 
     // Controls with the point sizes the forms cannot hold.
@@ -232,9 +274,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, control);
         Opened opened(name);
-        const QWidget* widget = opened.shown().findChild<QWidget*>(control);
-        QVERIFY(widget);
-        QTEST(widget->font().pointSizeF(), "size");
+        QTEST(ctl(opened.shown(), qPrintable(control))->font().pointSizeF(), "size");
     }
 };
 

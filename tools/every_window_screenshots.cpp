@@ -1,6 +1,6 @@
 // Saves a picture of every window, in the states the README shows, into the
 // folder given as the only argument. Run it under Xvfb:
-//   QT_QPA_PLATFORM=xcb xvfb-run -a build/tests/tests/windows/every_window_screenshots docs/screenshots
+//   QT_QPA_PLATFORM=xcb xvfb-run -a build/tests/tools/every_window_screenshots docs/screenshots
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
