@@ -54,20 +54,21 @@ private slots:
 
 void TestCryptoSettings::tickPairsAndClosing_data()
 {
-    QTest::addColumn<QString>("stored"); // main box then Disabled box, for each pair
+    // Per pair (Qt wallet, daemon wallet, CLI daemon), its ticked boxes: "-", "main", "disabled" or "both".
+    QTest::addColumn<QString>("stored"); // empty: nothing stored
     QTest::addColumn<QString>("ticked");
     QTest::addColumn<int>("closeKey"); // 0: the close box
     QTest::newRow("first run, Cancel") << ""
-                                       << "000000" << int(Qt::Key_Space);
-    // 0 1 is never written: it loads unticked.
-    QTest::newRow("10 11 01, Esc") << "101101"
-                                   << "101100" << int(Qt::Key_Escape);
-    QTest::newRow("11 01 00, close box") << "110100"
-                                         << "110000" << 0;
-    QTest::newRow("01 10 11, Cancel") << "011011"
-                                      << "001011" << int(Qt::Key_Space);
-    QTest::newRow("00 00 10, Cancel") << "000010"
-                                      << "000010" << int(Qt::Key_Space);
+                                       << "- - -" << int(Qt::Key_Space);
+    // Disabled alone is never written: it loads unticked.
+    QTest::newRow("main both disabled, Esc") << "main both disabled"
+                                             << "main both -" << int(Qt::Key_Escape);
+    QTest::newRow("both disabled -, close box") << "both disabled -"
+                                                << "both - -" << 0;
+    QTest::newRow("disabled main both, Cancel") << "disabled main both"
+                                                << "- main both" << int(Qt::Key_Space);
+    QTest::newRow("- - main, Cancel") << "- - main"
+                                      << "- - main" << int(Qt::Key_Space);
 }
 
 // Every stored combination at load, then random clicks from there. Closing
@@ -76,15 +77,20 @@ void TestCryptoSettings::tickPairsAndClosing()
 {
     QFETCH(QString, stored);
     QFETCH(int, closeKey);
+    const QStringList states { "-", "main", "disabled", "both" }; // main + 2 * disabled
     TestContext t;
-    for (int i = 0; i < stored.size(); ++i)
-        t.fakes.store(kTickKeys[i], stored.mid(i, 1));
+    const QStringList storedPairs = stored.split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < storedPairs.size(); ++i) {
+        const int state = int(states.indexOf(storedPairs[i]));
+        t.fakes.store(kTickKeys[2 * i], QString::number(state & 1));
+        t.fakes.store(kTickKeys[2 * i + 1], QString::number(state >> 1));
+    }
     t.fakes.store("KD_QT_COMMAND_TEXTBOX", "stored command");
     Opened o { t };
-    QString ticked;
-    for (int i = 0; i < 6; ++i)
-        ticked += o.box(i)->isChecked() ? u'1' : u'0';
-    QTEST(ticked, "ticked");
+    QStringList ticked;
+    for (int pair = 0; pair < 3; ++pair)
+        ticked << states[int(o.box(2 * pair)->isChecked()) + 2 * int(o.box(2 * pair + 1)->isChecked())];
+    QTEST(ticked.join(' '), "ticked");
     QRandomGenerator random(qHash(stored));
     for (int step = 0; step < 300; ++step) {
         QVERIFY2(o.brokenRule().isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(o.brokenRule())));
