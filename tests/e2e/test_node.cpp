@@ -43,8 +43,8 @@ void fillCryptoSettings(QUORLIN_MAIN_SETTINGS& settings, NodeTestContext& t)
         });
 }
 
-// Litecoin's basic settings, fresh credentials of which only the rpcauth line
-// stays, and "regtest=1" in the user-defined block; gives user and password.
+// Litecoin's basic settings, fresh credentials whose password only the rpcauth
+// line knows, and "regtest=1" in the user-defined block; gives user and password.
 QStringList fillForRegtest(QUORLIN_CONF_GENERATOR_MAIN& g)
 {
     inWindow<QUORLIN_CONF_GENERATOR_IDS>(
@@ -62,8 +62,7 @@ QStringList fillForRegtest(QUORLIN_CONF_GENERATOR_MAIN& g)
             press(ctl<QPushButton>(credentials, "USE_CURRENT_CREDENTIALS_BUTTON"));
             press(ctl<QPushButton>(credentials, "CANCEL_BUTTON"));
         });
-    retype(ctl<QLineEdit>(g, "RPC_USER_TEXTBOX"), {});
-    retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), {});
+    retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), u"plain"_s);
     QTest::keyClicks(ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX"), u"regtest=1"_s);
     return generated;
 }
@@ -85,19 +84,32 @@ private slots:
             QSKIP(qPrintable(u"No real node here: "_s + reason));
     }
 
-    // The node's own help names what it ignores; on regtest it refuses the
-    // per-network lines at the top and starts with them in [regtest]. Fresh
-    // credentials sign in, a wrong password does not.
-    void confCheckedAgainstTheNode()
+    // The crypto settings window takes the own ".conf" file from the main
+    // settings window while that is still open. The node's own help names what
+    // it ignores; on regtest it refuses the per-network lines at the top and
+    // starts with them in [regtest]. Fresh credentials sign in by their rpcauth
+    // line, a wrong password does not. The node status window shows 0 blocks,
+    // then 3 mined blocks within 3 s. CLI STOP stops the node and all it started.
+    void nodeSetUpWatchedAndStopped()
     {
         NodeTestContext t;
         QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
-        const QString confPath = defaultConfPath(t.executable);
-        t.context.store.write(keys::kDaemonName, u"litecoind"_s);
-        t.context.store.write(keys::kDaemonCommand, nodeCommands(confPath, t.sandbox.dataFolder())[1]);
+        const QString confPath = defaultConfPath(t.executable); // where the generator saves
         QUORLIN_MAIN w(t.context);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
+            ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
+                press(ctl<QCheckBox>(settings, "USE_OWN_CONF_TICKBOX"));
+                t.dialogs.fileAnswers = { confPath };
+                press(ctl<QPushButton>(settings, "CONF_BROWSE_BUTTON"));
+                NODE_STEP(fillCryptoSettings(settings, t));
+                press(ctl<QPushButton>(settings, "OK_BUTTON"));
+            }));
+        QCOMPARE((QStringList {
+                     w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() }),
+            nodeCommands(confPath, t.sandbox.dataFolder()));
+
         QUORLIN_CONF_GENERATOR_MAIN g(t.context, &w);
         g.show();
         QStringList generated;
@@ -125,63 +137,30 @@ private slots:
 
         // The watcher may have seen the daemon answer its help while SAVE waited.
         NODE_STEP(checkDaemonBox(w, t.sandbox, false));
-        press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
-        const auto ask = [&](const QString& secret, const QString& command, QString* error = nullptr) {
-            return t.sandbox.cli({ u"-conf="_s + confPath, u"-rpcuser="_s + generated[0],
-                                     u"-rpcpassword="_s + secret, command },
-                error);
-        };
-        NODE_TRY_COMPARE(ask(generated[1], u"getblockcount"_s), 0, kNodeTimeoutMs);
-        QString error;
-        QVERIFY(ask(generated[1] + u"x"_s, u"getblockcount"_s, &error) != 0);
-        QVERIFY2(error.contains(u"Incorrect rpcuser or rpcpassword"_s), qPrintable(error));
-        // The stop command line has no credentials for a node that knows only rpcauth.
-        QCOMPARE(ask(generated[1], u"stop"_s), 0);
-        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
-        QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
-        NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
-    }
-
-    // The crypto settings window takes the own ".conf" file from the main
-    // settings window while that is still open. The node status window shows
-    // the started node's 0 blocks, then 3 mined blocks within 3 s. CLI STOP
-    // stops the node and all it started.
-    void ownConfNodeWatchedAndStopped()
-    {
-        NodeTestContext t;
-        QVERIFY2(t.sandbox.isValid(), qPrintable(t.sandbox.root()));
-        QUORLIN_MAIN w(t.context);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        NODE_STEP(inWindow<QUORLIN_MAIN_SETTINGS>(
-            ctl<QPushButton>(w, "SETTINGS_BUTTON"), [&](QUORLIN_MAIN_SETTINGS& settings) {
-                press(ctl<QCheckBox>(settings, "USE_OWN_CONF_TICKBOX"));
-                t.dialogs.fileAnswers = { t.sandbox.confPath() };
-                press(ctl<QPushButton>(settings, "CONF_BROWSE_BUTTON"));
-                NODE_STEP(fillCryptoSettings(settings, t));
-                press(ctl<QPushButton>(settings, "OK_BUTTON"));
-            }));
-        QCOMPARE((QStringList {
-                     w.KD_QT_COMMAND_TEXTBOX(), w.KD_D_COMMAND_TEXTBOX(), w.KDCLI_STOP_COMMAND_TEXTBOX() }),
-            nodeCommands(t.sandbox.confPath(), t.sandbox.dataFolder()));
-
         QTest::mouseDClick(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
         const QUORLIN_NODE_STATUS& status = *w.findChild<QUORLIN_NODE_STATUS*>();
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
         NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        const auto ask = [&](const QString& secret, QString* error = nullptr) {
+            return t.sandbox.cli({ u"-conf="_s + confPath, u"-rpcuser="_s + generated[0],
+                                     u"-rpcpassword="_s + secret, u"getblockcount"_s },
+                error);
+        };
+        NODE_TRY_COMPARE(ask(generated[1]), 0, kNodeTimeoutMs);
+        QString error;
+        QVERIFY(ask(generated[1] + u"x"_s, &error) != 0);
+        QVERIFY2(error.contains(u"Incorrect rpcuser or rpcpassword"_s), qPrintable(error));
+
         NODE_TRY_COMPARE(label(status, "STATE_LABEL"), u"answering"_s, kNodeTimeoutMs);
         QCOMPARE((QStringList { label(status, "CHAIN_LABEL"), label(status, "BLOCKS_LABEL"),
                      label(status, "PEERS_LABEL") }),
             QStringList({ u"regtest"_s, u"0"_s, u"0 (in 0, out 0)"_s }));
         QVERIFY2(label(status, "VERSION_LABEL").contains(u"/LitecoinCore:0."_s),
             qPrintable(label(status, "VERSION_LABEL")));
-
         QElapsedTimer mined;
         mined.start();
-        QCOMPARE(t.sandbox.cli(
-                     { u"-conf="_s + t.sandbox.confPath(), u"generatetodescriptor"_s, u"3"_s, u"raw(51)"_s }),
-            0);
+        QCOMPARE(
+            t.sandbox.cli({ u"-conf="_s + confPath, u"generatetodescriptor"_s, u"3"_s, u"raw(51)"_s }), 0);
         NODE_TRY_COMPARE(label(status, "BLOCKS_LABEL"), u"3"_s, 3000);
         qInfo("3 mined blocks shown after %lld ms", qint64(mined.elapsed()));
 
@@ -191,7 +170,7 @@ private slots:
         press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
         NODE_STEP(checkDaemonBox(w, t.sandbox, false));
         QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
-        QVERIFY(t.sandbox.processes().isEmpty());
+        NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
     }
 
     // A port line at the top of a regtest .conf: the node refuses to start and
