@@ -79,9 +79,8 @@ constexpr int kWatcherDelayMs = 5000;
 inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeSandbox& sandbox, bool running)
 {
     NODE_TRY_COMPARE(sandbox.processes(QStringLiteral("litecoind")).isEmpty(), !running, kNodeTimeoutMs);
-    const QString state = running ? QStringLiteral("RUNNING") : QStringLiteral("STOPPED");
-    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(), "litecoind - DAEMON PROCESS " + state,
-        kWatcherDelayMs);
+    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(),
+        QString("litecoind - DAEMON PROCESS ") + (running ? "RUNNING" : "STOPPED"), kWatcherDelayMs);
     QCOMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->palette().color(QPalette::Base),
         colourFromBgr(running ? kGreenBgr : kRedBgr));
     QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), !running);

@@ -27,14 +27,12 @@ void testWindowStacking()
     // Another program's window is in front and topmost: the step takes its place.
     ::SetWindowPos(other, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetForegroundWindow(other);
-    check(::GetForegroundWindow() == other, "stacking: the other window is in front");
     win32StackingStep(main);
     check(isTopmost(main) && !isTopmost(other), "stacking makes the main window topmost, the other not");
 
     // The main window in front: the step changes nothing.
     ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetForegroundWindow(main);
-    check(::GetForegroundWindow() == main, "stacking: the main window is in front");
     win32StackingStep(main);
     check(!isTopmost(main), "stacking does nothing while the main window is in front");
 
