@@ -21,25 +21,6 @@ void retype(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-// The programs as a user picks them, the coin's name typed; then Save and Close.
-void fillCryptoSettings(QUORLIN_MAIN_SETTINGS& settings, NodeTestContext& t)
-{
-    inWindow<QUORLIN_CRYPTO_SETTINGS>(
-        ctl<QPushButton>(settings, "CRYPTO_SETTINGS_BUTTON"), [&](QUORLIN_CRYPTO_SETTINGS& window) {
-            const QString folder = NodeSandbox::programFolder();
-            retype(ctl<QLineEdit>(window, "CRYPTO_NAME_TEXTBOX"), u"Litecoin"_s);
-            t.dialogs.folderAnswers = { t.sandbox.dataFolder(), folder, folder };
-            t.dialogs.fileAnswers
-                = { folder + u"/litecoin"_s, folder + u"/litecoin-cli"_s, folder + u"/litecoind"_s };
-            for (const char* picker :
-                { "BROWSE_BLOCKCHAIN_FOLDER_BUTTON", "BROWSE_QT_FOLDER_BUTTON", "BROWSE_DAEMON_FOLDER_BUTTON",
-                    "BROWSE_QT_FILE_BUTTON", "BROWSE_DAEMON_CLI_FILE_BUTTON", "BROWSE_DAEMOND_FILE_BUTTON" })
-                press(ctl<QPushButton>(window, picker));
-            press(ctl<QPushButton>(window, "SAVE_BUTTON"));
-            press(ctl<QPushButton>(window, "CANCEL_BUTTON"));
-        });
-}
-
 QString label(const QWidget& window, const char* name)
 {
     return ctl<QLabel>(window, name)->text();
@@ -76,7 +57,21 @@ private slots:
                 press(ctl<QCheckBox>(settings, "USE_OWN_CONF_TICKBOX"));
                 t.dialogs.fileAnswers = { confPath };
                 press(ctl<QPushButton>(settings, "CONF_BROWSE_BUTTON"));
-                NODE_STEP(fillCryptoSettings(settings, t));
+                // The programs as a user picks them, the coin's name typed; then Save and Close.
+                NODE_STEP(
+                    inWindow<QUORLIN_CRYPTO_SETTINGS>(ctl<QPushButton>(settings, "CRYPTO_SETTINGS_BUTTON"),
+                        [&](QUORLIN_CRYPTO_SETTINGS& crypto) {
+                            const QString folder = NodeSandbox::programFolder();
+                            retype(ctl<QLineEdit>(crypto, "CRYPTO_NAME_TEXTBOX"), u"Litecoin"_s);
+                            t.dialogs.folderAnswers = { t.sandbox.dataFolder(), folder, folder };
+                            t.dialogs.fileAnswers = { folder + u"/litecoin"_s, folder + u"/litecoin-cli"_s,
+                                folder + u"/litecoind"_s };
+                            for (const char* button : { "BROWSE_BLOCKCHAIN_FOLDER_BUTTON",
+                                     "BROWSE_QT_FOLDER_BUTTON", "BROWSE_DAEMON_FOLDER_BUTTON",
+                                     "BROWSE_QT_FILE_BUTTON", "BROWSE_DAEMON_CLI_FILE_BUTTON",
+                                     "BROWSE_DAEMOND_FILE_BUTTON", "SAVE_BUTTON", "CANCEL_BUTTON" })
+                                press(ctl<QPushButton>(crypto, button));
+                        }));
                 press(ctl<QPushButton>(settings, "OK_BUTTON"));
             }));
         QCOMPARE((QStringList {
