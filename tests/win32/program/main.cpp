@@ -22,11 +22,9 @@ void check(bool ok, const std::string& what)
 
 std::string utf8(const std::wstring& text)
 {
-    const int size = static_cast<int>(text.size());
-    std::string result(
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-    ::WideCharToMultiByte(
-        CP_UTF8, 0, text.data(), size, result.data(), static_cast<int>(result.size()), nullptr, nullptr);
+    std::string result(text.size() * 3, '\0'); // at most three bytes for each UTF-16 unit
+    result.resize(::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+        static_cast<int>(result.size()), nullptr, nullptr));
     return result;
 }
 
