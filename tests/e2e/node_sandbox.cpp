@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -11,6 +10,8 @@
 #include <csignal>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 static QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -18,17 +19,17 @@ static QByteArray readFile(const QString& path)
 }
 
 NodeSandbox::NodeSandbox()
-    : m_root(QDir::tempPath() + QStringLiteral("/quorlin node-XXXXXX")) // a blank, as in real folders
+    : m_root(QDir::tempPath() + u"/quorlin node-XXXXXX"_s) // a blank, as in real folders
     , m_savedHome(qgetenv("HOME"))
 {
     QDir root(m_root.path());
     QFile conf(confPath());
-    if (!m_root.isValid() || !root.mkpath(QStringLiteral("home")) || !root.mkpath(QStringLiteral("data"))
+    if (!m_root.isValid() || !root.mkpath(u"home"_s) || !root.mkpath(u"data"_s)
         || !conf.open(QIODevice::WriteOnly))
         return;
     conf.write("regtest=1\nserver=1\nrpcuser=quorlin\nrpcpassword="
         + QByteArray::number(QRandomGenerator::system()->generate64(), 36) + '\n');
-    qputenv("HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+    qputenv("HOME", QFile::encodeName(root.filePath(u"home"_s)));
 }
 
 NodeSandbox::~NodeSandbox()
@@ -44,50 +45,40 @@ NodeSandbox::~NodeSandbox()
 QString NodeSandbox::unavailableReason()
 {
     QStringList interfaces; // of this process's network namespace
-    for (const QByteArray& line : readFile(QStringLiteral("/proc/net/dev")).split('\n')) {
+    for (const QByteArray& line : readFile(u"/proc/net/dev"_s).split('\n'))
         if (line.contains(':'))
             interfaces << QString::fromLatin1(line.left(line.indexOf(':')).trimmed());
-    }
-    if (interfaces != QStringList { QStringLiteral("lo") })
-        return QStringLiteral("the network here is more than loopback; run this test through CTest.");
-    return {};
+    return interfaces == QStringList { u"lo"_s }
+        ? QString()
+        : u"the network here is more than loopback; run this test through CTest."_s;
 }
 
 QString NodeSandbox::programFolder()
 {
-    return QFileInfo(QStandardPaths::findExecutable(QStringLiteral("litecoind"))).path();
+    return QFileInfo(QStandardPaths::findExecutable(u"litecoind"_s)).path();
 }
 
-QList<pid_t> NodeSandbox::processes() const
+QList<pid_t> NodeSandbox::processes(const QString& program) const
 {
     QList<pid_t> found;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        bool isPid = false;
-        const pid_t pid = entry.toInt(&isPid);
-        const QString dir = QStringLiteral("/proc/") + entry;
-        const QByteArray stat = readFile(dir + QStringLiteral("/stat"));
-        if (isPid && pid != ::getpid() && m_root.isValid()
-            && readFile(dir + QStringLiteral("/cmdline")).contains(QFile::encodeName(root()))
-            && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z")
+    for (const QString& entry : QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const pid_t pid = entry.toInt();
+        const QString dir = u"/proc/"_s + entry;
+        const QByteArray stat = readFile(dir + u"/stat"_s);
+        if (pid > 0 && pid != ::getpid() && m_root.isValid()
+            && readFile(dir + u"/cmdline"_s).contains(QFile::encodeName(root()))
+            && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z"
+            && (program.isEmpty() || readFile(dir + u"/comm"_s).trimmed() == QFile::encodeName(program)))
             found.append(pid);
     }
     return found;
 }
 
-bool NodeSandbox::runs(const QString& program) const
-{
-    const QList<pid_t> pids = processes();
-    return std::any_of(pids.begin(), pids.end(), [&](pid_t pid) {
-        return readFile(QStringLiteral("/proc/%1/comm").arg(pid)).trimmed() == QFile::encodeName(program);
-    });
-}
-
 int NodeSandbox::cli(const QStringList& arguments, QString* error) const
 {
     QProcess cli;
-    cli.start(QStandardPaths::findExecutable(QStringLiteral("litecoin-cli")),
-        QStringList { QStringLiteral("-datadir=") + dataFolder() } + arguments);
+    cli.start(QStandardPaths::findExecutable(u"litecoin-cli"_s),
+        QStringList { u"-datadir="_s + dataFolder() } + arguments);
     if (!cli.waitForFinished(10000) || cli.exitStatus() != QProcess::NormalExit)
         return -1;
     if (error)

@@ -10,14 +10,12 @@
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
-#include <QCheckBox>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
-// A window under a real node gets the real settings store (inside the sandbox),
-// launcher, process query and program runner; dialogs and stacking, which need a user, are fakes.
+// The real platform inside the sandbox; dialogs and stacking, which need a user, are fakes.
 struct NodeTestContext {
     NodeSandbox sandbox;
     QSettingsBacking settings { sandbox.settingsRoot() };
@@ -35,9 +33,8 @@ struct NodeTestContext {
 // Start and stop take about half a second each; this leaves room for a busy machine.
 constexpr int kNodeTimeoutMs = 30000;
 
-// The qt, daemon and stop lines the crypto settings window builds for the
-// installed programs with every switch unticked: one blank ends each start
-// line, two stand before "stop".
+// The qt, daemon and stop lines the crypto settings window builds with every
+// switch unticked: one blank ends each start line, two stand before "stop".
 inline QStringList nodeCommands(const QString& confPath, const QString& dataFolder)
 {
     const QString folder = NodeSandbox::programFolder();
@@ -54,10 +51,9 @@ inline void press(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, tickBox ? QPoint(6, button->height() / 2) : QPoint());
 }
 
-// QtTest's checks leave only the function they fail in. A node test runs each
-// helper through NODE_STEP, which ends the test at the first failed check and
-// names the step it failed in; the test would otherwise go on into further
-// long waits for a node that is not there.
+// QtTest's checks leave only the function they fail in. NODE_STEP ends the
+// test at the first failed check in a helper and names the step, so that it
+// does not go on into further long waits for a node that is not there.
 #define NODE_STEP(...)                                                                                       \
     do {                                                                                                     \
         __VA_ARGS__;                                                                                         \
@@ -67,28 +63,24 @@ inline void press(QAbstractButton* button)
         }                                                                                                    \
     } while (false)
 
-// Waits up to `timeoutMs` for `actual` to equal `expected`, then compares them.
-// QTRY_COMPARE_WITH_TIMEOUT would, after a miss, wait twice as long again only
-// to report how late the value came; a node test's failure ends at once.
+// Waits up to `timeoutMs` for `actual` to equal `expected`, then compares them;
+// unlike QTRY_COMPARE_WITH_TIMEOUT it does not wait again after a miss.
 #define NODE_TRY_COMPARE(actual, expected, timeoutMs)                                                        \
     do {                                                                                                     \
         static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs));               \
         QCOMPARE(actual, expected);                                                                          \
     } while (false)
 
-// The watcher looks four times a second; this is how long its boxes may lag
-// behind the node on a busy machine.
+// How long the watcher's boxes may lag behind the node on a busy machine.
 constexpr int kWatcherDelayMs = 5000;
 
-// Waits until the daemon runs (or is gone), then for the daemon box to show it:
-// green with both start buttons locked, or red with both unlocked. A watcher
-// that misses the change fails within seconds, not after the node's timeout.
+// Waits until the daemon runs (or is gone), then for the daemon box to show it
+// within seconds: green with both start buttons locked, or red with both unlocked.
 inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeSandbox& sandbox, bool running)
 {
-    NODE_TRY_COMPARE(sandbox.runs(QStringLiteral("litecoind")), running, kNodeTimeoutMs);
-    const QString state = running ? QStringLiteral("RUNNING") : QStringLiteral("STOPPED");
-    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(), "litecoind - DAEMON PROCESS " + state,
-        kWatcherDelayMs);
+    NODE_TRY_COMPARE(sandbox.processes(QStringLiteral("litecoind")).isEmpty(), !running, kNodeTimeoutMs);
+    NODE_TRY_COMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->toolTip(),
+        QString("litecoind - DAEMON PROCESS ") + (running ? "RUNNING" : "STOPPED"), kWatcherDelayMs);
     QCOMPARE(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2")->palette().color(QPalette::Base),
         colourFromBgr(running ? kGreenBgr : kRedBgr));
     QCOMPARE(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled(), !running);
@@ -96,7 +88,7 @@ inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeSandbox& sandbox, bo
 }
 
 // Presses `opener`, lets `steps` work in the modal window it opens, and closes
-// that window if a failed check left it open.
+// it if a failed check left it open.
 template <typename Window> void inWindow(QAbstractButton* opener, const std::function<void(Window&)>& steps)
 {
     bool opened = false;
@@ -111,16 +103,4 @@ template <typename Window> void inWindow(QAbstractButton* opener, const std::fun
     });
     press(opener);
     QVERIFY2(opened, Window::staticMetaObject.className());
-}
-
-// Once the node answers RPC, stops it with CLI "STOP" and checks that it and
-// everything it started are gone.
-inline void stopNode(QUORLIN_MAIN& w, NodeTestContext& t, const QString& confPath)
-{
-    NODE_TRY_COMPARE(t.sandbox.cli({ QStringLiteral("-conf=") + confPath, QStringLiteral("getblockcount") }),
-        0, kNodeTimeoutMs);
-    press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
-    NODE_STEP(checkDaemonBox(w, t.sandbox, false));
-    QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
-    QVERIFY(t.sandbox.processes().isEmpty());
 }

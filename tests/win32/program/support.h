@@ -10,8 +10,6 @@ void check(bool ok, const std::string& what);
 
 std::string utf8(const std::wstring& text);
 std::wstring ownPath();
-std::wstring ownName();
-std::wstring withCase(std::wstring text, bool upper);
 
 // Polls `condition` for up to a minute; whether it came to hold.
 template <typename Condition> bool eventually(Condition condition)
@@ -20,10 +18,6 @@ template <typename Condition> bool eventually(Condition condition)
         ::Sleep(100);
     return condition();
 }
-
-// A child started with CreateProcessW (nullptr if it did not start), and its end.
-HANDLE startChild(std::wstring commandLine);
-void endChild(HANDLE process);
 
 void testProcessQuery(const std::filesystem::path& temp);
 void testProcessLauncher(const std::filesystem::path& temp);

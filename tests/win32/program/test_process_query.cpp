@@ -1,5 +1,8 @@
+#include "platform/win32/process_launcher_win32.h"
 #include "platform/win32/process_query_win32.h"
 #include "support.h"
+
+#include <fstream>
 
 namespace {
 
@@ -10,43 +13,40 @@ int countOf(const std::wstring& name)
     return counts ? counts->at(0) : -1;
 }
 
+std::wstring withCase(std::wstring text, bool upper)
+{
+    (upper ? ::CharUpperBuffW : ::CharLowerBuffW)(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 } // namespace
 
 void testProcessQuery(const std::filesystem::path& temp)
 {
-    const std::wstring own = ownName();
-    const std::optional<std::vector<int>> ownCounts
-        = win32CountProcesses({ own, withCase(own, true), withCase(own, false), L"quorlin-absent.exe" });
-    check(ownCounts && ownCounts->size() == 4 && (*ownCounts)[0] >= 1 && (*ownCounts)[1] == (*ownCounts)[0]
-            && (*ownCounts)[2] == (*ownCounts)[0] && (*ownCounts)[3] == 0,
+    const std::wstring own = std::filesystem::path(ownPath()).filename().wstring();
+    check(win32CountProcesses({ own, withCase(own, true), withCase(own, false), L"quorlin-absent.exe" })
+            == std::vector<int> { 1, 1, 1, 0 },
         "process query counts its own image name in any case, and an absent one, from one snapshot");
+    // A near miss, the empty name and a quote count nothing.
+    for (const std::wstring& name :
+        { std::wstring(L"quorlin-no-such-program.exe"), std::wstring(), own.substr(0, own.size() - 1),
+            own.substr(0, own.size() - 4), own + L" ", std::wstring(L"it's-not-running.exe") })
+        check(countOf(name) == 0, "process query counts zero for \"" + utf8(name) + "\"");
 
-    const std::pair<std::wstring, const char*> absent[] = {
-        { L"quorlin-no-such-program.exe", "a name that runs nowhere" },
-        { L"", "the empty name" },
-        { own.substr(0, own.size() - 1), "its own name less the last letter" },
-        { own.substr(0, own.size() - 4), "its own name without the extension" },
-        { own + L" ", "its own name with a trailing blank" },
-        { L"it's-not-running.exe", "a name with a single quote" },
-    };
-    for (const auto& [name, what] : absent)
-        check(countOf(name) == 0, std::string("process query counts zero for ") + what);
-
+    // Two children with a single quote and a blank in their name, alive while `alive` exists.
     const std::wstring twinName = L"Qu'orlin Twin.exe";
     const std::filesystem::path twin = temp / twinName;
+    const std::filesystem::path alive = temp / "alive";
+    std::ofstream(alive) << "x";
     std::error_code error;
     std::filesystem::copy_file(ownPath(), twin, error);
-    const std::wstring line
-        = L"\"" + twin.wstring() + L"\" --wait-for " + std::to_wstring(::GetCurrentProcessId());
-    const HANDLE children[] = { startChild(line), startChild(line) };
-    check(!error && children[0] && children[1],
-        "process query: two children named " + utf8(twinName) + " start");
-    check(eventually([&] { return countOf(twinName) == 2; }),
-        "process query counts two children of one name with a single quote and a blank");
+    std::wstring launchError;
+    const std::wstring line = L"\"" + twin.wstring() + L"\" --wait-while \"" + alive.wstring() + L"\"";
+    check(!error && win32Launch(line, true, L"", launchError) && win32Launch(line, true, L"", launchError)
+            && eventually([&] { return countOf(twinName) == 2; }),
+        "process query counts two children named " + utf8(twinName));
     check(countOf(withCase(twinName, true)) == 2, "process query counts them under the upper case name");
-    for (const HANDLE child : children)
-        if (child)
-            endChild(child);
+    std::filesystem::remove(alive);
     check(eventually([&] { return countOf(withCase(twinName, false)) == 0; }),
         "process query counts zero once both have ended");
 
