@@ -9,8 +9,7 @@
 namespace {
 
 const QSet<QString> kOptions { "server", "rpcallowip", "rpcbind", "port", "rpcport", "wallet", "addnode",
-    "bind", "connect", "regtest", "testnet", "signet", "chain", "rpcpassword", "rpcauth", "listen",
-    "txindex" };
+    "regtest", "signet", "chain", "rpcpassword", "rpcauth", "listen", "txindex" };
 
 // "line key problem", the problem in one word.
 QStringList brief(const QList<ConfFinding>& findings)
@@ -87,31 +86,30 @@ private slots:
     {
         QTest::addColumn<QString>("commandLine"); // "%1" stands for an existing program file
         QTest::addColumn<QString>("help"); // that program's answer to -help; empty: it cannot run
-        QTest::addColumn<QStringList>("options"); // empty: none known
         QTest::addColumn<QString>("source"); // "%1" again the program
-        const auto row = [](const char* name, const char* commandLine, const QString& help,
-                             const QStringList& options, const QString& source) {
-            QTest::newRow(name) << QString(commandLine) << help << options << source;
-        };
+        const auto row
+            = [](const char* name, const char* commandLine, const QString& help, const QString& source) {
+                  QTest::newRow(name) << QString(commandLine) << help << source;
+              };
         row("help and debug help", "\"%1\" -datadir=\"/data dir\"", kHelp,
-            { "port", "help-debug", "debugonly" }, "Checked against %1 (Litecoin Core version v0.21.2.1).");
+            "Checked against %1 (Litecoin Core version v0.21.2.1).");
         const QString unchecked = "Unknown keys were not checked: ";
-        row("none", "", "", {}, unchecked + "no daemon command line is set.");
-        row("open quote", "\"%1", kHelp, {},
+        row("none", "", "", unchecked + "no daemon command line is set.");
+        row("open quote", "\"%1", kHelp,
             unchecked + "the daemon command line has a double quote that is never closed.");
-        row("missing", "/no/such/litecoind -regtest", "", {},
+        row("missing", "/no/such/litecoind -regtest", "",
             unchecked + "the daemon \"/no/such/litecoind\" was not found.");
-        row("cannot run", "%1", "", {},
+        row("cannot run", "%1", "",
             unchecked + "%1 could not be asked for its options: No such file or directory.");
-        row("no options", "%1", "Usage: something else\n", {}, unchecked + "%1 -help lists no options.");
+        row("no options", "%1", "Usage: something else\n", unchecked + "%1 -help lists no options.");
     }
 
-    // Asked once per program file; a replaced program is asked again.
+    // The options of -help, and of -help-debug where -help lists it; asked once
+    // per program file, a replaced program is asked again.
     void nodeOptions()
     {
         QFETCH(QString, commandLine);
         QFETCH(QString, help);
-        QFETCH(QStringList, options);
         QFETCH(QString, source);
         QTemporaryDir folder;
         const QString program = folder.path() + "/daemon";
@@ -123,11 +121,11 @@ private slots:
         }
         commandLine.replace("%1", program);
         const NodeOptions node = readNodeOptions(commandLine, runner);
-        QCOMPARE(node.options,
-            options.isEmpty() ? std::nullopt : std::optional(QSet(options.begin(), options.end())));
         QCOMPARE(node.source, source.replace("%1", program));
+        QCOMPARE(node.options.has_value(), source.startsWith("Checked"));
         if (!node.options)
             return;
+        QCOMPARE(*node.options, QSet<QString>({ "port", "help-debug", "debugonly" }));
         QCOMPARE(readNodeOptions(commandLine, runner).options, node.options);
         QCOMPARE(runner.calls.size(), 2);
         QVERIFY(writeFile(program, "a newer program"));
