@@ -3,7 +3,6 @@
 #include "conf_generator/rpc_test_credentials.h"
 #include "fakes/fake_platform.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -8,12 +8,8 @@
 #include "fakes/isolated_child.h"
 #include "node_control/QUORLIN_MAIN.h"
 
-#include <QMessageAuthenticationCode>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <filesystem>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -242,7 +238,7 @@ private slots:
         ConfGeneratorRig rig;
         const QString link = rig.folder.path() + "/link.conf";
         QVERIFY(writeFile(rig.confPath(), "old"));
-        std::filesystem::create_hard_link(rig.confPath().toStdString(), link.toStdString());
+        QVERIFY(::link(QFile::encodeName(rig.confPath()), QFile::encodeName(link)) == 0);
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
         QCOMPARE(fileBytes(link), "old");
@@ -298,9 +294,8 @@ private slots:
                                                        : path;
         QVERIFY(!tag.contains("folder in") || QDir().mkdir(path));
         QVERIFY(writeFile(kept, "kept"));
-        const QString elsewhere = folder + "/elsewhere";
         if (tag.contains("link"))
-            QVERIFY(QFile::link(tag == "dangling link" ? elsewhere : kept, path));
+            QVERIFY(QFile::link(tag == "dangling link" ? folder + "/elsewhere" : kept, path));
         // As root, the link is planted by another user, as in a shared folder.
         if (tag.contains("link") && ::geteuid() == 0)
             QVERIFY(::lchown(QFile::encodeName(path), 65534, 65534) == 0);
@@ -327,7 +322,6 @@ private slots:
         QVERIFY(rig.window->isVisible());
         QCOMPARE(rig.fakes.settings.writtenKeys.size(), 26);
         QCOMPARE(fileBytes(kept), "kept");
-        QVERIFY(!QFileInfo::exists(elsewhere));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), entries);
     }
 
