@@ -68,20 +68,16 @@ int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
     return enabled;
 }
 
-QList<int> greenButtons(const QUORLIN_CONF_GENERATOR_TEST_RPC& credentials)
+// The user, password and rpcauth boxes, and the numbers of the green preset buttons.
+QStringList shown(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
 {
-    QList<int> green;
+    QStringList green;
     for (int n = 1; n <= 10; ++n)
-        if (credentials.presetButtons()[n - 1]->palette().color(QPalette::Button) == colourFromBgr(kGreenBgr))
-            green.append(n);
-    return green;
-}
-
-QStringList rpcBoxes(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
-{
+        if (w.presetButtons()[n - 1]->palette().color(QPalette::Button) == colourFromBgr(kGreenBgr))
+            green << QString::number(n);
     return { ctl<QLineEdit>(w, "RPC_USER_TEXTBOX")->text(),
         ctl<MultiLineBox>(w, "RPC_PASSWORD_TEXTBOX")->text(),
-        ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text() };
+        ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text(), green.join(' ') };
 }
 
 // User, password and rpcauth line as the presets make them: 32 random bytes in
@@ -357,26 +353,26 @@ private slots:
         QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
         rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText("secret");
         rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("one\r\ntwo\r\n");
-        const std::pair<QString, QList<int>> marked[] = { { "IM_ALL_IN", { 9 } }, { "im_all_in", {} },
-            { "IM_ALL_IN ", {} }, { "", {} }, { "typed", {} } };
+        const std::pair<QString, QString> marked[] = { { "IM_ALL_IN", "9" }, { "im_all_in", "" },
+            { "IM_ALL_IN ", "" }, { "", "" }, { "typed", "" } };
         for (const auto& [user, green] : marked) {
             rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText(user);
-            QCOMPARE(greenButtons(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, conf)), green);
+            QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, conf)).value(3), green);
         }
 
         QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, conf);
         window.show();
-        QCOMPARE(rpcBoxes(window), QStringList({ "typed", "secret", "one\r\ntwo\r\n" }));
-        QStringList users;
+        QCOMPARE(shown(window), QStringList({ "typed", "secret", "one\r\ntwo\r\n", "" }));
+        QStringList presets; // each preset's user and the green button after a click
         for (int n = 1; n <= 10; ++n) {
             ctl<QPushButton>(window, QByteArray("TEST_CFG_" + QByteArray::number(n) + "_BUTTON"))->click();
-            QCOMPARE(greenButtons(window), QList<int> { n });
-            users << rpcBoxes(window).value(0);
-            checkRpcauthScheme(rpcBoxes(window));
+            const QStringList boxes = shown(window);
+            presets << boxes[0] + ' ' + boxes[3];
+            checkRpcauthScheme(boxes);
         }
-        QCOMPARE(users.join(' '),
-            "CRYPTO_MOONSHOT BULLS_GO_LONG BEARS_GO_SHORT GENESIS_BLOCK_01 BITCOIN_IS_KING "
-            "BITCONNECT_LIVES_ON CRYPTO_TO_INFINITY CRYPTO_ALWAYS IM_ALL_IN HODL_HODL_HODL");
+        QCOMPARE(presets.join(' '),
+            "CRYPTO_MOONSHOT 1 BULLS_GO_LONG 2 BEARS_GO_SHORT 3 GENESIS_BLOCK_01 4 BITCOIN_IS_KING 5 "
+            "BITCONNECT_LIVES_ON 6 CRYPTO_TO_INFINITY 7 CRYPTO_ALWAYS 8 IM_ALL_IN 9 HODL_HODL_HODL 10");
         QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
             QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" })); // nothing handed over
 
@@ -385,13 +381,13 @@ private slots:
         for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY(control == newCredentials || !control->geometry().intersects(newCredentials->geometry()));
         newCredentials->click();
-        const QString first = rpcBoxes(window).value(1);
+        const QString first = shown(window).value(1);
         newCredentials->click();
-        const QStringList boxes = rpcBoxes(window);
+        const QStringList boxes = shown(window);
         QVERIFY2(
             QRegularExpression("^quorlin-[0-9a-f]{8}$").match(boxes[0]).hasMatch(), qPrintable(boxes[0]));
         checkRpcauthScheme(boxes);
-        QVERIFY(greenButtons(window).isEmpty() && boxes[1] != first);
+        QVERIFY(boxes[3].isEmpty() && boxes[1] != first);
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Cancel");
         ctl<QLineEdit>(window, "RPC_USER_TEXTBOX")->setText("mine");
         ctl<MultiLineBox>(window, "RPC_AUTH_TEXTBOX")->clear();
