@@ -20,12 +20,6 @@ QStringList brief(const QList<ConfFinding>& findings)
     return lines;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 const QString kHelp
     = "Litecoin Core version v0.21.2.1\n\nUsage:  litecoind [options]\n\nOptions:\n\n  -?\n"
       "       Print this help message and exit\n\n  -port=<port>\n       Listen on <port>, not\n"
@@ -86,21 +80,20 @@ private slots:
         QTest::addColumn<QString>("commandLine"); // "%1" stands for an existing program file
         QTest::addColumn<QString>("help"); // that program's answer to -help; empty: it cannot run
         QTest::addColumn<QString>("source"); // "%1" again the program
-        const auto row
-            = [](const char* name, const char* commandLine, const QString& help, const QString& source) {
-                  QTest::newRow(name) << QString(commandLine) << help << source;
-              };
+        const auto row = [](const char* name, const char* line, const QString& help, const QString& source) {
+            QTest::newRow(name) << QString(line) << help << source;
+        };
         row("help and debug help", "\"%1\" -datadir=\"/data dir\"", kHelp,
             "Checked against %1 (Litecoin Core version v0.21.2.1).");
-        const QString unchecked = "Unknown keys were not checked: ";
-        row("none", "", "", unchecked + "no daemon command line is set.");
-        row("open quote", "\"%1", kHelp,
-            unchecked + "the daemon command line has a double quote that is never closed.");
+        const QString skip = "Unknown keys were not checked: ";
+        row("none", "", "", skip + "no daemon command line is set.");
+        row("open quote", "\"%1", "",
+            skip + "the daemon command line has a double quote that is never closed.");
         row("missing", "/no/such/litecoind -regtest", "",
-            unchecked + "the daemon \"/no/such/litecoind\" was not found.");
+            skip + "the daemon \"/no/such/litecoind\" was not found.");
         row("cannot run", "%1", "",
-            unchecked + "%1 could not be asked for its options: No such file or directory.");
-        row("no options", "%1", "Usage: something else\n", unchecked + "%1 -help lists no options.");
+            skip + "%1 could not be asked for its options: No such file or directory.");
+        row("no options", "%1", "Usage: something else\n", skip + "%1 -help lists no options.");
     }
 
     // The options of -help, and of -help-debug where -help lists it; asked once
@@ -112,7 +105,8 @@ private slots:
         QFETCH(QString, source);
         QTemporaryDir folder;
         const QString program = folder.path() + "/daemon";
-        QVERIFY(writeFile(program, "program"));
+        QFile file(program);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("program") && file.flush());
         FakeProgramRunner runner;
         if (!help.isEmpty()) {
             runner.outputs.insert(program + " -help", help);
@@ -127,7 +121,7 @@ private slots:
         QCOMPARE(*node.options, QSet<QString>({ "port", "help-debug", "debugonly" }));
         QCOMPARE(readNodeOptions(commandLine, runner).options, node.options);
         QCOMPARE(runner.calls.size(), 2);
-        QVERIFY(writeFile(program, "a newer program"));
+        QVERIFY(file.write(" replaced") && file.flush());
         runner.outputs.insert(program + " -help", "Other Core version v2\n  -port=<port>\n");
         QCOMPARE(readNodeOptions(commandLine, runner).options, std::optional(QSet<QString>({ "port" })));
         QCOMPARE(runner.calls.size(), 3);

@@ -342,17 +342,16 @@ private slots:
     void credentials()
     {
         ConfGeneratorRig rig;
-        QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
         rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText("secret");
         rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("one\r\ntwo\r\n");
         const std::pair<QString, QString> marked[] = { { "IM_ALL_IN", "9" }, { "im_all_in", "" },
             { "IM_ALL_IN ", "" }, { "", "" }, { "typed", "" } };
         for (const auto& [user, green] : marked) {
             rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText(user);
-            QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, conf)).value(3), green);
+            QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, *rig.window)).value(3), green);
         }
 
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, conf);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
         window.show();
         QCOMPARE(shown(window), QStringList({ "typed", "secret", "one\r\ntwo\r\n", "" }));
         QStringList presets; // each preset's user and the green button after a click
