@@ -308,10 +308,9 @@ private slots:
             armed->setChecked(true);
             presets.findChild<QPushButton*>(coin + "_IMPORT_BUTTON")->click();
             QVERIFY(!armed->isChecked() && enabledPresetButtons(presets) == 0);
-            filled << QStringList { rig.at<QLineEdit>("CRYPTO_NAME_TEXTBOX")->text(),
-                rig.at<QLineEdit>("PEER_PORT_TEXTBOX")->text(), rig.at<QLineEdit>("RPC_PORT_TEXTBOX")->text(),
-                conf.FULL_NODE_LIST_TEXTBOX, rig.line(9) }
-                          .join(' ');
+            const ConfFields f = conf.fields();
+            filled << QStringList { f.cryptoName, f.peerPort, f.rpcPort, f.fullNodeList, rig.line(9) }.join(
+                ' ');
         }
         QCOMPARE(filled,
             QStringList({ "BTC - Bitcoin 8333 8332  #daemon=0", "NMC - Namecoin 8334 8336  daemon=1",
@@ -322,8 +321,7 @@ private slots:
 
         armed->click();
         ctl<QPushButton>(presets, "BASIC_SETTINGS_BUTTON")->click();
-        QCOMPARE(
-            QStringList({ rig.line(2), rig.line(9) }), QStringList({ "wallet=wallet.dat", "#daemon=0" }));
+        QCOMPARE(rig.line(2) + ' ' + rig.line(9), "wallet=wallet.dat #daemon=0");
         QVERIFY(!rig.at("DAEMON_TICKBOX")->isEnabled() && rig.at("DISABLE_WALLET_TICKBOX")->isEnabled());
         presets.show();
         QTest::keyClick(&presets, Qt::Key_Escape); // as Cancel
