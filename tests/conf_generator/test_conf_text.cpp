@@ -59,20 +59,6 @@ private slots:
         QFETCH(QStringList, lines);
         QCOMPARE(renderConfText(fields), lines.join("\r\n"));
     }
-
-    // Name, ports, the daemon switch (NMC alone) and the copied VTC node list (VTC alone).
-    void coinPresets()
-    {
-        QStringList coins;
-        for (const CoinPreset& coin : kCoinPresets)
-            coins << QStringList { coin.cryptoName, coin.peerPort, coin.rpcPort,
-                coin.daemonSwitch ? "daemon" : "-", coin.copiesVtcNodeList ? "VTC-nodes" : "-" }
-                         .join(' ');
-        QCOMPARE(coins,
-            QStringList({ "BTC - Bitcoin 8333 8332 - -", "NMC - Namecoin 8334 8336 daemon -",
-                "LTC - Litecoin 9333 9332 - -", "VTC - Vertcoin 5889 5888 - VTC-nodes",
-                "DASH - Dash 9999 9998 - -", "BTG - BitcoinGold 8338 8332 - -" }));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestConfText)
