@@ -9,8 +9,33 @@ class TestCommandLineBuilder : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandLines_data();
-    void commandLines();
+    void commandLines_data(); // defined below: moc misreads raw strings
+
+    void commandLines()
+    {
+        QFETCH(CommandLineFields, fields);
+        QFETCH(QChar, separator);
+        QFETCH(bool, quotesInFields);
+        const CommandLines lines = buildCommandLines(fields, separator);
+        QTEST(QStringList({ lines.qt, lines.daemon, lines.stop }), "lines");
+
+        // The launcher splits each line back into exactly the program and the
+        // arguments the fields name; an empty switch adds no argument.
+        if (quotesInFields)
+            return;
+        const QString conf = "-conf=" + fields.confFileLocation, data = "-datadir=" + fields.blockchainHome;
+        QList<QStringList> intended { { fields.qtLocation + separator + fields.qtName, conf, data,
+                                          fields.qtWalletSwitch },
+            { fields.daemonCliLocation + separator + fields.daemonName, conf, data,
+                fields.daemonWalletSwitch },
+            { fields.daemonCliLocation + separator + fields.cliName, conf, fields.cliDaemonSwitch, "stop" } };
+        QList<QStringList> split;
+        for (const QString& line : { lines.qt, lines.daemon, lines.stop })
+            split << splitCommandLine(line).value_or(QStringList { "(quote left open)" });
+        for (QStringList& arguments : intended)
+            arguments.removeAll(QString());
+        QCOMPARE(split, intended);
+    }
 };
 
 void TestCommandLineBuilder::commandLines_data()
@@ -25,20 +50,15 @@ void TestCommandLineBuilder::commandLines_data()
         R"(C:\Nodes\btc-node-CRYPTO-CONFIG.conf)", "-disablewallet=0", "-disablewallet=1", "-daemon=1" };
     CommandLineFields off = on;
     off.qtWalletSwitch = off.daemonWalletSwitch = off.cliDaemonSwitch = QString();
-    const QStringList examples[] = {
-        { R"("C:\Program Files\Bitcoin\bitcoin-qt.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" -disablewallet=0)",
-            R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" -disablewallet=1)",
-            R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -daemon=1 stop)" },
-        { R"("C:\Program Files\Bitcoin\bitcoin-qt.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
-            R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
-            R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf"  stop)" },
+    QStringList offLines {
+        R"("C:\Program Files\Bitcoin\bitcoin-qt.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
+        R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
+        R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf"  stop)"
     };
-    for (int i = 0; i < 2; ++i) {
-        QTest::addRow("example %d, \\", i + 1) << (i ? off : on) << QChar(u'\\') << examples[i] << false;
-        QStringList slashed = examples[i]; // only the separator before each program's name changes
-        QTest::addRow("example %d, /", i + 1)
-            << (i ? off : on) << QChar(u'/') << slashed.replaceInStrings(R"(\bitcoin)", "/bitcoin") << false;
-    }
+    QTest::newRow("switches off, \\") << off << QChar(u'\\') << offLines << false;
+    // Only the separator before each program's name changes.
+    QTest::newRow("switches off, /") << off << QChar(u'/')
+                                     << offLines.replaceInStrings(R"(\bitcoin)", "/bitcoin") << false;
     const QString conf = R"( -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf")";
 
     CommandLineFields empty;
@@ -71,31 +91,6 @@ void TestCommandLineBuilder::commandLines_data()
                R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
                R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" }
         << true;
-}
-
-void TestCommandLineBuilder::commandLines()
-{
-    QFETCH(CommandLineFields, fields);
-    QFETCH(QChar, separator);
-    QFETCH(bool, quotesInFields);
-    const CommandLines lines = buildCommandLines(fields, separator);
-    QTEST(QStringList({ lines.qt, lines.daemon, lines.stop }), "lines");
-
-    // The launcher splits each line back into exactly the program and the
-    // arguments the fields name; an empty switch adds no argument.
-    if (quotesInFields)
-        return;
-    const QString conf = "-conf=" + fields.confFileLocation, data = "-datadir=" + fields.blockchainHome;
-    QList<QStringList> intended { { fields.qtLocation + separator + fields.qtName, conf, data,
-                                      fields.qtWalletSwitch },
-        { fields.daemonCliLocation + separator + fields.daemonName, conf, data, fields.daemonWalletSwitch },
-        { fields.daemonCliLocation + separator + fields.cliName, conf, fields.cliDaemonSwitch, "stop" } };
-    QList<QStringList> split;
-    for (const QString& line : { lines.qt, lines.daemon, lines.stop })
-        split << splitCommandLine(line).value_or(QStringList { "(quote left open)" });
-    for (QStringList& arguments : intended)
-        arguments.removeAll(QString());
-    QCOMPARE(split, intended);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

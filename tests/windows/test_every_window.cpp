@@ -38,10 +38,10 @@ struct Stored {
 // One window of the program (its class name) with the windows it is opened from, none shown.
 struct Opened : Stored {
     QUORLIN_MAIN main { t.context };
-    std::unique_ptr<QUORLIN_MAIN_SETTINGS> settings;
-    std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> confGenerator;
+    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
+    QUORLIN_CONF_GENERATOR_MAIN confGenerator { t.context, &settings };
     std::unique_ptr<FormWindow> owned;
-    QDialog* window = &main;
+    QDialog* window = nullptr;
 
     template <class Window, class... Args> void make(const QString& name, Args&&... args)
     {
@@ -52,21 +52,18 @@ struct Opened : Stored {
     explicit Opened(const QString& name, const QStringList& stored = {})
         : Stored(stored)
     {
+        for (QDialog* member : QList<QDialog*> { &main, &settings, &confGenerator })
+            if (name == QLatin1StringView(member->metaObject()->className()))
+                window = member;
         if (name == u"QUORLIN_NODE_STATUS") // deletes itself as it closes
             window = new QUORLIN_NODE_STATUS(
                 t.context, { [] { return u"Litecoin"_s; }, [] { return QString(); } }, &main);
-        if (name == u"QUORLIN_MAIN" || window != &main)
-            return;
-        settings = std::make_unique<QUORLIN_MAIN_SETTINGS>(t.context, &main);
-        confGenerator = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(t.context, settings.get());
-        window = name == u"QUORLIN_CONF_GENERATOR_MAIN" ? static_cast<QDialog*>(confGenerator.get())
-                                                        : settings.get();
-        make<QUORLIN_CRYPTO_SETTINGS>(name, QString(), settings.get());
-        make<QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW>(name, settings.get());
-        make<QUORLIN_CONF_GENERATOR_IDS>(name, *confGenerator);
-        make<QUORLIN_CONF_GENERATOR_TEST_RPC>(name, *confGenerator);
-        make<QUORLIN_ABOUT>(name, settings.get());
-        make<TOVEK88_KALDERA_DONATIONS_WINDOW>(name, settings.get());
+        make<QUORLIN_CRYPTO_SETTINGS>(name, QString(), &settings);
+        make<QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW>(name, &settings);
+        make<QUORLIN_CONF_GENERATOR_IDS>(name, confGenerator);
+        make<QUORLIN_CONF_GENERATOR_TEST_RPC>(name, confGenerator);
+        make<QUORLIN_ABOUT>(name, &settings);
+        make<TOVEK88_KALDERA_DONATIONS_WINDOW>(name, &settings);
     }
 
     QDialog& shown()
@@ -138,21 +135,15 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, defaultButton);
         QStringList stops; // the controls that Tab reaches, in Tab order, from the first focus on
-        {
+        for (;;) {
             Opened opened(name);
             QDialog& window = opened.shown();
-            for (QWidget* focus = window.focusWidget(); focus && !stops.contains(focus->objectName());
-                 focus = window.focusWidget()) {
-                stops.append(focus->objectName());
-                QTest::keyClick(focus, Qt::Key_Tab);
-            }
-        }
-        QVERIFY(stops.size() > 1);
-        for (const QString& stop : stops) {
-            Opened opened(name);
-            QDialog& window = opened.shown();
-            while (window.focusWidget()->objectName() != stop)
+            for (int tab = 0; tab < stops.size(); ++tab)
                 QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            const QString stop = window.focusWidget()->objectName();
+            if (stops.contains(stop))
+                break;
+            stops.append(stop);
             QStringList pressed;
             for (QPushButton* button : window.findChildren<QPushButton*>())
                 connect(button, &QPushButton::clicked, this,
@@ -168,6 +159,7 @@ private slots:
             QCOMPARE(stop + u" pressed "_s + pressed.join(u','),
                 stop + u" pressed "_s + (onButton ? stop : defaultButton));
         }
+        QVERIFY(stops.size() > 1);
     }
 
     // Every caption shows whole, but the conf generator's Ctrl+Enter hint: it keeps its designed
@@ -186,8 +178,7 @@ private slots:
             if (const QVariant size = control->property("pointSizeF"); size.isValid())
                 QCOMPARE(control->font().pointSizeF(), size.toDouble());
         }
-        QCOMPARE(
-            cut, opened.window == opened.confGenerator.get() ? QStringList { u"Label3"_s } : QStringList());
+        QCOMPARE(cut, opened.window == &opened.confGenerator ? QStringList { u"Label3"_s } : QStringList());
     }
 
     // How each window closes ("<window> <button clicked, Esc or close box>")
