@@ -76,18 +76,29 @@ struct Opened : Stored {
     }
 };
 
-// Every window (the row's name), with the button that Enter presses where the focus is on no button.
+// Every window (the row's name), with the button that Enter presses where the focus is on no button
+// and the windows its buttons open, by button name.
 void everyWindow()
 {
     QTest::addColumn<QString>("defaultButton");
-    for (const auto& [name, defaultButton] :
-        { std::pair("QUORLIN_MAIN", "EXIT_BUTTON"), { "QUORLIN_MAIN_SETTINGS", "OK_BUTTON" },
-            { "QUORLIN_CRYPTO_SETTINGS", "CANCEL_BUTTON" }, { "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "" },
-            { "QUORLIN_CONF_GENERATOR_MAIN", "SAVE_BUTTON" },
-            { "QUORLIN_CONF_GENERATOR_IDS", "CANCEL_BUTTON" },
-            { "QUORLIN_CONF_GENERATOR_TEST_RPC", "CANCEL_BUTTON" }, { "QUORLIN_ABOUT", "" },
-            { "TOVEK88_KALDERA_DONATIONS_WINDOW", "OK_BUTTON" } })
-        QTest::newRow(name) << QString::fromLatin1(defaultButton);
+    QTest::addColumn<QString>("opens");
+    for (const auto& [name, defaultButton, opens] :
+        { std::tuple("QUORLIN_MAIN", "EXIT_BUTTON", "SETTINGS_BUTTON>QUORLIN_MAIN_SETTINGS"),
+            { "QUORLIN_MAIN_SETTINGS", "OK_BUTTON",
+                "ABOUT_BUTTON>QUORLIN_ABOUT CONF_MANAGER_BUTTON>QUORLIN_CONF_GENERATOR_MAIN "
+                "CRYPTO_SETTINGS_BUTTON>QUORLIN_CRYPTO_SETTINGS "
+                "VIEW_OUTPUT_COMMANDS_BUTTON>QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
+            { "QUORLIN_CRYPTO_SETTINGS", "CANCEL_BUTTON",
+                "VIEW_OUTPUT_COMMANDS_BUTTON>QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW" },
+            { "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW", "", "" },
+            { "QUORLIN_CONF_GENERATOR_MAIN", "SAVE_BUTTON",
+                "IDS_BUTTON>QUORLIN_CONF_GENERATOR_IDS "
+                "KD_RPC_TEST_CREDENTIALS_BUTTON>QUORLIN_CONF_GENERATOR_TEST_RPC" },
+            { "QUORLIN_CONF_GENERATOR_IDS", "CANCEL_BUTTON", "" },
+            { "QUORLIN_CONF_GENERATOR_TEST_RPC", "CANCEL_BUTTON", "" },
+            { "QUORLIN_ABOUT", "", "DONATIONS_BUTTON>TOVEK88_KALDERA_DONATIONS_WINDOW" },
+            { "TOVEK88_KALDERA_DONATIONS_WINDOW", "OK_BUTTON", "" } })
+        QTest::newRow(name) << QString::fromLatin1(defaultButton) << QString::fromLatin1(opens);
 }
 
 // Whether a caption needs more room than its control gives it.
@@ -128,13 +139,14 @@ private slots:
 
     void enterPressesTheFocusedButton_data() { everyWindow(); }
 
-    // Each control that Tab reaches, then Enter: a button presses itself; any
-    // other control presses the window's default button, or nothing without one.
+    // Each control that Tab reaches, then Enter: a button presses itself; any other control presses
+    // the window's default button, or nothing without one. A button's window opens modal over this one.
     void enterPressesTheFocusedButton()
     {
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QFETCH(QString, defaultButton);
         QStringList stops; // the controls that Tab reaches, in Tab order, from the first focus on
+        QStringList windows; // "<stop>><window class>" for each window a press opens
         for (;;) {
             Opened opened(name);
             QDialog& window = opened.shown();
@@ -148,10 +160,13 @@ private slots:
             for (QPushButton* button : window.findChildren<QPushButton*>())
                 connect(button, &QPushButton::clicked, this,
                     [&pressed, button] { pressed.append(button->objectName()); });
-            QTimer closer; // closes whatever modal window a handler opens over this one
-            connect(&closer, &QTimer::timeout, this, [&window] {
-                if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window)
+            QTimer closer; // notes and closes whatever modal window a handler opens
+            connect(&closer, &QTimer::timeout, this, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window) {
+                    windows << stop + u'>' + QString::fromLatin1(modal->metaObject()->className())
+                            + (modal->parentWidget() == &window ? u""_s : u" elsewhere"_s);
                     modal->close();
+                }
             });
             closer.start(20);
             QTest::keyClick(window.focusWidget(), Qt::Key_Return);
@@ -160,6 +175,8 @@ private slots:
                 stop + u" pressed "_s + (onButton ? stop : defaultButton));
         }
         QVERIFY(stops.size() > 1);
+        windows.sort();
+        QTEST(windows.join(u' '), "opens");
     }
 
     // Every caption shows whole, but the conf generator's Ctrl+Enter hint: it keeps its designed
