@@ -22,8 +22,8 @@ struct Opened {
         &settings };
     QCheckBox* box(int i) { return w.findChild<QCheckBox*>(kTickKeys[i]); }
 
-    // The first rule a tick box pair breaks, or an empty text: Disabled only
-    // beside a ticked main box, each box greyed by the other, the pair's switch.
+    // The first rule a tick box pair breaks, or an empty text: Disabled only beside a ticked main box,
+    // each box greyed by the other, the pair's switch.
     QString brokenRule()
     {
         const QString* fields[] { &w.QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,

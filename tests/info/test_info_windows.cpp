@@ -30,8 +30,7 @@ struct Flash {
         return enabled;
     }
 
-    // Every 200 ms from now: the ordinary colour, then green, red, cyan,
-    // magenta, yellow and round again.
+    // Every 200 ms from now: the ordinary colour, then green, red, cyan, magenta, yellow and round again.
     template <class Shown> void check(Shown shown, const QColor& ordinary)
     {
         for (const QTimer* timer : timers)
@@ -52,8 +51,8 @@ QLineEdit* addressBox(const Donations& w, const char* coin)
     return ctl<QLineEdit>(w, qPrintable(QString::fromLatin1(coin) + u"_DONATION_ADDRESS_TEXTBOX"_s));
 }
 
-// The coins whose address box is marked (light magenta); a box in neither
-// that nor the resting colour (light yellow) shows as "odd".
+// The coins whose address box is marked (light magenta); a box in neither that nor the resting
+// colour (light yellow) shows as "odd".
 QStringList marked(const Donations& w)
 {
     QStringList marked;
@@ -79,9 +78,9 @@ class TestInfoWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    // A double-click on the message stops the flashing, in black; another
-    // flashes from the start. Before the first tick the message is black
-    // already: the double-click leaves the first timer running, not restarted.
+    // A double-click on the message stops the flashing, in black; another flashes from the start.
+    // Before the first tick the message is black already: the double-click leaves the first timer
+    // running, not restarted.
     void messageFlashStopsAndRestarts()
     {
         for (int ticksBefore = 0; ticksBefore <= 6; ++ticksBefore) {

@@ -47,8 +47,8 @@ class TestMainSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    // First run, tick/untick/tick, browsing, the always-on-top box; then
-    // loading an own file. Each choice is stored as it is made.
+    // First run, tick/untick/tick, browsing, the always-on-top box; then loading an own file. Each
+    // choice is stored as it is made.
     void choices()
     {
         TestContext t;

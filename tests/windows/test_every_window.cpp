@@ -121,8 +121,7 @@ bool captionCut(const QWidget& control)
         const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
         return needs(box->text(), room, qobject_cast<const WrappingTickBox*>(box) ? Qt::TextWordWrap : 0);
     }
-    // Push buttons draw their caption inside the frame; wrapping ones in a
-    // 3-pixel margin.
+    // Push buttons draw their caption inside the frame; wrapping ones in a 3-pixel margin.
     if (qobject_cast<const WrappingButton*>(button))
         return needs(button->text(), button->rect().adjusted(3, 3, -3, -3), Qt::TextWordWrap);
     const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
@@ -198,10 +197,9 @@ private slots:
         QCOMPARE(cut, opened.window == &opened.confGenerator ? QStringList { u"Label3"_s } : QStringList());
     }
 
-    // How each window closes ("<window> <button clicked, Esc or close box>")
-    // and what it stores, in order, from the settings stored before it opens.
-    // It opens at its default place, 1000 twips (67 pixels) from the corner,
-    // and is moved to (140, 90) pixels: 2100, 1350 twips.
+    // How each window closes ("<window> <button clicked, Esc or close box>") and what it stores, in
+    // order, from the settings stored before it opens. It opens at its default place, 1000 twips
+    // (67 pixels) from the corner, and is moved to (140, 90) pixels: 2100, 1350 twips.
     void closingStoresItsKeys_data()
     {
         QTest::addColumn<QStringList>("stored");
