@@ -2,10 +2,8 @@
 #include "platform/process_launcher_posix.h"
 #include "platform/qt_dialogs.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

@@ -1,7 +1,5 @@
 #include "platform/process_query_linux.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
