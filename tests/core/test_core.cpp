@@ -30,10 +30,8 @@ private slots:
                 u"/ | KD-QUORLIN"_s, u"/c: | KD-QUORLIN"_s }));
     }
 
-    // What the store reads from a stored text, and the text it writes back for
-    // that geometry value ("" when the row checks no write). A value that cannot
-    // be converted reads as the default; a null text stores nothing. Text
-    // reads exactly as stored.
+    // What the store reads from a stored text (the default where it cannot
+    // convert it), and what it writes back for that geometry ("": no write).
     void convertsStoredText_data()
     {
         QTest::addColumn<QString>("locale");
@@ -115,9 +113,8 @@ private slots:
                 { u"MAIN_Left=1000"_s, u"MAIN_Top=1000"_s, u"MAIN_Left=2250"_s, u"MAIN_Top=1800"_s }));
     }
 
-    // The main window from stored "key=value" pairs: a frame that leaves the
-    // screen, or is too large, is brought back to fit the available area (a
-    // null position only asks for one on screen); nothing is stored.
+    // A stored frame that leaves the screen or is too large is brought back
+    // into the available area (a null position asks only that); nothing is stored.
     void restoresPlacement_data()
     {
         QTest::addColumn<QStringList>("stored");

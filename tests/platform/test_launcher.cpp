@@ -113,9 +113,8 @@ private slots:
         }
     }
 
-    // The client runner collects both streams and the exit code, and ends a
-    // run that hangs by its own process id; the panel's own runs are listed
-    // while they run.
+    // The client runner collects both streams and the exit code, ends a hung
+    // run by its process id and lists the panel's own runs while they run.
     void clientRunnerAnswers()
     {
         QProcessClientRunner runner;

@@ -94,10 +94,9 @@ private slots:
         QVERIFY2(looks <= 40, qPrintable(QString::number(looks)));
     }
 
-    // Where /proc is this program's own, the folder is not read while the
-    // last pid handed out tells what is new: the new pids are probed, threads
-    // among them passed over. It is read when the last look is over a second
-    // old. The panel's own processes are left out when asked.
+    // Where /proc is this program's own, only the pids handed out since the
+    // last look are probed (threads passed over), unless that look is over a
+    // second old. The panel's own processes are left out when asked.
     void probesThePidsHandedOut()
     {
         QTemporaryDir proc;

@@ -7,7 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-// The platform parts made of Qt windows: the open-file dialog and stacking.
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
@@ -45,9 +44,8 @@ private slots:
         }
     }
 
-    // A window the main window owns in front: nothing changes. Any other, the
-    // main window itself included: the main window stays on top from then on,
-    // where it was, in the same native window.
+    // Unless a window it owns is in front, the main window stays on top from
+    // then on, where it was, in the same native window.
     void mainWindowGoesOnTopUnlessItsOwnWindowIsInFront()
     {
         enum InFront { Main, Owned, Other };

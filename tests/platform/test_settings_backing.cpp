@@ -164,12 +164,10 @@ private slots:
         QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
     }
 
-    // Each save is written through at once, to one owner-only file in an
-    // owner-only folder per section, none for a section only read; modes the
-    // user set stay. A second copy of the program, saving at the same time,
-    // reads every save exactly; the file then still parses and holds the keys
-    // of both. On Windows a section is the registry key the Visual Basic
-    // runtime's settings functions use, so earlier configurations carry over.
+    // Each save goes at once to an owner-only file (none for a section only
+    // read; modes the user set stay), where a second copy saving at the same
+    // time reads it exactly; the file keeps the keys of both. On Windows a
+    // section is the Visual Basic runtime's registry key, as earlier releases used.
     void secondCopyReadsEverySave()
     {
         QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-LTC"_s),
