@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Some cases need what a test run as root cannot see (a normal user's
@@ -27,33 +26,30 @@ inline std::optional<std::pair<bool, QByteArray>> runIsolatedChild(Isolation iso
     static QTemporaryDir folder;
     const QString copy = folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     if (!QFile::exists(copy) && QFile::copy(QCoreApplication::applicationFilePath(), copy))
-        QFile::setPermissions(folder.path(),
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    const bool root = ::geteuid() == 0;
-    const QList<QStringList> ways = isolation == Isolation::NormalUser
-        ? QList<QStringList> { { "unshare", "--user", "--map-user=1000", "--map-group=1000", "--" },
-              root ? QStringList { "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--" }
-                   : QStringList() }
-        : QList<QStringList> { { "unshare", "--user", "--map-root-user", "--mount", "--" },
-              root ? QStringList { "unshare", "--mount", "--" } : QStringList() };
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+    const bool normalUser = isolation == Isolation::NormalUser;
+    QList<QStringList> ways { normalUser
+            ? QStringList { "unshare", "--user", "--map-user=1000", "--map-group=1000", "--" }
+            : QStringList { "unshare", "--user", "--map-root-user", "--mount", "--" } };
+    if (::geteuid() == 0)
+        ways << (normalUser
+                ? QStringList { "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--" }
+                : QStringList { "unshare", "--mount", "--" });
     QString function = QString::fromLatin1(QTest::currentTestFunction());
     if (QTest::currentDataTag())
         function += ':' + QString::fromLatin1(QTest::currentDataTag());
     for (const QStringList& way : ways) {
         const auto run = [&](const QString& argument, int timeoutMs) {
             QProcess child;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert("QUORLIN_ISOLATED_CHILD", "1");
-            child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(way.first(), way.mid(1) + QStringList { copy, argument });
+            child.start(
+                way.first(), way.mid(1) + QStringList { "env", "QUORLIN_ISOLATED_CHILD=1", copy, argument });
             const bool finished = child.waitForFinished(timeoutMs);
             return std::pair(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                 child.readAll());
         };
         // The way is tried first with a run that only lists the test functions.
-        if (!way.isEmpty() && run("-functions", 10000).first)
+        if (run("-functions", 10000).first)
             return run(function, 60000);
     }
     return std::nullopt;

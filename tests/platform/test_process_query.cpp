@@ -1,14 +1,8 @@
 #include "platform/process_query_linux.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
-
-#include <chrono>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -22,13 +16,18 @@ bool writeFile(const QString& path, const QByteArray& text)
 
 // One process folder of a made-up /proc: its exe link (none when empty) and,
 // unless stat is empty (a process that ended during the look), its files.
-bool makeProcess(const QString& dir, const char* exe, const QByteArray& cmdline = {},
+bool makeProcess(const QString& dir, const QString& exe, const QByteArray& cmdline = {},
     const QByteArray& stat = "1 (x) S 1", const QByteArray& comm = {})
 {
-    return QDir().mkpath(dir) && (!*exe || QFile::link(QString::fromUtf8(exe), dir + u"/exe"_s))
+    return QDir().mkpath(dir) && (exe.isEmpty() || QFile::link(exe, dir + u"/exe"_s))
         && (stat.isEmpty()
             || (writeFile(dir + u"/cmdline"_s, cmdline) && writeFile(dir + u"/stat"_s, stat)
                 && writeFile(dir + u"/comm"_s, comm)));
+}
+
+bool relink(const QString& exe, const QString& target)
+{
+    return QFile::remove(exe) && QFile::link(target, exe);
 }
 
 } // namespace
@@ -42,7 +41,7 @@ private slots:
     void readsNamesFromProcEntries()
     {
         QTemporaryDir proc;
-        const std::tuple<const char*, const char*, QByteArray, QByteArray, QByteArray> entries[] = {
+        const std::tuple<QString, QString, QByteArray, QByteArray, QByteArray> entries[] = {
             { "100", "/usr/bin/qrl-exe", "other\0", "100 (other) S 1", "other\n" },
             { "101", "/usr/bin/qrl-replaced (deleted)", {}, "101 (x) S 1", "" },
             { "102", "", QByteArray("/opt/bin/qrl-argv\0--flag\0", 25), "102 (short) S 1", "short\n" },
@@ -56,7 +55,7 @@ private slots:
             { "12a", "/usr/bin/qrl-exe", {}, "", "" },
         };
         for (const auto& [pid, exe, cmdline, stat, comm] : entries)
-            QVERIFY(makeProcess(proc.filePath(QString::fromLatin1(pid)), exe, cmdline, stat, comm));
+            QVERIFY(makeProcess(proc.filePath(pid), exe, cmdline, stat, comm));
         // Each name is asked twice, the second time after all the others.
         const QStringList names { u"qrl-argv"_s, u"qrl-exe"_s, u"qrl"_s, u"QRL-ÄÖÜ"_s, u"other"_s,
             u"qrl-replaced"_s, u"short"_s, u"qrl-zombie"_s, u"qrl-comm"_s };
@@ -71,58 +70,54 @@ private slots:
     void keepsNamesWhileProcessesStay()
     {
         QTemporaryDir proc;
-        const auto dir = [&](const char* name) { return proc.filePath(QLatin1String(name)); };
-        QVERIFY(makeProcess(dir("7"), "/bin/sh") && makeProcess(dir("8"), "/bin/qrl-old"));
+        QVERIFY(makeProcess(proc.filePath(u"7"_s), u"/bin/sh"_s)
+            && makeProcess(proc.filePath(u"8"_s), u"/bin/qrl-old"_s));
         LinuxProcessQuery query(QFile::encodeName(proc.path()));
-        const auto count
-            = [&](const QString& name) { return query.countProcesses({ name }).value_or(QList { -1 }); };
-        const auto age = [&] {
-            for (int look = 0; look < 4; ++look)
-                QCOMPARE(count(u"qrl-old"_s), QList { 1 });
+        const auto count = [&](const QStringList& names, int looks = 1) {
+            std::optional<QList<int>> counts;
+            for (int look = 0; look < looks; ++look)
+                counts = query.countProcesses(names);
+            return counts.value_or(QList { -1 });
         };
-        QCOMPARE(count(u"sh"_s), QList { 1 });
-        QVERIFY(QFile::remove(dir("7/exe")) && QFile::link(u"/bin/qrl-node"_s, dir("7/exe")));
-        QCOMPARE(count(u"qrl-node"_s), QList { 1 }); // a young shell that exec'd the node
-        age();
-        QVERIFY(makeProcess(dir("reused"), "/bin/qrl-new") && QDir().rename(dir("7"), dir("gone"))
-            && QDir().rename(dir("reused"), dir("7")));
-        QCOMPARE(count(u"qrl-new"_s), QList { 1 });
-        age();
-        QVERIFY(QFile::remove(dir("8/exe")) && QFile::link(u"/bin/qrl-late"_s, dir("8/exe")));
-        QVERIFY(QFile::remove(dir("7/exe")) && QFile::remove(dir("7/stat")));
-        QCOMPARE(query.countProcesses({ u"qrl-new"_s, u"qrl-late"_s }), QList({ 0, 0 }));
+        QCOMPARE(count({ u"sh"_s }), QList { 1 });
+        QVERIFY(relink(proc.filePath(u"7/exe"_s), u"/bin/qrl-node"_s));
+        QCOMPARE(count({ u"qrl-node"_s, u"qrl-old"_s }, 5), QList({ 1, 1 })); // a young shell that exec'd
+        QVERIFY(makeProcess(proc.filePath(u"reused"_s), u"/bin/qrl-new"_s)
+            && QDir(proc.path()).rename(u"7"_s, u"gone"_s) && QDir(proc.path()).rename(u"reused"_s, u"7"_s));
+        QCOMPARE(count({ u"qrl-new"_s, u"qrl-old"_s }, 5), QList({ 1, 1 }));
+        QVERIFY(relink(proc.filePath(u"8/exe"_s), u"/bin/qrl-late"_s));
+        QVERIFY(QFile::remove(proc.filePath(u"7/exe"_s)) && QFile::remove(proc.filePath(u"7/stat"_s)));
+        QCOMPARE(count({ u"qrl-new"_s, u"qrl-late"_s }), QList({ 0, 0 }));
         int looks = 1;
-        while (count(u"qrl-late"_s) == QList { 0 } && looks < 100)
+        while (count({ u"qrl-late"_s }) == QList { 0 } && looks < 100)
             ++looks;
         QVERIFY2(looks <= 40, qPrintable(QString::number(looks)));
     }
 
-    // Where /proc is this program's own, the folder is not read while the
-    // last pid handed out tells what is new: the new pids are probed, threads
-    // among them passed over. It is read when the last look is over a second
-    // old. The panel's own processes are left out when asked.
+    // Where /proc is this program's own, only the pids handed out since the
+    // last look are probed (threads passed over), unless that look is over a
+    // second old. The panel's own processes are left out when asked.
     void probesThePidsHandedOut()
     {
         QTemporaryDir proc;
-        const auto lastPid = [&](const char* pid) {
-            return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + QByteArray(pid));
+        const auto lastPid = [&](const QByteArray& pid) {
+            return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + pid + "\n");
         };
-        const auto process = [&](const char* pid, const char* tgid) {
-            return makeProcess(proc.filePath(QLatin1String(pid)), "/bin/qrl-b")
-                && writeFile(proc.filePath(QLatin1String(pid) + u"/status"_s),
-                    "Name:\tx\nTgid:\t" + QByteArray(tgid) + "\n");
+        const auto process = [&](const QString& pid, const QByteArray& tgid) {
+            return makeProcess(proc.filePath(pid), u"/bin/qrl-b"_s)
+                && writeFile(proc.filePath(pid + u"/status"_s), "Name:\tx\nTgid:\t" + tgid + "\n");
         };
         const QStringList names { u"qrl-a"_s, u"qrl-b"_s };
-        QVERIFY(lastPid("7\n") && QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
-        QVERIFY(makeProcess(proc.filePath(u"7"_s), "/bin/qrl-a"));
+        QVERIFY(lastPid("7") && QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
+        QVERIFY(makeProcess(proc.filePath(u"7"_s), u"/bin/qrl-a"_s));
         LinuxProcessQuery query(QFile::encodeName(proc.path()));
         QCOMPARE(query.countProcesses(names), QList({ 1, 0 }));
-        QVERIFY(process("8", "8") && process("9", "8"));
+        QVERIFY(process(u"8"_s, "8") && process(u"9"_s, "8"));
         QCOMPARE(query.countProcesses(names), QList({ 1, 0 }));
-        QVERIFY(lastPid("9\n"));
+        QVERIFY(lastPid("9"));
         QCOMPARE(query.countProcesses(names), QList({ 1, 1 }));
-        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process("10", "10"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process(u"10"_s, "10"));
+        QTest::qSleep(1100);
         QCOMPARE(query.countProcesses(names), QList({ 1, 2 }));
         QCOMPARE(query.countProcesses(names, { 8, 99 }), QList({ 1, 1 }));
     }

@@ -1,15 +1,12 @@
 #include "platform/open_file_dialog.h"
 #include "platform/window_stacking_qt.h"
 
-#include <QDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-// The platform parts made of Qt windows: the open-file dialog and stacking.
 class TestQtPlatform : public QObject {
     Q_OBJECT
 
@@ -21,8 +18,7 @@ private slots:
         QTemporaryDir folder;
         for (const char* name : { "litecoind", "README", "a.txt" })
             QVERIFY(QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
-        QVERIFY(QFile::setPermissions(folder.filePath(u"litecoind"_s),
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(QFile::setPermissions(folder.filePath(u"litecoind"_s), QFile::ReadOwner | QFile::ExeOwner));
         const QString programs = u"Applications (*.exe)"_s, all = u"All files (*.*)"_s;
         QFileDialog dialog;
         prepareOpenFileDialog(dialog,
@@ -30,11 +26,11 @@ private slots:
             false);
         QCOMPARE(std::tuple(dialog.nameFilters(), dialog.selectedNameFilter(), dialog.defaultSuffix()),
             std::tuple(QStringList { programs, all }, programs, QString()));
-        // The names the dialog's list shows in the folder (which has no subfolders).
+        // The names the dialog lists in the folder.
         const auto listed = [&] {
             QAbstractProxyModel* list = dialog.proxyModel();
-            const auto* files = qobject_cast<QFileSystemModel*>(list->sourceModel());
-            const QModelIndex shown = list->mapFromSource(files->index(folder.path()));
+            const QModelIndex shown = list->mapFromSource(
+                qobject_cast<QFileSystemModel*>(list->sourceModel())->index(folder.path()));
             QStringList names;
             for (int row = 0; row < list->rowCount(shown); ++row)
                 names.append(list->index(row, 0, shown).data().toString());
@@ -48,9 +44,8 @@ private slots:
         }
     }
 
-    // A window the main window owns in front: nothing changes. Any other, the
-    // main window itself included: the main window stays on top from then on,
-    // where it was, in the same native window.
+    // Unless a window it owns is in front, the main window stays on top from
+    // then on, where it was, in the same native window.
     void mainWindowGoesOnTopUnlessItsOwnWindowIsInFront()
     {
         enum InFront { Main, Owned, Other };
