@@ -53,27 +53,24 @@ public:
     LaunchResult nextResult { true, {}, {} };
 };
 
-// Answers from a table of running image names; letter case is ignored. Keeps
+// Answers from a table of running processes; letter case is ignored. Keeps
 // the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
     std::optional<QList<int>> countProcesses(
-        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
+        const QStringList& imageNames, const QList<qint64>& skippedPids) override
     {
         looks.append(imageNames);
         QList<int> counts;
         for (const QString& name : imageNames) {
-            int count = running.value(name.toLower(), 0);
+            counts.append(0);
             for (auto [pid, image] : processIds.asKeyValueRange())
-                count += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
-            counts.append(count);
+                counts.last() += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
         }
         return failing ? std::nullopt : std::optional(counts);
     }
-    void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
 
-    QHash<QString, int> running;
-    QHash<qint64, QString> processIds; // single processes, by their ids
+    QHash<qint64, QString> processIds; // the running processes' image names, by their ids
     QList<QStringList> looks;
     bool failing = false;
 };
