@@ -36,20 +36,16 @@ public:
     QStringList writtenValues; // "key=value", in order
 };
 
+// Keeps every launch as "<command line> > <output log>", and " hidden" for a hidden window.
 class FakeProcessLauncher final : public ProcessLauncher {
 public:
-    struct Call {
-        QString commandLine;
-        WindowStyle style;
-        QString outputLog;
-    };
-
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
-        calls.append({ commandLine, style, outputLog });
+        calls.append(commandLine + QStringLiteral(" > ") + outputLog
+            + (style == WindowStyle::Hidden ? QStringLiteral(" hidden") : QString()));
         return nextResult;
     }
-    QList<Call> calls;
+    QStringList calls;
     LaunchResult nextResult { true, {}, {} };
 };
 
@@ -137,7 +133,6 @@ public:
 class FakeClientRunner final : public ClientRunner {
 public:
     struct Run {
-        QString commandLine;
         int timeoutMs;
         Caller caller;
         QPointer<QObject> receiver;
@@ -147,8 +142,7 @@ public:
 
     void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done) override
     {
-        runs.append(
-            { commandLine, timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
+        runs.append({ timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
         commandLines.append(commandLine);
     }
     QList<qint64> panelPids() const override
