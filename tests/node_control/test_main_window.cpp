@@ -1,6 +1,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
+#include "node_control/QUORLIN_NODE_STATUS.h"
 
 #include <QtTest>
 
@@ -65,16 +66,27 @@ private slots:
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
-    // A tick takes one look and paints it. The node status window's client
-    // runs and the daemon the conf check asks for its options are not the user's.
-    void tickPaintsWhatTheUserRuns()
+    // The node status window opens from a status box or the menu, once, and
+    // leaves the main window usable. Its client runs, like the daemon the conf
+    // check asks for its options, are not the user's: a tick, taking one look,
+    // paints them stopped. It asks one call at a time; closed, it drops late
+    // answers and is deleted; it closes with the main window, storing its place.
+    void nodeStatusWindowAsksOneCallAtATime()
     {
         Shown s;
         s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
+        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
+        s.window.NODE_MENU.actions().first()->trigger();
+        QCOMPARE(s.window.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
+        QUORLIN_NODE_STATUS* w = s.window.findChild<QUORLIN_NODE_STATUS*>();
+        QVERIFY(w->isVisible() && !w->isModal());
+        QCOMPARE(w->windowTitle() + u' ' + QString::number(w->REFRESH_TIMER.interval()),
+            u"QUORLIN - NODE STATUS - Litecoin 2000"_s);
+
+        FakeClientRunner& clients = s.t.fakes.clients;
         FakeProcessQuery& processes = s.t.fakes.processes;
-        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
-        processes.processIds = { { s.t.fakes.clients.runs.first().pid, u"litecoin-cli"_s },
-            { 4242, u"litecoind"_s }, { 1, u"LITECOIN-QT"_s } };
+        processes.processIds = { { clients.runs.first().pid, u"litecoin-cli"_s }, { 4242, u"litecoind"_s },
+            { 1, u"LITECOIN-QT"_s } };
         s.t.fakes.programs.pids = { 4242 };
         processes.looks.clear();
         s.tick();
@@ -90,6 +102,36 @@ private slots:
             u"#ff0000 litecoin-cli - CLI PROCESS STOPPED | off | off | on"_s);
         QCOMPARE(
             processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s, u"litecoin-cli"_s } }));
+
+        const QString stopLine = s.window.KDCLI_STOP_COMMAND_TEXTBOX(), call = stopLine.chopped(4);
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer"); // still waiting for the first answer
+        QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
+        QCOMPARE(clients.runs.first().timeoutMs, 10000);
+        QVERIFY(clients.answer(
+            { ClientAnswer::Outcome::Finished, 0, u"{\"blocks\":3,\"verificationprogress\":1}"_s, {} }));
+        QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
+        QVERIFY(clients.answer({ ClientAnswer::Outcome::Finished, 0,
+            u"{\"connections\":8,\"connections_in\":2,\"connections_out\":6}"_s, {} }));
+        const auto label = [w](const char* name) { return ctl<QLabel>(*w, name)->text(); };
+        QCOMPARE(QStringList({ label("STATE_LABEL"), label("BLOCKS_LABEL"), label("PEERS_LABEL"),
+                     QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
+            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s, u"10000"_s }));
+
+        s.t.context.node.setText(NodeText::StopCommand, QString());
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
+        QCOMPARE(label("STATE_LABEL"), u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        QCOMPARE(clients.commandLines.size(), 2);
+
+        s.t.context.node.setText(NodeText::StopCommand, stopLine);
+        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
+        QTest::keyClick(w, Qt::Key_Escape);
+        QTRY_VERIFY(!s.window.findChild<QUORLIN_NODE_STATUS*>());
+        QVERIFY(clients.answer({}) && clients.runs.isEmpty());
+
+        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
+        s.window.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
+        s.window.unload();
+        QCOMPARE(s.t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 
     // Each start button hands its line, window style and output log over; a

@@ -1,7 +1,4 @@
 #include "fakes/fake_platform.h"
-#include "fakes/find_control.h"
-#include "node_control/QUORLIN_MAIN.h"
-#include "node_control/QUORLIN_NODE_STATUS.h"
 #include "node_control/client_call_line.h"
 #include "node_control/launch_watch.h"
 #include "node_control/node_status_reader.h"
@@ -189,56 +186,6 @@ private slots:
         QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250 }, u"a"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
                 path));
-    }
-
-    // Opens from a status box or the menu, once; one call at a time; the main
-    // window stays usable; closing drops late answers and deletes the window.
-    void windowAsksOneCallAtATime()
-    {
-        TestContext t;
-        const QString stopLine = u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s;
-        t.fakes.store(u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s);
-        t.fakes.store(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, stopLine);
-        QUORLIN_MAIN main(t.context);
-        main.show();
-        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
-        main.NODE_MENU.actions().first()->trigger();
-        QCOMPARE(main.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
-        QUORLIN_NODE_STATUS* w = main.findChild<QUORLIN_NODE_STATUS*>();
-        QVERIFY(w->isVisible() && !w->isModal() && ctl<QPushButton>(main, "CLI_STOP_BUTTON")->isEnabled());
-        QCOMPARE(w->windowTitle() + u' ' + QString::number(w->REFRESH_TIMER.interval()),
-            u"QUORLIN - NODE STATUS - Litecoin 2000"_s);
-        const auto label = [w](const char* name) { return ctl<QLabel>(*w, name)->text(); };
-
-        FakeClientRunner& clients = t.fakes.clients;
-        const QString call = stopLine.chopped(4);
-        // Still waiting for the first answer: no second call.
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
-        QCOMPARE(clients.runs.first().timeoutMs, 10000);
-        QVERIFY(clients.answer(json(kSyncedChain)));
-        QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
-        QVERIFY(clients.answer(json(kNetwork)));
-        QCOMPARE(QStringList({ label("STATE_LABEL"), label("BLOCKS_LABEL"), label("PEERS_LABEL"),
-                     QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
-            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s, u"10000"_s }));
-
-        t.context.node.setText(NodeText::StopCommand, QString());
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QCOMPARE(label("STATE_LABEL"), u"No command-line client configured: open CRYPTO SETTINGS"_s);
-        QCOMPARE(clients.commandLines.size(), 2);
-
-        t.context.node.setText(NodeText::StopCommand, stopLine);
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QTest::keyClick(w, Qt::Key_Escape);
-        QTRY_VERIFY(!main.findChild<QUORLIN_NODE_STATUS*>());
-        QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
-
-        // It closes with the main window, storing its position.
-        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
-        main.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
-        main.unload();
-        QCOMPARE(t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 };
 
