@@ -65,6 +65,12 @@ public:
         }
         return failing ? std::nullopt : std::optional(counts);
     }
+    // Adds `count` processes of this image, with ids of their own.
+    void setRunning(const QString& imageName, int count)
+    {
+        while (count-- > 0)
+            processIds.insert(-1 - processIds.size(), imageName);
+    }
 
     QHash<qint64, QString> processIds; // the running processes' image names, by their ids
     QList<QStringList> looks;
