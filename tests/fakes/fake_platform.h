@@ -101,9 +101,8 @@ public:
     int steps = 0;
 };
 
-// Answers questions, folder and file dialogs from queues a test fills beforehand; an
-// empty queue, or a queued nullopt, answers as a user who cancels. Every
-// request is kept so a test can check what the window asked for.
+// Answers from queues a test fills beforehand; an empty queue, or a queued
+// nullopt, answers as a user who cancels. Every request is kept.
 class FakeDialogs final : public Dialogs {
 public:
     void showError(QWidget*, const QString& title, const QString& text) override
