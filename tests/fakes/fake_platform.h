@@ -36,44 +36,43 @@ public:
     QStringList writtenValues; // "key=value", in order
 };
 
+// Keeps every launch as "<command line> > <output log>", and " hidden" for a hidden window.
 class FakeProcessLauncher final : public ProcessLauncher {
 public:
-    struct Call {
-        QString commandLine;
-        WindowStyle style;
-        QString outputLog;
-    };
-
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
-        calls.append({ commandLine, style, outputLog });
+        calls.append(commandLine + QStringLiteral(" > ") + outputLog
+            + (style == WindowStyle::Hidden ? QStringLiteral(" hidden") : QString()));
         return nextResult;
     }
-    QList<Call> calls;
+    QStringList calls;
     LaunchResult nextResult { true, {}, {} };
 };
 
-// Answers from a table of running image names; letter case is ignored. Keeps
+// Answers from a table of running processes; letter case is ignored. Keeps
 // the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
     std::optional<QList<int>> countProcesses(
-        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
+        const QStringList& imageNames, const QList<qint64>& skippedPids) override
     {
         looks.append(imageNames);
         QList<int> counts;
         for (const QString& name : imageNames) {
-            int count = running.value(name.toLower(), 0);
+            counts.append(0);
             for (auto [pid, image] : processIds.asKeyValueRange())
-                count += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
-            counts.append(count);
+                counts.last() += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
         }
         return failing ? std::nullopt : std::optional(counts);
     }
-    void setRunning(const QString& imageName, int count) { running.insert(imageName.toLower(), count); }
+    // Adds `count` processes of this image, with ids of their own.
+    void setRunning(const QString& imageName, int count)
+    {
+        while (count-- > 0)
+            processIds.insert(-1 - processIds.size(), imageName);
+    }
 
-    QHash<QString, int> running;
-    QHash<qint64, QString> processIds; // single processes, by their ids
+    QHash<qint64, QString> processIds; // the running processes' image names, by their ids
     QList<QStringList> looks;
     bool failing = false;
 };
@@ -102,9 +101,8 @@ public:
     int steps = 0;
 };
 
-// Answers questions, folder and file dialogs from queues a test fills beforehand; an
-// empty queue, or a queued nullopt, answers as a user who cancels. Every
-// request is kept so a test can check what the window asked for.
+// Answers from queues a test fills beforehand; an empty queue, or a queued
+// nullopt, answers as a user who cancels. Every request is kept.
 class FakeDialogs final : public Dialogs {
 public:
     void showError(QWidget*, const QString& title, const QString& text) override
@@ -140,7 +138,6 @@ public:
 class FakeClientRunner final : public ClientRunner {
 public:
     struct Run {
-        QString commandLine;
         int timeoutMs;
         Caller caller;
         QPointer<QObject> receiver;
@@ -150,8 +147,7 @@ public:
 
     void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done) override
     {
-        runs.append(
-            { commandLine, timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
+        runs.append({ timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
         commandLines.append(commandLine);
     }
     QList<qint64> panelPids() const override

@@ -1,7 +1,4 @@
 #include "fakes/fake_platform.h"
-#include "fakes/find_control.h"
-#include "node_control/QUORLIN_MAIN.h"
-#include "node_control/QUORLIN_NODE_STATUS.h"
 #include "node_control/client_call_line.h"
 #include "node_control/launch_watch.h"
 #include "node_control/node_status_reader.h"
@@ -24,25 +21,11 @@ ClientAnswer json(const QString& text)
     return { Outcome::Finished, 0, text, {} };
 }
 
-ClientAnswer failed(int exitCode, const QString& error)
-{
-    return { Outcome::Finished, exitCode, {}, error };
-}
-
 const QString kSyncedChain = uR"({"chain":"regtest","blocks":3,"headers":3,"verificationprogress":1,
     "initialblockdownload":false,"time":1765000000,"mediantime":1764999000,"size_on_disk":1234567,
     "pruned":false,"warnings":""})"_s;
 const QString kNetwork = uR"({"version":210400,"subversion":"/LitecoinCore:0.21.4/","connections":8,
     "connections_in":2,"connections_out":6,"warnings":""})"_s;
-
-// Every field of the view, in the window's order, in one line.
-QString flat(const NodeStatusView& v)
-{
-    return QStringList { v.state, v.chain, v.blocks, v.headers, v.progress, v.initialDownload,
-        v.bestBlockTime, v.peers, v.version, v.disk, v.warnings }
-               .join(u" | "_s)
-        + u" | "_s + QString::number(v.progressHundredths);
-}
 
 } // namespace
 
@@ -50,53 +33,57 @@ class TestNodeStatus : public QObject {
     Q_OBJECT
 
 private slots:
-    // Answers as recorded from clients; "" for the network means not asked.
+    // Answers as recorded from clients; "" for the network means not asked,
+    // and every field after the state is then "-".
     void readsClientAnswers_data()
     {
         QTest::addColumn<ClientAnswer>("chain");
         QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("shown");
-        const QString none = u" | - | - | - | - | - | - | - | - | - | - | 0"_s;
-        QTest::newRow("synced")
-            << json(kSyncedChain) << kNetwork
-            << u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min ago) "
-               "| 8 (in 2, out 6) | 210400, /LitecoinCore:0.21.4/ | 1.2 MB, not pruned | none | 10000"_s;
-        QTest::newRow("syncing, 0.17-era fields, warnings list")
-            << json(uR"({"chain":"main","blocks":100,"headers":2000,"verificationprogress":0.123456,
-                "initialblockdownload":true,"mediantime":1764990000,"pruned":true,"warnings":"old"})"_s)
-            << uR"({"version":170100,"subversion":"/Satoshi:0.17.1/","connections":3,"warnings":["old","low"]})"_s
-            << u"answering | main | 100 | 2000 | 12.35 % | yes | 2025-12-06 03:00:00 UTC (median) (2 h ago) "
-               u"| 3 | "
-               "170100, /Satoshi:0.17.1/ | -, pruned | old; low | 1235"_s;
-        QTest::newRow("missing fields, network not json")
-            << json(u"{}"_s) << u"x"_s << u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s;
-        QTest::newRow("warm-up") << failed(28, u"error code: -28\nerror message:\nLoading block index...\n"_s)
-                                 << QString() << u"starting: Loading block index..."_s + none;
-        QTest::newRow("other rpc error")
-            << failed(1, u"error code: -32601\nerror message:\nMethod not found"_s) << QString()
-            << u"not answering: Method not found (error code: -32601)"_s + none;
-        QTest::newRow("connection refused")
-            << failed(1, u"error: Could not connect to the server 127.0.0.1:19443\n\nMake sure the ..."_s)
-            << QString() << u"not answering: Could not connect to the server 127.0.0.1:19443"_s + none;
-        QTest::newRow("silent failure") << failed(
-            3, {}) << QString() << u"not answering: The command-line client ended with exit code 3."_s + none;
-        QTest::newRow("no reply") << ClientAnswer { Outcome::TimedOut, 9, {}, {} } << QString()
-                                  << u"not answering (no reply in 10 s)"_s + none;
-        QTest::newRow("client missing")
-            << ClientAnswer { Outcome::NotStarted, -1, {}, u"/x/cli: No such file"_s } << QString()
-            << u"not answering: the command-line client cannot run: /x/cli: No such file"_s + none;
-        QTest::newRow("not json") << json(u"\n<html>proxy\nerror</html>"_s) << QString()
-                                  << u"unexpected answer: <html>proxy"_s + none;
+        const auto row = [](const char* tag, const ClientAnswer& chain, const QString& network,
+                             const QString& shown) { QTest::newRow(tag) << chain << network << shown; };
+        row("synced", json(kSyncedChain), kNetwork,
+            u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min ago) "
+            u"| 8 (in 2, out 6) | 210400, /LitecoinCore:0.21.4/ | 1.2 MB, not pruned | none | 10000"_s);
+        row("syncing, 0.17-era fields, warnings list",
+            json(uR"({"chain":"main","blocks":100,"headers":2000,"verificationprogress":0.123456,
+                "initialblockdownload":true,"mediantime":1764990000,"pruned":true,"warnings":"old"})"_s),
+            uR"({"version":170100,"subversion":"/Satoshi:0.17.1/","connections":3,"warnings":["old","low"]})"_s,
+            u"answering | main | 100 | 2000 | 12.35 % | yes | 2025-12-06 03:00:00 UTC (median) (2 h ago) | 3 "
+            u"| 170100, /Satoshi:0.17.1/ | -, pruned | old; low | 1235"_s);
+        row("missing fields, network not json", json(u"{}"_s), u"x"_s,
+            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+        row("warm-up",
+            { Outcome::Finished, 28, {}, u"error code: -28\nerror message:\nLoading block index...\n"_s }, {},
+            u"starting: Loading block index..."_s);
+        row("other rpc error",
+            { Outcome::Finished, 1, {}, u"error code: -32601\nerror message:\nMethod not found"_s }, {},
+            u"not answering: Method not found (error code: -32601)"_s);
+        row("connection refused",
+            { Outcome::Finished, 1, {},
+                u"error: Could not connect to the server 127.0.0.1:19443\n\nMake sure the ..."_s },
+            {}, u"not answering: Could not connect to the server 127.0.0.1:19443"_s);
+        row("silent failure", { Outcome::Finished, 3, {}, {} }, {},
+            u"not answering: The command-line client ended with exit code 3."_s);
+        row("no reply", { Outcome::TimedOut, 9, {}, {} }, {}, u"not answering (no reply in 10 s)"_s);
+        row("client missing", { Outcome::NotStarted, -1, {}, u"/x/cli: No such file"_s }, {},
+            u"not answering: the command-line client cannot run: /x/cli: No such file"_s);
+        row("not json", json(u"\n<html>proxy\nerror</html>"_s), {}, u"unexpected answer: <html>proxy"_s);
     }
 
     void readsClientAnswers()
     {
         QFETCH(ClientAnswer, chain);
         QFETCH(QString, network);
-        QFETCH(QString, shown);
         const NodeStatusView view
             = readNodeStatus(chain, network.isEmpty() ? std::nullopt : std::optional(json(network)), kNow);
-        QCOMPARE(flat(view), shown);
+        QFETCH(QString, shown);
+        // Every field of the view, in the window's order, in one line.
+        const QString flat = QStringList { view.state, view.chain, view.blocks, view.headers, view.progress,
+            view.initialDownload, view.bestBlockTime, view.peers, view.version, view.disk, view.warnings,
+            QString::number(view.progressHundredths) }
+                                 .join(u" | "_s);
+        QCOMPARE(flat, network.isEmpty() ? shown + u" | - | - | - | - | - | - | - | - | - | - | 0"_s : shown);
     }
 
     void replacesStop_data()
@@ -124,59 +111,42 @@ private slots:
         QCOMPARE(call.line + call.problem, shown);
     }
 
-    // Ticks are 250 ms apart: the program is seen, then missed, then seen again.
+    // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told:
+    // "<tick>:<ms it ran>" for each time it is told gone.
     void judgesShortLivedPrograms_data()
     {
-        for (const char* column :
-            { "seen", "missed", "seenAgain", "goneAtTick" }) // goneAtTick -1: never told
-            QTest::addColumn<int>(column);
-        QTest::addColumn<qint64>("ranMs");
-        QTest::newRow("never appears") << 0 << 2 << 0 << 1 << qint64(250);
-        QTest::newRow("runs, then gone") << 3 << 2 << 0 << 4 << qint64(1000);
-        QTest::newRow("one failed query") << 2 << 1 << 2 << -1 << qint64(0);
-        QTest::newRow("runs 15 s, then stops") << 60 << 2 << 0 << -1 << qint64(0);
-        QTest::newRow("gone just before 15 s") << 59 << 2 << 0 << 60 << qint64(15000);
+        QTest::addColumn<QString>("ticks");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("never appears") << u"---"_s << u"1:250"_s;
+        QTest::newRow("runs, then gone") << u"+++---"_s << u"4:1000"_s;
+        QTest::newRow("two failed queries apart") << u"++-++-"_s << QString();
+        QTest::newRow("runs 15 s, then stops") << QString(60, u'+') + u"--"_s << QString();
+        QTest::newRow("gone just before 15 s") << QString(59, u'+') + u"---"_s << u"60:15000"_s;
     }
 
     void judgesShortLivedPrograms()
     {
-        QFETCH(int, seen);
-        QFETCH(int, missed);
-        QFETCH(int, seenAgain);
-        QFETCH(int, goneAtTick);
-        QFETCH(qint64, ranMs);
+        QFETCH(QString, ticks);
         LaunchWatch watch;
         watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0, 0);
-        int reportedAt = -1;
-        for (int i = 0; i < seen + missed + seenAgain; ++i) {
-            const bool running = i < seen || i >= seen + missed;
-            const auto gone = watch.tick([&](const QString&) { return running; }, (i + 1) * 250);
-            if (!gone.isEmpty()) {
-                QCOMPARE(reportedAt, -1);
-                reportedAt = i;
-                QCOMPARE(gone.first().ranMs, ranMs);
-            }
-        }
-        QCOMPARE(reportedAt, goneAtTick);
-        QVERIFY(watch.isEmpty() || goneAtTick < 0);
+        QStringList told;
+        for (qsizetype i = 0; i < ticks.size(); ++i)
+            for (const LaunchWatch::Gone& gone :
+                watch.tick([&](const QString&) { return ticks[i] == u'+'; }, (i + 1) * 250))
+                told << u"%1:%2"_s.arg(i).arg(gone.ranMs);
+        QTEST(told.join(u' '), "told");
     }
 
     // A start appends its line, passwords masked, to an owner-only file,
     // starting over above 1 MB; the message quotes this start's last lines.
     void keepsTheLaunchLog()
     {
-        const std::pair<QString, QString> masked[] = {
-            { u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s,
-                u"d -rpcpassword=*** -rpcuser=u  -datadir=/pass"_s },
-            { u"d -rpcpassword=\"a b\" -conf=\"/p q\""_s, u"d -rpcpassword=*** -conf=\"/p q\""_s },
-            { u"d \"--RPCPassword=a b\" -walletpassphrase=x"_s,
-                u"d \"--RPCPassword=***\" -walletpassphrase=***"_s },
-        };
-        for (const auto& [line, logged] : masked)
-            QCOMPARE(maskPasswords(line), logged);
+        QCOMPARE(maskPasswords(
+                     u"d -rpcpassword=\"a b\" -conf=\"/p q\" \"--RPCPassword=a b\" -walletpassphrase=x"_s),
+            u"d -rpcpassword=*** -conf=\"/p q\" \"--RPCPassword=***\" -walletpassphrase=***"_s);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"new/x-daemon.log"_s);
-        QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=p"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s), QString());
         QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
@@ -184,7 +154,8 @@ private slots:
             file.write(u"line %1\n"_s.arg(i).toUtf8());
         file.close();
         QCOMPARE(lastLogLines(path, 0, 20).split(u'\n').first(), u"line 6"_s);
-        QVERIFY(lastLogLines(path, 0, 30).contains(u" d -rpcpassword=***\nline 1\n"_s));
+        QVERIFY(lastLogLines(path, 0, 30)
+                    .contains(u" d -rpcpassword=*** -rpcuser=u  -datadir=/pass\nline 1\n"_s));
         const qint64 size = launchLogSize(path);
         QCOMPARE(prepareLaunchLog(path, u"e"_s), QString());
         QVERIFY(
@@ -196,15 +167,13 @@ private slots:
         QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
         QVERIFY(launchLogSize(path) < 100);
         QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
-        QVERIFY(lastLogLines(dir.filePath(u"missing.log"_s), 0, 20).isEmpty());
 
         // A file that was there keeps its permissions; a link, a device or
         // another user's file is not written.
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         QCOMPARE(prepareLaunchLog(path, u"f"_s), QString());
         QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        const QString link = dir.filePath(u"link.log"_s);
-        const QString theirs = dir.filePath(u"theirs.log"_s);
+        const QString link = dir.filePath(u"link.log"_s), theirs = dir.filePath(u"theirs.log"_s);
         QVERIFY(QFile::link(path, link) && QFile::copy(path, theirs));
         const bool root
             = ::geteuid() == 0 && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
@@ -216,57 +185,6 @@ private slots:
         QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250 }, u"a"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
                 path));
-    }
-
-    // Opens from a status box or the menu, once; one call at a time; the main
-    // window stays usable; closing drops late answers and deletes the window.
-    void windowAsksOneCallAtATime()
-    {
-        TestContext t;
-        const QString stopLine = u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s;
-        t.fakes.store(u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s);
-        t.fakes.store(u"KDCLI_STOP_COMMAND_TEXTBOX"_s, stopLine);
-        QUORLIN_MAIN main(t.context);
-        main.show();
-        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
-        main.NODE_MENU.actions().first()->trigger();
-        QCOMPARE(main.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
-        QUORLIN_NODE_STATUS* w = main.findChild<QUORLIN_NODE_STATUS*>();
-        QVERIFY(w->isVisible() && !w->isModal() && ctl<QPushButton>(main, "CLI_STOP_BUTTON")->isEnabled());
-        QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
-        QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
-
-        FakeClientRunner& clients = t.fakes.clients;
-        const QString call = stopLine.chopped(4);
-        QMetaObject::invokeMethod(
-            w, "REFRESH_TIMER_Timer"); // still waiting for the first answer: no second call
-        QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
-        QCOMPARE(clients.runs.first().timeoutMs, 10000);
-        QVERIFY(clients.answer(json(kSyncedChain)));
-        QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
-        QVERIFY(clients.answer(json(kNetwork)));
-        QCOMPARE(QStringList({ ctl<QLabel>(*w, "STATE_LABEL")->text(),
-                     ctl<QLabel>(*w, "BLOCKS_LABEL")->text(), ctl<QLabel>(*w, "PEERS_LABEL")->text() }),
-            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s }));
-        QCOMPARE(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value(), 10000);
-
-        t.context.node.setText(NodeText::StopCommand, QString());
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QCOMPARE(ctl<QLabel>(*w, "STATE_LABEL")->text(),
-            u"No command-line client configured: open CRYPTO SETTINGS"_s);
-        QCOMPARE(clients.commandLines.size(), 2);
-
-        t.context.node.setText(NodeText::StopCommand, stopLine);
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QTest::keyClick(w, Qt::Key_Escape);
-        QTRY_VERIFY(!main.findChild<QUORLIN_NODE_STATUS*>());
-        QVERIFY(clients.answer(json(kSyncedChain)) && clients.runs.isEmpty());
-
-        // It closes with the main window, storing its position.
-        QTest::mouseDClick(ctl<QLineEdit>(main, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
-        main.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
-        main.unload();
-        QCOMPARE(t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 };
 
