@@ -124,7 +124,7 @@ private slots:
         // Unticking a rule's box unticks and greys its dependent, which then ignores a click.
         for (const QString& box :
             QString("WALLET DISABLE_WALLET WALLET DISABLE_WALLET WALLET DISABLE_WALLET SERVER LISTEN "
-                    "OLD_WALLET_SUPPORT DAEMON OLD_WALLET_SUPPORT DAEMON OLD_WALLET_SUPPORT RPC_LOCALHOST")
+                    "OLD_WALLET_SUPPORT DAEMON OLD_WALLET_SUPPORT DAEMON RPC_LOCALHOST")
                 .split(' '))
             rig.at(qPrintable(box + "_TICKBOX"))->click();
         const std::pair<const char*, const char*> texts[]
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE((saved.writtenKeys.mid(0, 2) + saved.writtenValues.mid(2)).join('|'),
             "MAIN-Left|MAIN-Top|CRYPTO_NAME_TEXTBOX=LTC - Litecoin|WALLET_FILE_TEXTBOX=wallet.dat|"
             "WALLET_TICKBOX=1|DISABLE_WALLET_TICKBOX=1|SERVER_TICKBOX=1|ALERTS_TICKBOX=0|LISTEN_TICKBOX=1|"
-            "UPNP_TICKBOX=0|DNS_TICKBOX=0|OLD_WALLET_SUPPORT_TICKBOX=1|DAEMON_TICKBOX=0|"
+            "UPNP_TICKBOX=0|DNS_TICKBOX=0|OLD_WALLET_SUPPORT_TICKBOX=0|DAEMON_TICKBOX=0|"
             "PEER_LOCALHOST_TICKBOX=0|RPC_LOCALHOST_TICKBOX=1|TIMEOUT_TEXTBOX=3000|RPC_TIMEOUT_TEXTBOX=0|"
             "MAX_CONNECTIONS_TEXTBOX= |PEER_PORT_TEXTBOX=9333|RPC_PORT_TEXTBOX=9332|"
             "UACOMMENT_TEXTBOX=NO2X|RPC_USER_TEXTBOX=IM_ALL_IN|RPC_PASSWORD_TEXTBOX=grüße|"
