@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing the panel
-# need, when they are missing. Runs apt-get through sudo when not root; sudo
+# need, when they are missing, and the packages named as arguments. Runs apt-get through sudo when not root; sudo
 # clears the environment, so apt's settings go through it as arguments of env.
 set -euo pipefail
 
@@ -13,9 +13,10 @@ packages=(
   desktop-file-utils libglib2.0-bin
   litecoind litecoin-qt
   iproute2 util-linux procps
-  g++-mingw-w64-x86-64-posix wine64
+  g++-mingw-w64-x86-64-posix wine64 nsis
   clang-14 libclang-rt-14-dev
   libx11-dev python3
+  "$@"
 )
 
 missing=()
