@@ -1,0 +1,70 @@
+#pragma once
+
+#include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "core/multi_line_box.h"
+#include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
+#include "node_control/QUORLIN_MAIN.h"
+
+#include <QtTest>
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A main and a conf generator window over fakes; the executable's folder is a
+// temporary one, written with the platform's separators as the running
+// program's own folder is.
+struct ConfGeneratorRig {
+    ConfGeneratorRig() { open(); }
+    void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow); }
+    QString confPath() const
+    {
+        return QDir::toNativeSeparators(folder.filePath("KD-QUORLIN-CRYPTO-CONFIG.conf"));
+    }
+    template <typename C = QAbstractButton> C* at(const char* name) const { return ctl<C>(*window, name); }
+
+    // The preview after the renderer's next tick, and line n (from 1) of it.
+    QString preview() const
+    {
+        QMetaObject::invokeMethod(window.get(), "CONF_OUTPUT_TIMER_Timer");
+        return at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text();
+    }
+    QString line(int n) const { return preview().split("\r\n").value(n - 1); }
+
+    // A save whose write fails: one message names the path and why, the window
+    // stays open with every field stored, and neither the file `kept` nor the
+    // folder's entries change.
+    void saveFails(const QString& kept, const QString& reason)
+    {
+        const auto entries = [&] {
+            return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        };
+        const QStringList before = entries();
+        window->show();
+        at("SAVE_BUTTON")->click();
+        QCOMPARE(fakes.dialogs.errors.size(), 1);
+        const QString message = fakes.dialogs.errors.value(0);
+        QVERIFY2(message.contains(confPath()) && message.contains(reason, Qt::CaseInsensitive),
+            qPrintable(message));
+        QVERIFY(window->isVisible());
+        QCOMPARE(fakes.settings.writtenKeys.size(), 26);
+        QCOMPARE(fileBytes(kept), "kept");
+        QCOMPARE(entries(), before);
+    }
+
+    QTemporaryDir folder;
+    FakePlatform fakes;
+    AppContext context { (
+        fakes.executable.folder = QDir::toNativeSeparators(folder.path()), fakes.platform()) };
+    QUORLIN_MAIN mainWindow { context };
+    std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window;
+};
