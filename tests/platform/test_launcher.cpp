@@ -1,4 +1,5 @@
 #include "platform/client_runner_qprocess.h"
+#include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
 #include "platform/qt_dialogs.h"
 
@@ -111,6 +112,28 @@ private slots:
                         : style == WindowStyle::Hidden ? u"/dev/null"_s
                                                        : streamTarget(::getpid(), fd));
         }
+    }
+
+    // The launch log is made its owner's only; a log that was there keeps its
+    // permissions; a link, a device or another user's file is not written.
+    void launchLogKeepsToItsOwner()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"x-daemon.log"_s);
+        QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        QCOMPARE(prepareLaunchLog(path, u"f"_s), QString());
+        QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const QString link = dir.filePath(u"link.log"_s), theirs = dir.filePath(u"theirs.log"_s);
+        QVERIFY(QFile::link(path, link) && QFile::copy(path, theirs));
+        const bool root
+            = ::geteuid() == 0 && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
+        const qint64 sizeBefore = launchLogSize(path);
+        for (const QString& refused : { link, u"/dev/full"_s })
+            QVERIFY(!prepareLaunchLog(refused, u"g"_s).isEmpty());
+        QCOMPARE(launchLogSize(path), sizeBefore);
+        QCOMPARE(prepareLaunchLog(theirs, u"g"_s).isEmpty(), !root);
     }
 
     // The client runner collects both streams and the exit code, ends a hung
