@@ -3,7 +3,6 @@
 #include "fakes/find_control.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
-#include "platform/executable.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -97,7 +96,7 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
              "USE_DAEMONCLI_FILE_BUTTON", "USE_DAEMOND_FILE_BUTTON" })
         ctl<QPushButton>(o.w, use)->click();
     // Cancelled pickers keep the field; a file picker writes the file's name only.
-    const QString sep = kPathSeparator;
+    const QString sep = QDir::separator(); // as this platform joins a folder and a file
     t.fakes.dialogs.folderAnswers = { R"(D:\BitcoinData)" };
     t.fakes.dialogs.fileAnswers = { std::nullopt, "/elsewhere" + sep + "btc-cli" };
     for (const char* browse :
@@ -119,7 +118,7 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
     t.fakes.settings.writtenValues.clear();
     ctl<QPushButton>(o.w, "SAVE_BUTTON")->click();
 
-    const QString conf = R"(" -conf="/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf")";
+    const QString conf = R"(" -conf="/opt/nodes)" + sep + R"(KD-QUORLIN-CRYPTO-CONFIG.conf")";
     const QString data = R"( -datadir="D:\BitcoinData")", daemon = R"("C:\Program Files\Bitcoin\Daemon)";
     const QStringList lines { R"("C:\Program Files\Bitcoin)" + sep + "bitcoin-qt.exe" + conf + data
             + " -disablewallet=0",

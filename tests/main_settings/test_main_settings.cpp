@@ -12,7 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kDefaultConf = u"/opt/nodes/KD-QUORLIN-CRYPTO-CONFIG.conf"_s;
+// The fake executable's folder and the configuration's file, joined as this platform joins them.
+const QString kDefaultConf = u"/opt/nodes"_s + QDir::separator() + u"KD-QUORLIN-CRYPTO-CONFIG.conf"_s;
 
 // The main settings under the main window, with the other windows that have stored tick boxes.
 struct Opened {
