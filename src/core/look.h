@@ -43,9 +43,13 @@ constexpr quint32 kGreenBgr = 65280; // 0x00FF00
 constexpr quint32 kRedBgr = 255; // 0x0000FF
 constexpr quint32 kBlackBgr = 0;
 
-// Forms ask for the classic dialog font; where it is missing, a narrow sans
-// keeps their captions inside their controls.
+// Forms ask for the classic dialog font and for Arial; where one is missing, a
+// narrow sans keeps their captions inside their controls. Windows has both;
+// fontconfig matches Arial to Liberation Sans, its metric twin, but Qt's own
+// font database (the offscreen platform on Windows) matches nothing and would
+// take the first family it holds.
 inline void substituteMissingFonts()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
