@@ -1,0 +1,29 @@
+// Stands in for a node daemon (quorlind.exe): prints whether its window is
+// hidden and its command line, then runs until the stand-in client asks it to
+// stop. It ends by itself after two minutes, so a failed test leaves nothing
+// running.
+#include "stand_in.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+int wmain(int argc, wchar_t* argv[])
+{
+    STARTUPINFOW startup {};
+    ::GetStartupInfoW(&startup);
+    const bool hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_HIDE;
+    std::printf("%s %ls\n", hidden ? "hidden" : "shown", ::GetCommandLineW());
+    std::fflush(stdout);
+
+    const std::wstring stopRequest = stopRequestFile(argc, argv);
+    for (int waited = 0; waited < 1200; ++waited) {
+        if (::GetFileAttributesW(stopRequest.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            std::printf("stopped\n");
+            return 0;
+        }
+        ::Sleep(100);
+    }
+    std::printf("no stop request came\n");
+    return 1;
+}

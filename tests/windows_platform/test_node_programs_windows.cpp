@@ -1,0 +1,112 @@
+// The main window over the real Windows launcher, process query and client
+// runner: DAEMON starts the configured daemon hidden, the watcher sees it by
+// its image name, and CLI STOP runs the client that ends it. Stand-in
+// programs play the node (stand_in_node.cpp, stand_in_cli.cpp).
+#include "crypto_settings/command_line_builder.h"
+#include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "platform/system_platform.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Starting a program under wine can take seconds.
+constexpr int kWineTimeoutMs = 20000;
+
+const QString kRunning = u"#00ff00 quorlind.exe - DAEMON PROCESS RUNNING"_s;
+const QString kStopped = u"#ff0000 quorlind.exe - DAEMON PROCESS STOPPED"_s;
+
+// The main window with the stand-ins as the node's daemon and client, set up
+// as the crypto settings window sets them. The settings and the dialogs are
+// fakes: nothing reaches the registry and no message box waits for a click.
+struct Rig {
+    QTemporaryDir folder; // the node's ".conf" and data folder, and the launch logs
+    SystemPlatform system;
+    Platform real = system.platform();
+    FakeSettingsBacking settings;
+    FakeDialogs dialogs;
+    AppContext context { Platform { settings, real.launcher, real.processes, real.stacking, dialogs,
+        real.executable, real.clients, folder.path(), real.programs } };
+    QUORLIN_MAIN window { context };
+    CommandLines lines = configureNode();
+
+    CommandLines configureNode()
+    {
+        CommandLineFields fields;
+        fields.daemonCliLocation = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        fields.daemonName = u"quorlind.exe"_s;
+        fields.cliName = u"quorlin-cli.exe"_s;
+        fields.confFileLocation = QDir::toNativeSeparators(folder.filePath(u"quorlin.conf"_s));
+        fields.blockchainHome = QDir::toNativeSeparators(folder.filePath(u"data"_s));
+        const CommandLines built = buildCommandLines(fields, u'\\');
+        context.node.setText(NodeText::DaemonName, fields.daemonName);
+        context.node.setText(NodeText::CliName, fields.cliName);
+        context.node.setText(NodeText::DaemonCommand, built.daemon);
+        context.node.setText(NodeText::StopCommand, built.stop);
+        return built;
+    }
+
+    // What the daemon's status box shows: its colour and its tooltip.
+    QString daemonBox() const
+    {
+        const QLineEdit* box = ctl<QLineEdit>(window, "PROCESS_TEXTBOX_2");
+        return box->palette().color(QPalette::Base).name() + u' ' + box->toolTip();
+    }
+    // What the daemon printed, lines ending in CR LF: its launch log after
+    // the line the launch wrote.
+    QString daemonOutput() const
+    {
+        QFile log(folder.filePath(real.executable.name + u"-daemon.log"_s));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).section(u'\n', 1) : QString();
+    }
+    void click(const char* button) { QTest::mouseClick(ctl<QPushButton>(window, button), Qt::LeftButton); }
+
+    // A node a test left running is asked to stop, as the client asks, so
+    // that its folder can go.
+    ~Rig()
+    {
+        QFile(folder.filePath(u"quorlin.conf.stop"_s)).open(QIODevice::WriteOnly);
+        if (!QTest::qWaitFor([this] { return daemonBox() == kStopped; }, kWineTimeoutMs))
+            qWarning("The stand-in node is still running.");
+    }
+};
+
+} // namespace
+
+class TestNodeProgramsWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The daemon gets its command line unchanged and a hidden window, its
+    // output goes to the launch log, and its box turns green.
+    void daemonStartsHiddenAndShowsRunning()
+    {
+        Rig r;
+        QTRY_COMPARE(r.daemonBox(), kStopped);
+        r.click("DAEMON_START_BUTTON");
+        QTRY_COMPARE_WITH_TIMEOUT(r.daemonBox(), kRunning, kWineTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            r.daemonOutput(), u"hidden "_s + r.lines.daemon + u"\r\n"_s, kWineTimeoutMs);
+        QCOMPARE(r.dialogs.errors, QStringList());
+    }
+
+    // CLI STOP runs the client with "stop"; the node ends and its box turns
+    // red, and nothing is told: the client succeeded and the user stopped it.
+    void cliStopEndsTheNode()
+    {
+        Rig r;
+        r.click("DAEMON_START_BUTTON");
+        QTRY_COMPARE_WITH_TIMEOUT(r.daemonBox(), kRunning, kWineTimeoutMs);
+        r.click("CLI_STOP_BUTTON");
+        QTRY_COMPARE_WITH_TIMEOUT(r.daemonBox(), kStopped, kWineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(r.daemonOutput().endsWith(u"\r\nstopped\r\n"_s), kWineTimeoutMs);
+        QCOMPARE(r.dialogs.errors, QStringList());
+    }
+};
+
+QTEST_MAIN(TestNodeProgramsWindows)
+#include "test_node_programs_windows.moc"
