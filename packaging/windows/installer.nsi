@@ -1,7 +1,7 @@
 ; Quorlin's Windows installer. It installs for the current user only, without
 ; administrator rights, into %LOCALAPPDATA%\Programs\Quorlin by default: the
 ; panel writes its ".conf" file beside itself, so its folder must be the
-; user's own. make_setup.cmake builds it with these definitions:
+; user's own. make_packages.cmake builds it with these definitions:
 ;   VERSION     the program's version
 ;   STAGE       the installed runnable folder (cmake --install of the build)
 ;   REMOVE_LIST an include file that defines QUORLIN_REMOVE_FILES: one Delete
