@@ -69,7 +69,7 @@ for tool in makensis wine xvfb-run xwininfo; do
     exit 77
   }
 done
-[[ -f "$setup" ]] || fail "$setup is missing: the build's quorlin_setup target makes it"
+[[ -f "$setup" ]] || fail "$setup is missing: the build's quorlin_packages target makes it"
 
 work=$(mktemp -d)
 # Wine's processes end first: the server writes the registry into the prefix as it goes.
