@@ -25,7 +25,6 @@ function(quorlin_install_windows_runtime target)
     DESTINATION .)
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
     $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> DESTINATION platforms)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 endfunction()
 
 # Test programs cross-built for Windows run under wine: CTest starts each one

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   libbenchmark-dev
-  xvfb xauth x11-utils openbox libxcb1-dev xdotool
+  xvfb xauth x11-utils openbox libxcb1-dev xdotool imagemagick
   desktop-file-utils libglib2.0-bin
   litecoind litecoin-qt
   iproute2 util-linux procps

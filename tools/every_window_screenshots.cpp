@@ -72,7 +72,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
     }
-    substituteMissingFonts();
+    applyLook();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
     TestContext t;

@@ -8,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    substituteMissingFonts();
+    applyLook();
     SystemPlatform system;
     AppContext context(system.platform());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QtGlobal>
@@ -43,13 +44,18 @@ constexpr quint32 kGreenBgr = 65280; // 0x00FF00
 constexpr quint32 kRedBgr = 255; // 0x0000FF
 constexpr quint32 kBlackBgr = 0;
 
+// The look of every window, the same on every system. The Fusion style paints
+// a button in the colour its form or its state gives it (green for the chosen
+// credentials set, the settings picture's face); Windows' own styles draw themed
+// buttons and ignore those colours.
 // Forms ask for the classic dialog font and for Arial; where one is missing, a
 // narrow sans keeps their captions inside their controls. Windows has both;
 // fontconfig matches Arial to Liberation Sans, its metric twin, but Qt's own
 // font database (the offscreen platform on Windows) matches nothing and would
 // take the first family it holds.
-inline void substituteMissingFonts()
+inline void applyLook()
 {
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }

@@ -134,7 +134,7 @@ class TestEveryWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { substituteMissingFonts(); }
+    void initTestCase() { applyLook(); }
 
     void enterPressesTheFocusedButton_data() { everyWindow(); }
 

@@ -2,8 +2,9 @@
 # Installs the Windows build's runnable folder into a temporary folder and runs
 # KD-QUORLIN.exe from there under wine on Xvfb, with Qt's real Windows platform
 # and wine's X11 display driver, in a wine prefix of its own. Its main window
-# opens where the registry says, the test moves it and clicks Exit as a user
-# would: the program ends and the registry holds where the window was.
+# opens where the registry says, with the settings picture's face green; the
+# test moves it and clicks Exit as a user would: the program ends and the
+# registry holds where the window was.
 #
 #   test_panel_windows.sh CMAKE BUILD_DIR
 #
@@ -44,6 +45,16 @@ if [[ "${1:-}" == --in-session ]]; then
   y=$(sed -n 's/^Y=//p' <<<"$geometry")
   ((x >= 200 && x <= 210 && y >= 150 && y <= 190)) ||
     fail "the window opened at $x,$y, not just inside a frame at 200,150"
+  # 4 pixels inside the settings picture button (at 8, 0 in the window), halfway
+  # down: its face is green, which a themed Windows button would not show.
+  face_green=false
+  for _ in $(seq 50); do
+    read -r r g b < <(import -window root -crop "1x1+$((x + 12))+$((y + 24))" -depth 8 txt:- |
+      sed -n 's/.*srgb(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1 \2 \3/p') || true
+    ((g > 200 && r < 160 && b < 160)) && face_green=true && break
+    sleep 0.1
+  done
+  $face_green || fail "the settings picture's face is rgb($r, $g, $b), not green"
   xdotool windowmove --sync "$window" $((x + 130)) $((y + 77))
   # The Exit button's middle, in pixels inside the window.
   xdotool mousemove --window "$window" 224 64 click 1
@@ -64,7 +75,7 @@ if [[ "${1:-}" == --in-session ]]; then
 fi
 
 cmake=$1 build=$2
-for tool in wine wineserver xvfb-run xdotool; do
+for tool in wine wineserver xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || {
     echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)."
     exit 77
