@@ -44,8 +44,7 @@ QString QSettingsBacking::GetSetting(
     }
     // Another copy of the program may have written since: pick up a changed file.
     opened.settings->sync();
-    const QVariant value = opened.settings->value(key);
-    return value.isValid() ? value.toString() : defaultValue;
+    return readSettingsValue(*opened.settings, key).value_or(defaultValue);
 }
 
 void QSettingsBacking::SaveSetting(
@@ -56,11 +55,9 @@ void QSettingsBacking::SaveSetting(
     if (opened.settings) {
         // A value saved as it was read (a window storing all its fields) is
         // no change: the stored bytes stay.
-        const QVariant stored = opened.settings->value(key);
-        if (!stored.isValid() || stored.toString() != value)
+        if (readSettingsValue(*opened.settings, key) != value)
             opened.changedKeys.insert(key);
-        opened.settings->setValue(key, value);
-        written = writeSettingsSection(*opened.settings, opened.changedKeys);
+        written = saveSettingsValue(*opened.settings, key, value, opened.changedKeys);
     } else {
         opened.unwritten[key] = value;
     }

@@ -9,8 +9,9 @@
 #include <memory>
 
 // The settings store over QSettings: on Windows each section is a registry key
-// (registrySectionKey), elsewhere an owner-only INI file below `configRoot`
-// (iniSectionFilePath), because the store holds RPC passwords.
+// (registrySectionKey) holding each text exactly as saved, elsewhere an
+// owner-only INI file below `configRoot` (iniSectionFilePath), because the
+// store holds RPC passwords.
 class QSettingsBacking final : public SettingsBacking {
 public:
     // Told once when a section's stored values cannot be read (the program

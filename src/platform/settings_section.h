@@ -17,11 +17,16 @@ std::unique_ptr<QSettings> openSettingsSection(
 // can or when nothing is stored yet.
 std::optional<QString> unreadableSettingsSection(const QSettings& settings);
 
-// Writes the section's changes through, creating what is missing (nobody but
-// the current user may read what is created). Keys other than `changedKeys`,
-// whose values this program has changed, keep their stored bytes. Returns
-// whether the changes reached the store.
-bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys);
+// The text stored under `key`, or nothing when none is stored.
+std::optional<QString> readSettingsValue(QSettings& settings, const QString& key);
+
+// Stores the text under `key` and writes the section's changes through,
+// creating what is missing (nobody but the current user may read what is
+// created). Keys other than `changedKeys`, whose values this program has
+// changed, keep their stored bytes. Returns whether the changes reached the
+// store.
+bool saveSettingsValue(
+    QSettings& settings, const QString& key, const QString& value, const QSet<QString>& changedKeys);
 
 // The folder of the user's own files beside the settings (the launch logs):
 // beside the section files where they are files, in the user's application

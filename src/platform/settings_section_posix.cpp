@@ -36,8 +36,16 @@ std::optional<QString> unreadableSettingsSection(const QSettings& settings)
     return std::nullopt;
 }
 
-bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys)
+std::optional<QString> readSettingsValue(QSettings& settings, const QString& key)
 {
+    const QVariant value = settings.value(key);
+    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
+}
+
+bool saveSettingsValue(
+    QSettings& settings, const QString& key, const QString& value, const QSet<QString>& changedKeys)
+{
+    settings.setValue(key, value);
     const QByteArray file = QFile::encodeName(settings.fileName());
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
     // Permissions change only on what is created here, never on a folder or

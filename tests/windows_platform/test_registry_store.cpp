@@ -15,9 +15,11 @@ const QString kStoreKey = u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Sett
 // This test program's section, and that of a copy of the program named "KD-QUORLIN copy.exe".
 const QString kOwnSection = u"registry_store"_s;
 const QString kCopySection = u"KD-QUORLIN copy"_s;
-// A command line as stored: blanks, backslashes, quotes and a blank at the end.
+// Texts as stored: a command line with blanks, backslashes, quotes and a
+// blank at the end, and a text that looks like one of QSettings' own markings.
 const QString kCommand
     = u"\"C:\\My Nodes\\quorlind.exe\" -conf=\"C:\\My Nodes\\a.conf\" -datadir=\"\\\\nas\\x\" "_s;
+const QString kAtText = u"@Invalid()"_s;
 
 // Runs Windows' reg.exe with these arguments, no shell between; its output.
 QString reg(const QStringList& arguments)
@@ -66,7 +68,8 @@ private slots:
             reg({ u"delete"_s, kStoreKey + section, u"/f"_s });
     }
 
-    // A position in twips, tick boxes and a text are text values, as written.
+    // A position in twips, tick boxes and texts are REG_SZ values holding
+    // exactly what was saved.
     void savedValuesAreReadByReg()
     {
         Stores s;
@@ -74,9 +77,11 @@ private slots:
         s.own.write(keys::kServer, 1);
         s.own.write(keys::kListen, 0);
         s.own.write(keys::kDaemonCommand, kCommand);
+        s.own.write(keys::kRpcPassword, kAtText);
         QCOMPARE(regValues(kOwnSection),
             QStringList({ u"    KD_D_COMMAND_TEXTBOX    REG_SZ    "_s + kCommand,
                 u"    LISTEN_TICKBOX    REG_SZ    0"_s, u"    MAIN_Left    REG_SZ    4500"_s,
+                u"    RPC_PASSWORD_TEXTBOX    REG_SZ    "_s + kAtText,
                 u"    SERVER_TICKBOX    REG_SZ    1"_s }));
     }
 
@@ -87,13 +92,15 @@ private slots:
         regAdd(kOwnSection, u"AlwaysOnTop_TICKBOX"_s, u"0"_s);
         regAdd(kOwnSection, u"WALLET_TICKBOX"_s, u"1"_s);
         regAdd(kOwnSection, u"KD_D_COMMAND_TEXTBOX"_s, kCommand);
+        regAdd(kOwnSection, u"RPC_PASSWORD_TEXTBOX"_s, kAtText);
         Stores s;
         QCOMPARE(s.own.readGeometry(u"MAIN_Top"_s, 0), 3000.0f);
         QCOMPARE(s.own.read(keys::kAlwaysOnTop), 0);
         QCOMPARE(s.own.read(keys::kWallet), 1);
         QCOMPARE(s.own.read(keys::kDaemonCommand), kCommand);
+        QCOMPARE(s.own.read(keys::kRpcPassword), kAtText);
         QCOMPARE(s.own.read(keys::kServer), 0);
-        QCOMPARE(regValues(kOwnSection).size(), 4);
+        QCOMPARE(regValues(kOwnSection).size(), 5);
     }
 
     // The copy reads and writes its own section, never this program's.
