@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Saves pictures of the Windows program, run under wine on Xvfb with Qt's
-# Windows platform and style, into docs/screenshots/windows. Most come from
+# Windows platform, into docs/screenshots/windows. Most come from
 # every_window_screenshots.exe over the test fakes; main, node status and coin
-# presets are KD-QUORLIN.exe's own windows in the frames wine draws (a grabbed
-# coin presets window loses the black of its note under the Windows style).
+# presets are KD-QUORLIN.exe's own windows in the frames wine draws.
 # Wants a Windows build (scripts/build-windows.sh) with the
 # every_window_screenshots target built.
 #
