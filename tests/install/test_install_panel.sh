@@ -31,12 +31,8 @@ fi
 
 program=$1
 install_panel="$(cd "$(dirname "$0")/../.." && pwd)/scripts/install-panel.sh"
-for tool in desktop-file-validate gio xvfb-run xwininfo; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)."
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools desktop-file-validate gio xvfb-run xwininfo
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -63,12 +63,8 @@ if [[ "${1:-}" == --in-session ]]; then
 fi
 
 setup=$1
-for tool in makensis wine xvfb-run xwininfo; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)."
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools makensis wine xvfb-run xwininfo
 [[ -f "$setup" ]] || fail "$setup is missing: the build's quorlin_packages target makes it"
 
 work=$(mktemp -d)

@@ -75,12 +75,8 @@ if [[ "${1:-}" == --in-session ]]; then
 fi
 
 cmake=$1 build=$2
-for tool in wine wineserver xvfb-run xdotool import; do
-  command -v "$tool" >/dev/null || {
-    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)."
-    exit 77
-  }
-done
+source "$(dirname "$0")/../require_tools.sh"
+require_tools wine wineserver xvfb-run xdotool import
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
