@@ -7,6 +7,7 @@
 #include "core/overloaded.h"
 #include "core/tick_box.h"
 #include "platform/executable.h"
+#include "platform/program_examples.h"
 
 #include <QFileInfo>
 #include <QStyle>
@@ -130,12 +131,11 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
         QLineEdit* field;
         QString text;
     } examples[] = {
-        { ui->USE_QT_FOLDER_BUTTON, ui->QT_LOCATION_TEXTBOX, QStringLiteral("C:\\Program Files\\Bitcoin") },
-        { ui->USE_QT_FILE_BUTTON, ui->QT_NAME_TEXTBOX, QStringLiteral("bitcoin-qt.exe") },
-        { ui->USE_DAEMON_FOLDER_BUTTON, ui->DAEMON_CLI_LOCATION_TEXTBOX,
-            QStringLiteral("C:\\Program Files\\Bitcoin\\Daemon") },
-        { ui->USE_DAEMONCLI_FILE_BUTTON, ui->CLI_NAME_TEXTBOX, QStringLiteral("bitcoin-cli.exe") },
-        { ui->USE_DAEMOND_FILE_BUTTON, ui->DAEMON_NAME_TEXTBOX, QStringLiteral("bitcoind.exe") },
+        { ui->USE_QT_FOLDER_BUTTON, ui->QT_LOCATION_TEXTBOX, kProgramExamples.qtFolder },
+        { ui->USE_QT_FILE_BUTTON, ui->QT_NAME_TEXTBOX, kProgramExamples.qtName },
+        { ui->USE_DAEMON_FOLDER_BUTTON, ui->DAEMON_CLI_LOCATION_TEXTBOX, kProgramExamples.daemonFolder },
+        { ui->USE_DAEMONCLI_FILE_BUTTON, ui->CLI_NAME_TEXTBOX, kProgramExamples.cliName },
+        { ui->USE_DAEMOND_FILE_BUTTON, ui->DAEMON_NAME_TEXTBOX, kProgramExamples.daemonName },
     };
     for (const auto& example : examples)
         connect(

@@ -9,6 +9,15 @@
 
 namespace {
 
+// What the "Use" buttons fill in: a Windows installation's folders and .exe names, or
+// elsewhere the programs a package puts in /usr/bin.
+#ifdef Q_OS_WIN
+const QString kQtFolder = R"(C:\Program Files\Bitcoin)", kDaemonFolder = R"(C:\Program Files\Bitcoin\Daemon)",
+              kExe = ".exe";
+#else
+const QString kQtFolder = "/usr/bin", kDaemonFolder = "/usr/bin", kExe = "";
+#endif
+
 const QStringList kTickKeys { "QT_WALLET_TICKBOX", "QT_DISABLE_WALLET_TICKBOX", "DAEMON_WALLET_TICKBOX",
     "DAEMON_DISABLE_WALLET_TICKBOX", "CLI_DAEMON_TICKBOX", "DISABLE_DAEMON_TICKBOX" };
 
@@ -107,9 +116,9 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
     for (const OpenFileRequest& file : t.fakes.dialogs.fileRequests)
         asked << file.title + " in " + file.initialFolder;
     QCOMPARE(asked.join(u'|'),
-        R"(BLOCKCHAIN HOME FOLDER|QT - Program folder|DAEMON - Program Folder|Select QT.exe File in C:\Program )"
-        R"(Files\Bitcoin|Select DAEMON-CLI.exe File in C:\Program Files\Bitcoin\Daemon|Select DAEMOND.exe File in )"
-        R"(C:\Program Files\Bitcoin\Daemon)");
+        "BLOCKCHAIN HOME FOLDER|QT - Program folder|DAEMON - Program Folder|Select QT.exe File in "
+            + kQtFolder + "|Select DAEMON-CLI.exe File in " + kDaemonFolder + "|Select DAEMOND.exe File in "
+            + kDaemonFolder);
     QCOMPARE(t.fakes.dialogs.fileRequests[0].filters.value(0).caption, "Applications (*.exe)");
     ctl<QLineEdit>(o.w, "CRYPTO_NAME_TEXTBOX")->setText("Bitcoin");
     for (int i : { 0, 2, 3, 4 })
@@ -119,23 +128,22 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
     ctl<QPushButton>(o.w, "SAVE_BUTTON")->click();
 
     const QString conf = R"(" -conf="/opt/nodes)" + sep + R"(KD-QUORLIN-CRYPTO-CONFIG.conf")";
-    const QString data = R"( -datadir="D:\BitcoinData")", daemon = R"("C:\Program Files\Bitcoin\Daemon)";
-    const QStringList lines { R"("C:\Program Files\Bitcoin)" + sep + "bitcoin-qt.exe" + conf + data
-            + " -disablewallet=0",
-        daemon + sep + "bitcoind.exe" + conf + data + " -disablewallet=1",
+    const QString data = R"( -datadir="D:\BitcoinData")", daemon = '"' + kDaemonFolder;
+    const QStringList lines { '"' + kQtFolder + sep + "bitcoin-qt" + kExe + conf + data + " -disablewallet=0",
+        daemon + sep + "bitcoind" + kExe + conf + data + " -disablewallet=1",
         daemon + sep + "btc-cli" + conf + " -daemon=1 stop" };
     QCOMPARE(t.fakes.settings.writtenValues,
         QStringList({ "CRYPTO_NAME_TEXTBOX=Bitcoin", R"(BLOCKCHAIN_HOME_TEXTBOX=D:\BitcoinData)",
-            R"(QT_LOCATION_TEXTBOX=C:\Program Files\Bitcoin)", "QT_NAME_TEXTBOX=bitcoin-qt.exe",
-            R"(DAEMON_CLI_LOCATION_TEXTBOX=C:\Program Files\Bitcoin\Daemon)", "CLI_NAME_TEXTBOX=btc-cli",
-            "DAEMON_NAME_TEXTBOX=bitcoind.exe", "QT_WALLET_TICKBOX=1", "QT_DISABLE_WALLET_TICKBOX=0",
+            "QT_LOCATION_TEXTBOX=" + kQtFolder, "QT_NAME_TEXTBOX=bitcoin-qt" + kExe,
+            "DAEMON_CLI_LOCATION_TEXTBOX=" + kDaemonFolder, "CLI_NAME_TEXTBOX=btc-cli",
+            "DAEMON_NAME_TEXTBOX=bitcoind" + kExe, "QT_WALLET_TICKBOX=1", "QT_DISABLE_WALLET_TICKBOX=0",
             "DAEMON_WALLET_TICKBOX=1", "DAEMON_DISABLE_WALLET_TICKBOX=1", "CLI_DAEMON_TICKBOX=1",
             "DISABLE_DAEMON_TICKBOX=0", "KD_QT_COMMAND_TEXTBOX=" + lines[0],
             "KD_D_COMMAND_TEXTBOX=" + lines[1], "KDCLI_STOP_COMMAND_TEXTBOX=" + lines[2] }));
     QCOMPARE(QStringList({ o.main.KD_QT_COMMAND_TEXTBOX(), o.main.KD_D_COMMAND_TEXTBOX(),
                  o.main.KDCLI_STOP_COMMAND_TEXTBOX(), ctl<QLineEdit>(o.main, "CRYPTO_NAME_TEXTBOX")->text(),
                  o.main.QT_NAME_TEXTBOX(), o.main.DAEMON_NAME_TEXTBOX(), o.main.CLI_NAME_TEXTBOX() }),
-        lines + QStringList({ "Bitcoin", "bitcoin-qt.exe", "bitcoind.exe", "btc-cli" }));
+        lines + QStringList({ "Bitcoin", "bitcoin-qt" + kExe, "bitcoind" + kExe, "btc-cli" }));
     QCOMPARE(ctl<QPushButton>(o.w, "CANCEL_BUTTON")->text(), "Close");
 }
 
