@@ -13,7 +13,7 @@ packages=(
   desktop-file-utils libglib2.0-bin
   litecoind litecoin-qt
   iproute2 util-linux procps
-  g++-mingw-w64-x86-64-posix wine64 nsis
+  g++-mingw-w64-x86-64-posix wine wine64 nsis
   clang-14 libclang-rt-14-dev
   libx11-dev python3
   "$@"
