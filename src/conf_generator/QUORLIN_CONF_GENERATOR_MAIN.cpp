@@ -1,12 +1,14 @@
 #include "QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "ui_QUORLIN_CONF_GENERATOR_MAIN.h"
 
+#include "QUORLIN_CONF_CHECK_NOTE.h"
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_file.h"
 #include "conf_store.h"
 #include "core/default_conf_path.h"
 #include "core/timer_switch.h"
+#include "noted_findings.h"
 #include "save_check.h"
 
 namespace {
@@ -168,19 +170,34 @@ void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
     // The file gets the fields as they are now, also when the last tick was
-    // before the latest edit. What the node would refuse or ignore is shown
-    // before anything is stored or written.
+    // before the latest edit. What would stop the node or expose it is shown
+    // before anything is stored or written; what it only ignores is noted
+    // after the file is written, once.
     const ConfFields saved = fields();
     const QString text = renderConfText(saved);
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
-    if (!confirmConfSave(this, m_context.platform, m_context.node.text(NodeText::DaemonCommand), text))
+    const SaveCheck check
+        = checkBeforeSave(m_context.platform.programs, m_context.node.text(NodeText::DaemonCommand), text);
+    if (m_note)
+        m_note->unload();
+    if (!confirmConfSave(this, m_context.platform.dialogs, check))
         return;
 
     savePosition();
     storeConfFields(m_context.store, m_context.node, saved);
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
-    if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text))
+    if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text)) {
         m_context.platform.dialogs.showError(this, windowTitle(), *error);
+        return;
+    }
+    // Findings that a dialog has listed count as told as well.
+    if (firstTimeNoted(m_context.store, check) && !stopsSave(check)) {
+        m_note = new QUORLIN_CONF_CHECK_NOTE(m_context, saveNoteText(check), this);
+        m_note->show();
+        // The note asks not to be activated; where the window system activates
+        // every new window anyway, this window takes the focus back at once.
+        activateWindow();
+    }
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::CANCEL_BUTTON_Click()

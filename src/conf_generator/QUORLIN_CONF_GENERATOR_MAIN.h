@@ -4,6 +4,7 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 namespace Ui {
 class QUORLIN_CONF_GENERATOR_MAIN;
 }
+class QUORLIN_CONF_CHECK_NOTE;
 
 // The window in which the user composes the node's ".conf" file. Its controls
 // and the node list are the file's fields: the preview shows the text they
@@ -54,4 +56,5 @@ private slots:
 private:
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_MAIN> ui;
+    QPointer<QUORLIN_CONF_CHECK_NOTE> m_note; // the note of the last SAVE, until the next
 };

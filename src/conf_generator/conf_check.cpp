@@ -174,6 +174,12 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
     return findings;
 }
 
+bool stopsSave(const ConfFinding& finding)
+{
+    return finding.problem == ConfProblem::RefusedOnTestChain
+        || finding.problem == ConfProblem::RpcBeyondLoopback;
+}
+
 QString describeFinding(const ConfFinding& finding)
 {
     QString what;
@@ -182,7 +188,10 @@ QString describeFinding(const ConfFinding& finding)
         what = QStringLiteral("the node ignores it (not among its options)");
         break;
     case ConfProblem::RefusedOnTestChain:
-        what = QStringLiteral("the node refuses to start (on this chain only in [%1])").arg(finding.detail);
+        // The test network's section is [test]; the user knows the chain as testnet.
+        what = QStringLiteral("the node refuses to start, because on %1 this line belongs in a [%2] section")
+                   .arg(finding.detail == QStringLiteral("test") ? QStringLiteral("testnet") : finding.detail,
+                       finding.detail);
         break;
     case ConfProblem::RpcBeyondLoopback:
         what = QStringLiteral("opens RPC to other machines (%1 with server=1)").arg(finding.detail);

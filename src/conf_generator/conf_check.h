@@ -30,5 +30,10 @@ struct ConfFinding {
 // left out.
 QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<QString>>& nodeOptions);
 
+// Whether SAVE stops for this finding: the node would refuse to start, or RPC
+// would open to other machines. A key the node ignores and public credentials
+// on the main chain are only worth a note.
+bool stopsSave(const ConfFinding& finding);
+
 // One line for the user: where, which key, and what the node will do.
 QString describeFinding(const ConfFinding& finding);

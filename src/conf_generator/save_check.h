@@ -1,14 +1,31 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "conf_check.h"
+#include "platform/dialogs.h"
+#include "platform/program_runner.h"
 
+#include <QList>
 #include <QString>
 
 class QWidget;
 
-// Checks a ".conf" text against the configured daemon before it is written.
-// With nothing found it returns true at once. Otherwise a dialog lists one
-// line per finding and the program and version checked against (or why they
-// were not), and returns true only for "Save anyway".
-bool confirmConfSave(
-    QWidget* owner, Platform& platform, const QString& daemonCommandLine, const QString& text);
+// What the check before SAVE found in a ".conf" text, and the program and
+// version it checked against (or why it could not).
+struct SaveCheck {
+    QList<ConfFinding> findings;
+    QString source;
+};
+
+// Reads the text as the configured daemon will.
+SaveCheck checkBeforeSave(ProgramRunner& programs, const QString& daemonCommandLine, const QString& text);
+
+// Whether a finding stops SAVE.
+bool stopsSave(const SaveCheck& check);
+
+// Without a finding that stops SAVE it returns true at once. Otherwise a
+// dialog lists those findings, then the others, then the source, and returns
+// true only for "Save anyway".
+bool confirmConfSave(QWidget* owner, Dialogs& dialogs, const SaveCheck& check);
+
+// The note on the findings that do not stop SAVE; empty when there are none.
+QString saveNoteText(const SaveCheck& check);

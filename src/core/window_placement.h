@@ -33,6 +33,7 @@ extern const WindowGeometryKeys kRpcTestCredentials;
 extern const WindowGeometryKeys kAbout;
 extern const WindowGeometryKeys kDonations;
 extern const WindowGeometryKeys kNodeStatus;
+extern const WindowGeometryKeys kConfCheckNote;
 } // namespace geometry
 
 // Reads Left, Top, Width and Height in this order and places the window's

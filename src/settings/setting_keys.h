@@ -68,4 +68,8 @@ inline constexpr TextKey kRpcAuth { "RPC_AUTH_TEXTBOX"_L1 };
 inline constexpr TextKey kFullNodeList { "FULL_NODE_LIST_TEXTBOX"_L1 };
 inline constexpr TextKey kUserDefinedSettings { "USER_DEFINED_SETTINGS_TEXTBOX"_L1 };
 
+// Conf check: digests of the notes already shown (program, version and
+// findings), so that each note comes once. The one key named after no control.
+inline constexpr TextKey kConfCheckNoted { "CONF_CHECK_NOTED"_L1 };
+
 } // namespace keys

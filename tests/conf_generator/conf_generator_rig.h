@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conf_generator/QUORLIN_CONF_CHECK_NOTE.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "core/multi_line_box.h"
 #include "fakes/fake_platform.h"
@@ -39,6 +40,27 @@ struct ConfGeneratorRig {
         return at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text();
     }
     QString line(int n) const { return preview().split("\r\n").value(n - 1); }
+
+    // Configures a daemon program in the folder whose -help gives this version line and these
+    // options; the file holds the version line, so a new version is a changed program file.
+    QString useDaemon(const QString& version, const QStringList& options)
+    {
+        const QString daemon = folder.filePath("litecoind");
+        writeFile(daemon, version.toUtf8());
+        fakes.programs.outputs.insert(daemon + " -help", version + "\n\n  -" + options.join("\n  -"));
+        context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -regtest");
+        return daemon;
+    }
+
+    // The texts of the conf check notes on the screen.
+    QStringList notes() const
+    {
+        QStringList texts;
+        for (const QWidget* note : window->findChildren<QUORLIN_CONF_CHECK_NOTE*>())
+            if (note->isVisible())
+                texts.append(ctl<QPlainTextEdit>(*note, "NOTE_TEXTBOX")->toPlainText());
+        return texts;
+    }
 
     // A save whose write fails: one message names the path and why, the window
     // stays open with every field stored, and neither the file `kept` nor the

@@ -75,6 +75,25 @@ private slots:
         QTEST(brief(checkConfText(text, knownOptions ? std::optional(kOptions) : std::nullopt)), "expected");
     }
 
+    // A refusal names the chain as the user knows it and the section that the line belongs in.
+    void refusalText_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("testnet") << "test"
+                                 << "Line 3, port: the node refuses to start, because on testnet this line "
+                                    "belongs in a [test] section";
+        QTest::newRow("signet") << "signet"
+                                << "Line 3, port: the node refuses to start, because on signet this line "
+                                   "belongs in a [signet] section";
+    }
+
+    void refusalText()
+    {
+        QFETCH(QString, section);
+        QTEST(describeFinding({ 3, "port", ConfProblem::RefusedOnTestChain, section }), "expected");
+    }
+
     void nodeOptions_data()
     {
         QTest::addColumn<QString>("commandLine"); // "%1" stands for an existing program file

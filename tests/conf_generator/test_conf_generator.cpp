@@ -1,5 +1,7 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "conf_generator/coin_presets.h"
+#include "conf_generator/rpc_test_credentials.h"
 #include "conf_generator_rig.h"
 #include "core/look.h"
 
@@ -68,14 +70,10 @@ private slots:
         QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
         QVERIFY(!rig.at("DISABLE_WALLET_TICKBOX")->isEnabled() && !rig.at("DAEMON_TICKBOX")->isEnabled());
         // The node's daemon knows every key of this test but uacomment.
-        const QString daemon = rig.folder.path() + "/litecoind";
-        QVERIFY(writeFile(daemon, "program"));
-        const QStringList known { "wallet", "disablewallet", "server", "listen", "daemon", "rpcallowip",
-            "timeout", "rpctimeout", "maxconnections", "port", "rpcport", "rpcuser", "rpcpassword", "rpcauth",
-            "regtest", "txindex", "addnode" };
-        rig.fakes.programs.outputs.insert(
-            daemon + " -help", "Litecoin Core version v0.21.2.1\n\n  -" + known.join("\n  -"));
-        rig.context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -regtest");
+        const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1",
+            { "wallet", "disablewallet", "server", "listen", "daemon", "rpcallowip", "timeout", "rpctimeout",
+                "maxconnections", "port", "rpcport", "rpcuser", "rpcpassword", "rpcauth", "regtest",
+                "txindex", "addnode" });
         auto& saved = rig.fakes.settings;
         saved.writtenKeys.clear();
         saved.writtenValues.clear();
@@ -110,15 +108,21 @@ private slots:
         rig.fakes.dialogs.proceedAnswers = { true };
         rig.at("SAVE_BUTTON")->click();
 
-        // On regtest the node refuses five lines; "Save anyway" saves as SAVE always has.
+        // On regtest the node refuses five lines, and the dialog lists the ignored one after them;
+        // "Save anyway" saves as SAVE always has, and the ignored line needs no note then.
         const QString question
-            = QString(
-                "QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
-                "Line 2, wallet%1Line 15, port%1Line 16, rpcport%1Line 17, uacomment: the node ignores it "
-                "(not among its options)\nLine 27, addnode%1Line 28, addnode%1\nChecked against %2 "
-                "(Litecoin Core version v0.21.2.1).\nSave anyway\nGo back")
-                  .arg(": the node refuses to start (on this chain only in [regtest])\n", daemon);
+            = QString("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
+                      "Line 2, wallet%1\nLine 15, port%1\nLine 16, rpcport%1\nLine 27, addnode%1\n"
+                      "Line 28, addnode%1\n\nAlso worth knowing (these alone do not stop SAVE):\n"
+                      "Line 17, uacomment: the node ignores it (not among its options)\n\n"
+                      "Checked against %2 (Litecoin Core version v0.21.2.1).\nSave anyway\nGo back")
+                  .arg(": the node refuses to start, because on regtest this line belongs in a [regtest] "
+                       "section",
+                      daemon);
         QCOMPARE(rig.fakes.dialogs.questions, QStringList({ question, question }));
+        QVERIFY(rig.notes().isEmpty());
+        QCOMPARE(saved.writtenKeys.takeLast(), "CONF_CHECK_NOTED"); // the ignored line counts as told
+        saved.writtenValues.removeLast();
         QCOMPARE((saved.writtenKeys.mid(0, 2) + saved.writtenValues.mid(2)).join('|'),
             "MAIN-Left|MAIN-Top|CRYPTO_NAME_TEXTBOX=LTC - Litecoin|WALLET_FILE_TEXTBOX=wallet.dat|"
             "WALLET_TICKBOX=1|DISABLE_WALLET_TICKBOX=1|SERVER_TICKBOX=1|ALERTS_TICKBOX=0|LISTEN_TICKBOX=1|"
@@ -153,6 +157,57 @@ private slots:
         rig.at("CLEAR_ALL_BUTTON")->click();
         QCOMPARE(rig.at<QLineEdit>("CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
         QCOMPARE(rig.preview(), kFirstRunText); // every field empty, every tick box unticked
+    }
+
+    // Lines the node ignores and public credentials on the main chain do not stop SAVE: Enter writes
+    // the file, and a note that takes no focus tells them once per program, version and set of findings.
+    void ignoredFindingsSaveWithANoteOnce()
+    {
+        ConfGeneratorRig rig;
+        const QStringList options { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip",
+            "timeout", "maxconnections", "rpcpassword" };
+        const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1", options);
+        ConfFields basic;
+        applyBasicSettings(basic);
+        rig.window->setFields(basic);
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        QLineEdit* const name = rig.at<QLineEdit>("CRYPTO_NAME_TEXTBOX");
+        name->setFocus();
+        const auto note = [&](const QString& findings, const QString& version) {
+            return QStringList { "Saved. Worth knowing about this file:\n\n" + findings
+                + "\n\nChecked against " + daemon + " (Litecoin Core version " + version
+                + ").\nThis note comes once for these findings with this program and version." };
+        };
+        const QString ignored = "Line 5, alerts: the node ignores it (not among its options)\n"
+                                "Line 10, allowip: the node ignores it (not among its options)\n"
+                                "Line 13, rpctimeout: the node ignores it (not among its options)";
+        const auto saves = [&] { return rig.fakes.settings.writtenKeys.count("MAIN-Left"); };
+
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(saves(), 1);
+        QVERIFY(rig.fakes.dialogs.questions.isEmpty());
+        QCOMPARE(fileBytes(rig.confPath()), rig.preview().toUtf8() + "\r\n");
+        QCOMPARE(rig.notes(), note(ignored, "v0.21.2.1"));
+        QTest::qWait(100); // the time a window would take to be activated
+        QCOMPARE(QApplication::focusWidget(), name);
+        QTest::keyClick(name, Qt::Key_Return); // the same findings: the note goes and none comes
+        QCOMPARE(saves(), 2);
+        QCOMPARE(rig.notes(), QStringList());
+
+        const QString findings
+            = ignored + "\nLine 20, rpcpassword: these credentials are public; use them only on test nodes";
+        rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText(kRpcTestPresets[4].password.toString());
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(rig.notes(), note(findings, "v0.21.2.1"));
+        rig.open(); // a later run
+        rig.at("SAVE_BUTTON")->click();
+        QCOMPARE(rig.notes(), QStringList());
+        rig.useDaemon("Litecoin Core version v0.21.3", options);
+        rig.at("SAVE_BUTTON")->click();
+        QCOMPARE(rig.notes(), note(findings, "v0.21.3"));
+        QCOMPARE(saves(), 5);
+        QVERIFY(rig.fakes.dialogs.questions.isEmpty());
     }
 
     // A new file takes the old one's place: a second hard link to the old file

@@ -1,5 +1,6 @@
 // Rules every window keeps: Enter on a focused button, captions that fit their controls at
 // the designed font sizes, and what closing stores.
+#include "conf_generator/QUORLIN_CONF_CHECK_NOTE.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
@@ -58,6 +59,9 @@ struct Opened : Stored {
         if (name == u"QUORLIN_NODE_STATUS") // deletes itself as it closes
             window = new QUORLIN_NODE_STATUS(
                 t.context, { [] { return u"Litecoin"_s; }, [] { return QString(); } }, &main);
+        if (name == u"QUORLIN_CONF_CHECK_NOTE") // deletes itself as it closes
+            window = new QUORLIN_CONF_CHECK_NOTE(
+                t.context, u"Line 5, alerts: the node ignores it"_s, &confGenerator);
         make<QUORLIN_CRYPTO_SETTINGS>(name, QString(), &settings);
         make<QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW>(name, &settings);
         make<QUORLIN_CONF_GENERATOR_IDS>(name, confGenerator);
@@ -235,7 +239,8 @@ private slots:
                 { "QUORLIN_ABOUT OK_BUTTON", u"ABOUT_"_s, 2 },
                 { "TOVEK88_KALDERA_DONATIONS_WINDOW OK_BUTTON", u"DONATIONS_WINDOW-"_s, 2 },
                 { "TOVEK88_KALDERA_DONATIONS_WINDOW close box", u"DONATIONS_WINDOW-"_s, 1 },
-                { "QUORLIN_NODE_STATUS Esc", u"NODE_STATUS-"_s, 1 } })
+                { "QUORLIN_NODE_STATUS Esc", u"NODE_STATUS-"_s, 1 },
+                { "QUORLIN_CONF_CHECK_NOTE CLOSE_BUTTON", u"CONF_CHECK_NOTE-"_s, 1 } })
             QTest::newRow(row) << QStringList() << at(prefix, times);
     }
 
