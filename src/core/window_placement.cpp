@@ -22,7 +22,7 @@ const WindowGeometryKeys kRpcTestCredentials { QStringLiteral("TEST-RPC-CREDENTI
 const WindowGeometryKeys kAbout { QStringLiteral("ABOUT"), u'_', 1000, 1000, 9345, 2940 };
 const WindowGeometryKeys kDonations { QStringLiteral("DONATIONS_WINDOW"), u'-', 1000, 1000, 8880, 6330 };
 const WindowGeometryKeys kNodeStatus { QStringLiteral("NODE_STATUS"), u'-', 1000, 1000, 7200, 5625 };
-const WindowGeometryKeys kConfCheckNote { QStringLiteral("CONF_CHECK_NOTE"), u'-', 1000, 1000, 7200, 3000 };
+const WindowGeometryKeys kConfCheckNote { QStringLiteral("CONF_CHECK_NOTE"), u'-', 1000, 1000, 7200, 3600 };
 } // namespace geometry
 
 namespace {
