@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,9 +28,10 @@ std::optional<int> procEntryPid(std::string_view name)
 
 namespace {
 
-// A process is read on each of its first looks (one second at the watcher's
-// pace), and every known process again once in so many looks (ten seconds).
-constexpr unsigned kYoungLooks = 4;
+// A process is read at every look during its first minute, when a wrapper
+// that execs the node program usually does so, and every known process again
+// once in so many looks (ten seconds at the watcher's pace).
+constexpr double kYoungSeconds = 60;
 constexpr unsigned kRefreshLooks = 40;
 
 // The longest time between two looks over which the last pid still tells
@@ -110,6 +112,50 @@ std::optional<long> readLastPid(int procFd)
     if (line.empty() || error != std::errc() || end != line.data() + line.size())
         return std::nullopt;
     return pid;
+}
+
+// The seconds since boot that "uptime" gives first; nullopt when it cannot be read.
+std::optional<double> readUptime(int procFd)
+{
+    const int fd = ::openat(procFd, "uptime", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[128];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    double seconds = 0;
+    if (n <= 0 || std::from_chars(text, text + n, seconds).ec != std::errc())
+        return std::nullopt;
+    return seconds;
+}
+
+// The seconds after boot at which a process started: the 22nd field of
+// "<pid>/stat", "pid (comm) S ppid ...", in clock ticks, counted from the state
+// that follows the last ')', since comm may hold ')'; nullopt when it cannot
+// be read.
+std::optional<double> readStartTime(int procFd, const char* pid)
+{
+    char path[32] {};
+    std::copy_n("/stat", sizeof "/stat", std::copy(pid, pid + ::strnlen(pid, 16), path));
+    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char text[1024];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    std::string_view stat(text, n > 0 ? static_cast<size_t>(n) : 0);
+    const size_t close = stat.rfind(')');
+    stat.remove_prefix(close == std::string_view::npos ? stat.size() : std::min(close + 2, stat.size()));
+    constexpr int kFieldsBeforeStart = 19; // state ... itrealvalue
+    for (int field = 0; field < kFieldsBeforeStart; ++field) {
+        const size_t blank = stat.find(' ');
+        stat = blank == std::string_view::npos ? std::string_view() : stat.substr(blank + 1);
+    }
+    unsigned long long ticks = 0;
+    if (std::from_chars(stat.data(), stat.data() + stat.size(), ticks).ec != std::errc())
+        return std::nullopt;
+    static const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
+    return static_cast<double>(ticks) / static_cast<double>(ticksPerSecond);
 }
 
 // The entry of /proc/<pid> when it is a process that still runs and not one
@@ -219,22 +265,23 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(
     for (const QString& name : imageNames)
         wanted.push_back({ name });
     ++m_look;
+    const std::optional<double> uptime = readUptime(::dirfd(proc));
     ProcImageNames names(::dirfd(proc));
     QList<int> counts(imageNames.size(), 0);
     m_next.clear();
     auto known = m_known.begin();
     for (const Entry& entry : *entries) {
         known = std::find_if(known, m_known.end(), [&](const Known& k) { return k.pid >= entry.pid; });
-        Known process = known != m_known.end() && known->pid == entry.pid && known->entry == entry.inode
-            ? std::move(*known)
-            : Known { entry.pid, entry.inode, m_look, std::nullopt };
-        const bool young = m_look - process.firstLook < kYoungLooks;
+        char pid[16] {};
+        std::to_chars(pid, pid + sizeof pid - 1, entry.pid);
+        const bool isNew = known == m_known.end() || known->pid != entry.pid || known->entry != entry.inode;
+        Known process = isNew
+            ? Known { entry.pid, entry.inode, readStartTime(::dirfd(proc), pid), std::nullopt }
+            : std::move(*known);
+        const bool young = uptime && process.started && *uptime - *process.started < kYoungSeconds;
         const bool inTurn = (static_cast<unsigned>(entry.pid) + m_look) % kRefreshLooks == 0;
-        if (young || inTurn || isWanted(process.imageName, wanted)) {
-            char pid[16] {};
-            std::to_chars(pid, pid + sizeof pid - 1, entry.pid);
+        if (isNew || young || inTurn || isWanted(process.imageName, wanted))
             process.imageName = names.read(pid);
-        }
         const bool skipped = skippedPids.contains(entry.pid);
         for (size_t i = 0; i < wanted.size() && !skipped; ++i)
             if (process.imageName && sameImageName(*process.imageName, wanted[i]))

@@ -24,10 +24,11 @@ std::optional<int> procEntryPid(std::string_view name);
 // A look keeps the image names it learned from the ones before, so
 // a process already known costs no read of its own. A known process is read
 // again when the entry of its pid is a new one (the pid was reused: procfs
-// gives each process's folder a fresh inode number), while it is young (a
-// program that forks and then execs another), when its name is one of the
-// names asked (so that its exit into a zombie or an exec away shows at once),
-// and now and then in turn (a late exec is seen within about ten seconds).
+// gives each process's folder a fresh inode number), at every look during its
+// first minute by its start time (a wrapper that waits, then execs the node
+// program, shows at the next look), when its name is one of the names asked
+// (so that its exit into a zombie or an exec away shows at once), and now and
+// then in turn (a later exec is seen within about ten seconds).
 //
 // The whole folder is read every ten seconds, and whenever the pids handed
 // out since the last look are unknown. Where /proc is this program's own (its
@@ -59,7 +60,7 @@ private:
     struct Known {
         int pid = 0;
         ino_t entry = 0; // the inode number of /proc/<pid> when it was read
-        unsigned firstLook = 0;
+        std::optional<double> started; // seconds after boot
         std::optional<std::string> imageName; // none: runs no program
     };
 
