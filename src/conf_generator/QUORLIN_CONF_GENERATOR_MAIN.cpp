@@ -150,6 +150,9 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
 void QUORLIN_CONF_GENERATOR_MAIN::Form_Unload()
 {
     CONF_OUTPUT_TIMER.stop();
+    // The note closes with this window and stores its position as it does.
+    if (m_note)
+        m_note->unload();
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::WALLET_TICKBOX_Click()

@@ -208,6 +208,9 @@ private slots:
         QCOMPARE(rig.notes(), note(findings, "v0.21.3"));
         QCOMPARE(saves(), 5);
         QVERIFY(rig.fakes.dialogs.questions.isEmpty());
+        rig.at("CANCEL_BUTTON")->click(); // the note closes with the window and stores its place
+        QCOMPARE(rig.notes(), QStringList());
+        QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");
     }
 
     // A new file takes the old one's place: a second hard link to the old file
