@@ -174,8 +174,8 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
     // The file gets the fields as they are now, also when the last tick was
     // before the latest edit. What would stop the node or expose it is shown
-    // before anything is stored or written; what it only ignores is noted
-    // after the file is written, once.
+    // before anything is stored or written; keys it ignores and public
+    // credentials are noted once, after the file is written.
     const ConfFields saved = fields();
     const QString text = renderConfText(saved);
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
