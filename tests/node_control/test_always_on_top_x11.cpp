@@ -1,17 +1,23 @@
-// Always-on-top on a real X server (run under Xvfb): another program's window
-// that asks to stay on top is put over the main window again and again; within
-// 1.2 s the main window is above it, with a window manager (openbox) and
-// without one, and the main window's native window is never re-created.
+// Always-on-top on a real X server (run under Xvfb), with a window manager
+// (openbox) and without one: another program's window that asks to stay on top
+// is put over the main window again and again; within 1.2 s the main window is
+// above it, and its native window is never re-created. The panel's own
+// windows, tooltips and menus stay above the main window.
 #include "fakes/fake_platform.h"
+#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/system_platform.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 #include <xcb/xcb.h>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -72,70 +78,175 @@ int runRival(int argc, char* argv[])
     return app.exec();
 }
 
+// One desktop: openbox on Xvfb's display or none, the panel with the system's
+// stacking step and always-on-top as stored, and the rival in front of it.
+struct Desk {
+    // Null when the desktop is ready, otherwise why no test can run here.
+    const char* missing(bool withWindowManager)
+    {
+        if (!x11())
+            return "needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)";
+        if (withWindowManager) {
+            windowManager.start(u"openbox"_s, { u"--sm-disable"_s });
+            if (!windowManager.waitForStarted())
+                return "openbox is not installed (scripts/setup.sh installs it)";
+        }
+        return nullptr;
+    }
+    bool open(const QString& alwaysOnTop)
+    {
+        f.store(u"AlwaysOnTop_TICKBOX"_s, alwaysOnTop);
+        panel.emplace(context);
+        panel->show();
+        if (!QTest::qWaitForWindowExposed(&*panel))
+            return false;
+        panelId = static_cast<xcb_window_t>(panel->winId());
+        rival.start(QCoreApplication::applicationFilePath(), { u"rival"_s });
+        if (!rival.waitForReadyRead(10000))
+            return false;
+        rivalId = static_cast<xcb_window_t>(rival.readLine().trimmed().toULongLong());
+        return true;
+    }
+    bool nextStep()
+    {
+        QSignalSpy step(&panel->AlwaysOnTopTimer, &QTimer::timeout);
+        return step.wait(2000);
+    }
+    ~Desk()
+    {
+        rival.closeWriteChannel();
+        rival.waitForFinished(5000);
+        panel.reset();
+        windowManager.terminate();
+        windowManager.waitForFinished(5000);
+    }
+
+    QProcess windowManager;
+    FakePlatform f;
+    const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
+    AppContext context { { f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable, f.clients,
+        u"/logs"_s, f.programs } };
+    std::optional<QUORLIN_MAIN> panel;
+    xcb_window_t panelId = XCB_NONE;
+    QProcess rival;
+    xcb_window_t rivalId = XCB_NONE;
+};
+
+// The window's native window as Qt has it now (Qt re-creates a tooltip's
+// window without telling its widget).
+xcb_window_t idOf(const QWidget& window)
+{
+    return static_cast<xcb_window_t>(window.windowHandle()->winId());
+}
+
+// The tooltip or menu window that is showing.
+QWidget* shownWindowOfType(Qt::WindowType type)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == type)
+            return window;
+    return nullptr;
+}
+
 } // namespace
 
 class TestAlwaysOnTopX11 : public QObject {
     Q_OBJECT
 
-private slots:
-    void mainWindowComesBackAboveRival_data()
+    static void bothDesktops()
     {
         QTest::addColumn<bool>("withWindowManager");
         QTest::newRow("no window manager") << false;
         QTest::newRow("openbox") << true;
     }
 
+private slots:
+    void mainWindowComesBackAboveRival_data() { bothDesktops(); }
     void mainWindowComesBackAboveRival()
     {
         QFETCH(bool, withWindowManager);
-        if (!x11())
-            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
-        QProcess windowManager;
-        if (withWindowManager) {
-            windowManager.start(u"openbox"_s, { u"--sm-disable"_s });
-            if (!windowManager.waitForStarted())
-                QSKIP("openbox is not installed (scripts/setup.sh installs it)");
-        }
-        FakePlatform f;
-        const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
-        AppContext context({ f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable,
-            f.clients, u"/logs"_s, f.programs });
-        QUORLIN_MAIN panel(context);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        const auto panelId = static_cast<xcb_window_t>(panel.winId());
+        Desk desk;
+        if (const char* missing = desk.missing(withWindowManager))
+            QSKIP(missing);
+        QVERIFY(desk.open(u"1"_s));
         // A window manager puts the window into a frame of its own.
-        QTRY_COMPARE(topLevel(panelId) != panelId, withWindowManager);
-
-        QProcess rival;
-        rival.start(QCoreApplication::applicationFilePath(), { u"rival"_s });
-        QVERIFY(rival.waitForReadyRead(10000));
-        const auto rivalId = static_cast<xcb_window_t>(rival.readLine().trimmed().toULongLong());
+        QTRY_COMPARE(topLevel(desk.panelId) != desk.panelId, withWindowManager);
 
         // Each round the rival comes forward just after a stacking step; the
         // main window is above it again within 1.2 s of its coming forward.
         for (int round = 1; round <= 5; ++round) {
-            QSignalSpy step(&panel.AlwaysOnTopTimer, &QTimer::timeout);
-            QVERIFY(step.wait(2000));
-            rival.write("raise\n");
-            QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
+            QVERIFY(desk.nextStep());
+            desk.rival.write("raise\n");
+            QTRY_VERIFY_WITH_TIMEOUT(above(desk.rivalId, desk.panelId), 2000);
             QElapsedTimer sinceRivalInFront;
             sinceRivalInFront.start();
-            QTRY_VERIFY_WITH_TIMEOUT(above(panelId, rivalId), 1200);
+            QTRY_VERIFY_WITH_TIMEOUT(above(desk.panelId, desk.rivalId), 1200);
             QVERIFY2(sinceRivalInFront.elapsed() <= 1200, qPrintable(u"round %1"_s.arg(round)));
-            QCOMPARE(panel.winId(), panelId);
+            QCOMPARE(desk.panel->winId(), desk.panelId);
         }
 
         // Unticked, the main window stays below the rival.
-        panel.AlwaysOnTopTimer.stop();
-        rival.write("raise\n");
-        QTRY_VERIFY_WITH_TIMEOUT(above(rivalId, panelId), 2000);
+        desk.panel->AlwaysOnTopTimer.stop();
+        desk.rival.write("raise\n");
+        QTRY_VERIFY_WITH_TIMEOUT(above(desk.rivalId, desk.panelId), 2000);
         QTest::qWait(1500);
-        QVERIFY(above(rivalId, panelId) && panel.winId() == panelId);
+        QVERIFY(above(desk.rivalId, desk.panelId) && desk.panel->winId() == desk.panelId);
+    }
 
-        rival.closeWriteChannel();
-        windowManager.terminate();
-        QVERIFY(rival.waitForFinished(5000) && (!withWindowManager || windowManager.waitForFinished(5000)));
+    // The main settings window, open where the main window is, stays over it
+    // while another program is in front; so do a status box's tooltip and the
+    // window's menu.
+    void panelWindowsStayAboveMainWindow_data() { bothDesktops(); }
+    void panelWindowsStayAboveMainWindow()
+    {
+        QFETCH(bool, withWindowManager);
+        Desk desk;
+        if (const char* missing = desk.missing(withWindowManager))
+            QSKIP(missing);
+        QVERIFY(desk.open(u"1"_s));
+        QCursor::setPos(700, 550); // away from every window: a tooltip hides when the pointer leaves
+        QUORLIN_MAIN_SETTINGS settings(desk.context, &*desk.panel);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        desk.rival.write("raise\n");
+        QVERIFY(desk.nextStep() && desk.nextStep());
+        QTRY_VERIFY(above(idOf(settings), desk.panelId) && above(desk.panelId, desk.rivalId));
+
+        auto* box = desk.panel->findChild<QLineEdit*>(u"PROCESS_TEXTBOX_1"_s);
+        QToolTip::showText(box->mapToGlobal(QPoint(4, 4)), box->toolTip(), box);
+        QWidget* tip = shownWindowOfType(Qt::ToolTip);
+        QVERIFY(tip && QTest::qWaitForWindowExposed(tip));
+        QVERIFY(desk.nextStep() && desk.nextStep());
+        QTRY_VERIFY(tip->isVisible() && above(idOf(*tip), desk.panelId));
+        QToolTip::hideText();
+
+        desk.panel->NODE_MENU.popup(box->mapToGlobal(QPoint(4, 4)));
+        QVERIFY(QTest::qWaitForWindowExposed(&desk.panel->NODE_MENU));
+        QVERIFY(desk.nextStep() && desk.nextStep());
+        QTRY_VERIFY(above(idOf(desk.panel->NODE_MENU), desk.panelId));
+        desk.panel->NODE_MENU.close();
+    }
+
+    // Ticking "Always On Top" in the open main settings window puts the main
+    // window over the rival at the next step, below the settings window.
+    void tickingAlwaysOnTopTakesEffectAtOnce_data() { bothDesktops(); }
+    void tickingAlwaysOnTopTakesEffectAtOnce()
+    {
+        QFETCH(bool, withWindowManager);
+        Desk desk;
+        if (const char* missing = desk.missing(withWindowManager))
+            QSKIP(missing);
+        QVERIFY(desk.open(u"0"_s));
+        desk.rival.write("raise\n");
+        QTRY_VERIFY(above(desk.rivalId, desk.panelId));
+        QUORLIN_MAIN_SETTINGS settings(desk.context, &*desk.panel);
+        settings.show();
+        settings.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&settings));
+
+        QTest::mouseClick(settings.findChild<QCheckBox*>(u"AlwaysOnTop_TICKBOX"_s), Qt::LeftButton);
+        QVERIFY(desk.nextStep());
+        QTRY_VERIFY(above(desk.panelId, desk.rivalId) && above(idOf(settings), desk.panelId));
     }
 };
 
