@@ -7,7 +7,9 @@
 #include "win32/process_query_win32.h"
 #include "win32/window_stacking_win32.h"
 
+#include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -41,11 +43,17 @@ public:
     }
 };
 
+// The step is given the panel's other shown windows, tooltips and menus
+// included, to keep them above the main window.
 class Win32WindowStacking final : public WindowStacking {
 public:
     void stackingStep(QWidget& mainWindow) override
     {
-        win32StackingStep(reinterpret_cast<HWND>(mainWindow.winId()));
+        std::vector<HWND> panelWindows;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            if (window != &mainWindow && window->isVisible() && window->windowHandle())
+                panelWindows.push_back(reinterpret_cast<HWND>(window->windowHandle()->winId()));
+        win32StackingStep(reinterpret_cast<HWND>(mainWindow.winId()), panelWindows);
     }
 };
 
