@@ -278,7 +278,10 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(
         Known process = isNew
             ? Known { entry.pid, entry.inode, readStartTime(::dirfd(proc), pid), std::nullopt }
             : std::move(*known);
-        const bool young = uptime && process.started && *uptime - *process.started < kYoungSeconds;
+        // A young process that runs no program (a zombie, a kernel thread or
+        // one that ended) never execs one, so youth alone does not read it.
+        const bool young
+            = process.imageName && uptime && process.started && *uptime - *process.started < kYoungSeconds;
         const bool inTurn = (static_cast<unsigned>(entry.pid) + m_look) % kRefreshLooks == 0;
         if (isNew || young || inTurn || isWanted(process.imageName, wanted))
             process.imageName = names.read(pid);
