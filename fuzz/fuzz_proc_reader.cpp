@@ -2,9 +2,9 @@
 // names with ')', blanks and line ends, files cut short, links of any length.
 // Each input builds a small fake /proc folder (pid folders with stat, comm and
 // cmdline files and exe links, each possibly missing, plus the kernel thread
-// list) and counts up to three names in it, twice. No count exceeds the pid
-// folders, and the second look, which reuses what the first one learned,
-// finds the same counts in the unchanged folder.
+// list and the uptime) and counts up to three names in it, twice. No count
+// exceeds the pid folders, and the second look, which reuses what the first
+// one learned, finds the same counts in the unchanged folder.
 #include "platform/process_query_linux.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -109,6 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (input.ConsumeBool())
                 writeFile(dir / file, content(input));
     }
+    if (input.ConsumeBool())
+        writeFile(root / "uptime", content(input));
 
     LinuxProcessQuery query(QByteArray::fromStdString(root.string()));
     const std::optional<QList<int>> found = query.countProcesses(wanted);
