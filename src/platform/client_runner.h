@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output_limit.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -19,7 +21,9 @@ struct ClientAnswer {
 // never waits for it: `done` gets the answer later on the user-interface
 // thread, and is dropped when `receiver` is gone by then. A run that has not
 // ended after `timeoutMs` (0: no limit) is ended by its own process id and
-// answers TimedOut.
+// answers TimedOut. A run that prints more than kOutputLimitBytes is ended
+// as soon as it does, and answers Finished with exit code -1, no output and
+// the error output answerTooLongText().
 class ClientRunner {
 public:
     using Done = std::function<void(const ClientAnswer&)>;

@@ -14,6 +14,14 @@ void answerLater(QObject* receiver, ClientRunner::Done done, ClientAnswer answer
     QTimer::singleShot(0, receiver, [done = std::move(done), answer = std::move(answer)] { done(answer); });
 }
 
+// What one run has read so far, and why it was ended, if it was.
+struct Run {
+    QByteArray output;
+    QByteArray errorOutput;
+    bool timedOut = false;
+    bool tooLong = false;
+};
+
 ClientAnswer notStarted(const QString& reason)
 {
     return { ClientAnswer::Outcome::NotStarted, -1, {}, reason };
@@ -38,31 +46,50 @@ void QProcessClientRunner::run(
     process->setProgram(args->first());
     process->setArguments(args->mid(1));
     process->setStandardInputFile(QProcess::nullDevice());
-    auto timedOut = std::make_shared<bool>(false);
+    auto run = std::make_shared<Run>();
     QPointer<QObject> target(receiver);
     if (caller == Caller::Panel)
         m_panelRuns.append(process);
-    auto finish = [this, process, target, done, timedOut](ClientAnswer answer) {
-        if (*timedOut)
-            answer.outcome = ClientAnswer::Outcome::TimedOut;
+    auto finish = [this, process, target, done](ClientAnswer answer) {
         m_panelRuns.removeOne(process);
         process->deleteLater();
         if (target)
             done(answer);
     };
 
-    connect(process, &QProcess::finished, this, [process, finish](int exitCode, QProcess::ExitStatus) {
-        finish(
-            { ClientAnswer::Outcome::Finished, exitCode, QString::fromUtf8(process->readAllStandardOutput()),
-                QString::fromUtf8(process->readAllStandardError()) });
+    // Output is taken as it arrives, so that a run printing without end is
+    // ended at the limit; what still arrives while it dies is dropped.
+    const auto collect = [process, run] {
+        const QByteArray output = process->readAllStandardOutput();
+        const QByteArray errorOutput = process->readAllStandardError();
+        if (run->tooLong)
+            return;
+        run->output += output;
+        run->errorOutput += errorOutput;
+        if (run->output.size() + run->errorOutput.size() > kOutputLimitBytes) {
+            run->tooLong = true;
+            run->output.clear();
+            run->errorOutput.clear();
+            process->kill();
+        }
+    };
+    connect(process, &QProcess::readyReadStandardOutput, this, collect);
+    connect(process, &QProcess::readyReadStandardError, this, collect);
+    connect(process, &QProcess::finished, this, [run, collect, finish](int exitCode, QProcess::ExitStatus) {
+        collect();
+        if (run->tooLong)
+            finish({ ClientAnswer::Outcome::Finished, -1, {}, answerTooLongText() });
+        else
+            finish({ run->timedOut ? ClientAnswer::Outcome::TimedOut : ClientAnswer::Outcome::Finished,
+                exitCode, QString::fromUtf8(run->output), QString::fromUtf8(run->errorOutput) });
     });
     connect(process, &QProcess::errorOccurred, this, [process, finish](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             finish(notStarted(process->program() + QStringLiteral(": ") + process->errorString()));
     });
     if (timeoutMs > 0)
-        QTimer::singleShot(timeoutMs, process, [process, timedOut] {
-            *timedOut = true;
+        QTimer::singleShot(timeoutMs, process, [process, run] {
+            run->timedOut = true;
             process->kill();
         });
     process->start();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output_limit.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,8 @@ struct ProgramOutput {
 
 // Runs a program with arguments, never through a shell, and collects its
 // standard output. The window stays responsive while it waits; a program
-// that takes longer than five seconds is stopped.
+// that takes longer than five seconds, or prints more than kOutputLimitBytes,
+// is stopped.
 class ProgramRunner {
 public:
     virtual ~ProgramRunner() = default;

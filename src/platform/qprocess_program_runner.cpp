@@ -25,6 +25,17 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
         if (error == QProcess::FailedToStart)
             loop.quit();
     });
+    // Output is taken as it arrives, so that a program printing without end
+    // is stopped at the limit rather than read until the time limit.
+    QByteArray output;
+    bool tooLong = false;
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&] {
+        output += process.readAllStandardOutput();
+        if (output.size() > kOutputLimitBytes) {
+            tooLong = true;
+            loop.quit();
+        }
+    });
     process.start(program, arguments);
     limit.start(kTimeLimitMs);
     if (process.state() != QProcess::NotRunning) {
@@ -35,14 +46,16 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     }
 
     m_running.clear();
-    if (process.state() != QProcess::NotRunning) {
+    if (tooLong || process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(1000);
-        return { false, {}, QStringLiteral("it did not answer within %1 seconds").arg(kTimeLimitMs / 1000) };
+        return { false, {},
+            tooLong ? answerTooLongText()
+                    : QStringLiteral("it did not answer within %1 seconds").arg(kTimeLimitMs / 1000) };
     }
     if (process.error() == QProcess::FailedToStart || process.exitStatus() != QProcess::NormalExit)
         return { false, {}, process.errorString() };
-    return { true, QString::fromLocal8Bit(process.readAllStandardOutput()), {} };
+    return { true, QString::fromLocal8Bit(output + process.readAllStandardOutput()), {} };
 }
 
 QList<qint64> QProcessProgramRunner::panelPids() const

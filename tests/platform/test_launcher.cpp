@@ -1,6 +1,7 @@
 #include "platform/client_runner_qprocess.h"
 #include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
+#include "platform/qprocess_program_runner.h"
 #include "platform/qt_dialogs.h"
 
 #include <QMessageBox>
@@ -161,6 +162,37 @@ private slots:
             std::tuple(answers[0].outcome, answers[0].exitCode, answers[0].output, answers[0].errorOutput),
             std::tuple(Finished, 3, u"out\n"_s, u"err\n"_s));
         QCOMPARE(std::pair(answers[1].outcome, answers[2].outcome), std::pair(TimedOut, TimedOut));
+    }
+
+    // A client that prints more than the limit, on one stream or on both, at
+    // once or without end, is ended and answers "answer too long".
+    void clientRunnerEndsAnAnswerTooLong()
+    {
+        for (const QString& line : { u"/usr/bin/head -c 2000000 /dev/zero"_s,
+                 u"/bin/sh -c \"head -c 600000 /dev/zero; head -c 600000 /dev/zero >&2; sleep 30\""_s,
+                 u"/usr/bin/yes"_s }) {
+            QProcessClientRunner runner;
+            std::optional<ClientAnswer> answer;
+            runner.run(
+                line, 3000, ClientRunner::Caller::Panel, this, [&](const ClientAnswer& a) { answer = a; });
+            QTRY_VERIFY(answer);
+            QCOMPARE(
+                std::tuple(answer->outcome, answer->exitCode, answer->output.size(), answer->errorOutput),
+                std::tuple(ClientAnswer::Outcome::Finished, -1, 0, u"answer too long (more than 1 MB)"_s));
+        }
+    }
+
+    // The conf check's -help run stops a daemon that prints more than the
+    // limit, at once or without end, well before its time limit.
+    void programRunnerEndsAnAnswerTooLong()
+    {
+        for (const auto& [program, arguments] :
+            { std::pair(u"/usr/bin/head"_s, QStringList { u"-c"_s, u"2000000"_s, u"/dev/zero"_s }),
+                std::pair(u"/usr/bin/yes"_s, QStringList()) }) {
+            const ProgramOutput result = QProcessProgramRunner().run(program, arguments);
+            QCOMPARE(std::tuple(result.finished, result.output.size(), result.error),
+                std::tuple(false, 0, u"answer too long (more than 1 MB)"_s));
+        }
     }
 };
 
