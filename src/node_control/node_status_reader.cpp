@@ -18,16 +18,35 @@ std::optional<QJsonObject> jsonObject(const QString& text)
     return document.isObject() ? std::optional(document.object()) : std::nullopt;
 }
 
-// A number the node gave, or nothing (missing, or not a number).
-std::optional<double> number(const QJsonObject& object, const char* key)
+// What a node can sanely say. A number outside its range is taken as not
+// given and shows "-": no number from the node reaches a conversion or a sum
+// unchecked.
+struct Range {
+    double low;
+    double high;
+};
+constexpr Range kCount { 0, 9007199254740992.0 }; // 2^53, where doubles stop being exact
+constexpr Range kTime { 1230768000, 253402300799 }; // 2009-01-01 to 9999-12-31 23:59:59 UTC
+constexpr Range kBytes { 0, 1e15 }; // 1 PB
+constexpr Range kProgress { 0, 1 };
+
+// Texts the node or the client wrote are cut to this many characters.
+constexpr qsizetype kLongestChildText = 300;
+
+// A number the node gave within its range, or nothing (missing, not a number,
+// or out of range).
+std::optional<double> number(const QJsonObject& object, const char* key, Range range)
 {
     const QJsonValue value = object.value(QLatin1String(key));
-    return value.isDouble() ? std::optional(value.toDouble()) : std::nullopt;
+    if (!value.isDouble())
+        return std::nullopt;
+    const double given = value.toDouble();
+    return given >= range.low && given <= range.high ? std::optional(given) : std::nullopt;
 }
 
 QString wholeNumber(const QJsonObject& object, const char* key)
 {
-    const std::optional<double> value = number(object, key);
+    const std::optional<double> value = number(object, key, kCount);
     return value ? QString::number(qint64(*value)) : QStringLiteral("-");
 }
 
@@ -65,8 +84,8 @@ QString age(qint64 seconds)
 // the median time of the last blocks, which is then shown as such.
 QString bestBlockTime(const QJsonObject& chain, const QDateTime& now)
 {
-    const std::optional<double> time = number(chain, "time");
-    const std::optional<double> median = number(chain, "mediantime");
+    const std::optional<double> time = number(chain, "time", kTime);
+    const std::optional<double> median = number(chain, "mediantime", kTime);
     if (!time && !median)
         return QStringLiteral("-");
     const qint64 seconds = qint64(time ? *time : *median);
@@ -114,14 +133,14 @@ void readBlockchain(const QJsonObject& chain, const QDateTime& now, NodeStatusVi
         view.chain = name.toString();
     view.blocks = wholeNumber(chain, "blocks");
     view.headers = wholeNumber(chain, "headers");
-    if (const std::optional<double> progress = number(chain, "verificationprogress")) {
-        const double percent = std::clamp(*progress, 0.0, 1.0) * 100;
+    if (const std::optional<double> progress = number(chain, "verificationprogress", kProgress)) {
+        const double percent = *progress * 100;
         view.progress = QString::number(percent, 'f', 2) + QStringLiteral(" %");
         view.progressHundredths = qRound(percent * 100);
     }
     view.initialDownload = yesNo(chain, "initialblockdownload", QStringLiteral("yes"), QStringLiteral("no"));
     view.bestBlockTime = bestBlockTime(chain, now);
-    const std::optional<double> size = number(chain, "size_on_disk");
+    const std::optional<double> size = number(chain, "size_on_disk", kBytes);
     const QString pruned = yesNo(chain, "pruned", QStringLiteral("pruned"), QStringLiteral("not pruned"));
     if (size || pruned != QLatin1String("-"))
         view.disk = (size ? sizeText(*size) : QStringLiteral("-")) + QStringLiteral(", ") + pruned;
@@ -129,8 +148,8 @@ void readBlockchain(const QJsonObject& chain, const QDateTime& now, NodeStatusVi
 
 void readNetwork(const QJsonObject& network, NodeStatusView& view)
 {
-    const std::optional<double> in = number(network, "connections_in");
-    const std::optional<double> out = number(network, "connections_out");
+    const std::optional<double> in = number(network, "connections_in", kCount);
+    const std::optional<double> out = number(network, "connections_out", kCount);
     view.peers = wholeNumber(network, "connections");
     if (in && out && view.peers != QLatin1String("-"))
         view.peers += QStringLiteral(" (in %1, out %2)").arg(qint64(*in)).arg(qint64(*out));
@@ -139,18 +158,12 @@ void readNetwork(const QJsonObject& network, NodeStatusView& view)
     view.version = agent.isString() ? version + QStringLiteral(", ") + agent.toString() : version;
 }
 
-} // namespace
-
-QString clientErrorText(const ClientAnswer& answer)
+QString capped(const QString& text)
 {
-    if (const QString error = answer.errorOutput.trimmed(); !error.isEmpty())
-        return error;
-    if (const QString output = answer.output.trimmed(); !output.isEmpty())
-        return output;
-    return QStringLiteral("The command-line client ended with exit code %1.").arg(answer.exitCode);
+    return text.size() > kLongestChildText ? text.first(kLongestChildText) + QChar(0x2026) : text;
 }
 
-NodeStatusView readNodeStatus(
+NodeStatusView readView(
     const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now)
 {
     NodeStatusView view;
@@ -175,5 +188,26 @@ NodeStatusView readNodeStatus(
     warnings.removeAll(QString());
     warnings.removeDuplicates();
     view.warnings = warnings.isEmpty() ? QStringLiteral("none") : warnings.join(QStringLiteral("; "));
+    return view;
+}
+
+} // namespace
+
+QString clientErrorText(const ClientAnswer& answer)
+{
+    if (const QString error = answer.errorOutput.trimmed(); !error.isEmpty())
+        return error;
+    if (const QString output = answer.output.trimmed(); !output.isEmpty())
+        return output;
+    return QStringLiteral("The command-line client ended with exit code %1.").arg(answer.exitCode);
+}
+
+NodeStatusView readNodeStatus(
+    const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now)
+{
+    // The fields that may hold the node's or the client's own words.
+    NodeStatusView view = readView(blockchain, network, now);
+    for (QString* text : { &view.state, &view.chain, &view.version, &view.warnings })
+        *text = capped(*text);
     return view;
 }

@@ -25,7 +25,9 @@ struct NodeStatusView {
 
 // Reads the client's answers to getblockchaininfo and getnetworkinfo (absent
 // when that call was not made). Uses only fields that nodes since 0.17 give,
-// and newer ones where present. Any text at all gives a view, never a failure.
+// and newer ones where present. Any text at all gives a view, never a failure:
+// a number out of its sane range shows "-", and a text of the node or the
+// client shows at most its first 300 characters, then "…".
 NodeStatusView readNodeStatus(
     const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now);
 

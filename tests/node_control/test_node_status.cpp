@@ -51,6 +51,15 @@ private slots:
             u"| 170100, /Satoshi:0.17.1/ | -, pruned | old; low | 1235"_s);
         row("missing fields, network not json", json(u"{}"_s), u"x"_s,
             u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+        row("numbers out of range",
+            json(uR"({"blocks":1e300,"headers":-1,"verificationprogress":1.5,"time":-1e300,
+                "mediantime":-9223372036854775808,"size_on_disk":-1e300})"_s),
+            uR"({"version":1e19,"connections":-9223372036854775808,"connections_in":1,"connections_out":1})"_s,
+            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+        row("block time in the year 10000", json(uR"({"time":253402300800})"_s), u"{}"_s,
+            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+        row("long warning cut", json(u"{\"warnings\":\"%1\"}"_s.arg(QString(400, u'w'))), u"{}"_s,
+            u"answering | - | - | - | - | - | - | - | - | - | "_s + QString(300, u'w') + u"… | 0"_s);
         row("warm-up",
             { Outcome::Finished, 28, {}, u"error code: -28\nerror message:\nLoading block index...\n"_s }, {},
             u"starting: Loading block index..."_s);
