@@ -57,7 +57,9 @@ QString displayedText(const QString& text)
 
 void QtDialogs::showError(QWidget* owner, const QString& title, const QString& text)
 {
-    QMessageBox::warning(owner, title, displayedText(text));
+    QMessageBox box(QMessageBox::Warning, title, displayedText(text), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText); // the text may quote a program's output or a client's error
+    box.exec();
 }
 
 bool QtDialogs::askToProceed(QWidget* owner, const QString& title, const QString& text,

@@ -107,15 +107,18 @@ private slots:
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer"); // still waiting for the first answer
         QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
         QCOMPARE(clients.runs.first().timeoutMs, 10000);
-        QVERIFY(clients.answer(
-            { ClientAnswer::Outcome::Finished, 0, u"{\"blocks\":3,\"verificationprogress\":1}"_s, {} }));
+        QVERIFY(clients.answer({ ClientAnswer::Outcome::Finished, 0,
+            u"{\"chain\":\"<b>x</b>\",\"blocks\":3,\"verificationprogress\":1}"_s, {} }));
         QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
         QVERIFY(clients.answer({ ClientAnswer::Outcome::Finished, 0,
             u"{\"connections\":8,\"connections_in\":2,\"connections_out\":6}"_s, {} }));
         const auto label = [w](const char* name) { return ctl<QLabel>(*w, name)->text(); };
-        QCOMPARE(QStringList({ label("STATE_LABEL"), label("BLOCKS_LABEL"), label("PEERS_LABEL"),
-                     QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
-            QStringList({ u"answering"_s, u"3"_s, u"8 (in 2, out 6)"_s, u"10000"_s }));
+        QCOMPARE(QStringList({ label("STATE_LABEL"), label("CHAIN_LABEL"), label("BLOCKS_LABEL"),
+                     label("PEERS_LABEL"), QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
+            QStringList({ u"answering"_s, u"<b>x</b>"_s, u"3"_s, u"8 (in 2, out 6)"_s, u"10000"_s }));
+        for (const QLabel* shown : w->findChildren<QLabel*>()) // the node's texts show as typed
+            if (shown->objectName().endsWith(u"_LABEL"_s))
+                QCOMPARE(shown->textFormat(), Qt::PlainText);
 
         s.t.context.node.setText(NodeText::StopCommand, QString());
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");

@@ -68,24 +68,27 @@ private slots:
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
-    // An error box shows the first and last 200 characters of each long line
-    // (a 1 MB command line), within the screen.
+    // An error box shows, as plain text, the first and last 200 characters of
+    // each long line (a 1 MB command line), within the screen.
     void longErrorFitsTheScreen()
     {
         const QString line = u"\"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt\" -x"_s;
         QString shown;
         QRect frame;
+        Qt::TextFormat format = Qt::AutoText;
         QTimer answer; // accepts the error box when it shows
         connect(&answer, &QTimer::timeout, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 shown = box->text().remove(QChar(0x200B)); // where long runs may break
                 frame = box->frameGeometry();
+                format = box->textFormat();
                 box->accept();
             }
         });
         answer.start(50);
         QtDialogs().showError(nullptr, u"QUORLIN"_s, u"Could not start:\n\n"_s + line + u"\n\n"_s + line);
         QCOMPARE(frame.intersected(QGuiApplication::primaryScreen()->availableGeometry()), frame);
+        QCOMPARE(format, Qt::PlainText);
         const QString ends = line.first(200) + u"..."_s + line.last(200);
         QCOMPARE(shown, u"Could not start:\n\n"_s + ends + u"\n\n"_s + ends);
     }
