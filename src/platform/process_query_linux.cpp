@@ -93,17 +93,24 @@ std::optional<std::vector<Entry>> readFolder(DIR* proc)
     return entries;
 }
 
+// The start of a small file below /proc, read into `buffer`: empty when it
+// cannot be read.
+template <size_t N> std::string_view readProcText(int procFd, const char* path, char (&buffer)[N])
+{
+    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    const ssize_t n = ::read(fd, buffer, N);
+    ::close(fd);
+    return std::string_view(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
 // The last pid handed out in this program's pid namespace, the last field of
 // "loadavg"; nullopt when it cannot be read.
 std::optional<long> readLastPid(int procFd)
 {
-    const int fd = ::openat(procFd, "loadavg", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
     char text[128];
-    const ssize_t n = ::read(fd, text, sizeof text);
-    ::close(fd);
-    std::string_view line(text, n > 0 ? static_cast<size_t>(n) : 0);
+    std::string_view line = readProcText(procFd, "loadavg", text);
     while (line.ends_with('\n'))
         line.remove_suffix(1);
     line.remove_prefix(std::min(line.rfind(' ') + 1, line.size()));
@@ -117,14 +124,10 @@ std::optional<long> readLastPid(int procFd)
 // The seconds since boot that "uptime" gives first; nullopt when it cannot be read.
 std::optional<double> readUptime(int procFd)
 {
-    const int fd = ::openat(procFd, "uptime", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
     char text[128];
-    const ssize_t n = ::read(fd, text, sizeof text);
-    ::close(fd);
+    const std::string_view line = readProcText(procFd, "uptime", text);
     double seconds = 0;
-    if (n <= 0 || std::from_chars(text, text + n, seconds).ec != std::errc())
+    if (std::from_chars(line.data(), line.data() + line.size(), seconds).ec != std::errc())
         return std::nullopt;
     return seconds;
 }
@@ -137,13 +140,8 @@ std::optional<double> readStartTime(int procFd, const char* pid)
 {
     char path[32] {};
     std::copy_n("/stat", sizeof "/stat", std::copy(pid, pid + ::strnlen(pid, 16), path));
-    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
     char text[1024];
-    const ssize_t n = ::read(fd, text, sizeof text);
-    ::close(fd);
-    std::string_view stat(text, n > 0 ? static_cast<size_t>(n) : 0);
+    std::string_view stat = readProcText(procFd, path, text);
     const size_t close = stat.rfind(')');
     stat.remove_prefix(close == std::string_view::npos ? stat.size() : std::min(close + 2, stat.size()));
     constexpr int kFieldsBeforeStart = 19; // state ... itrealvalue
