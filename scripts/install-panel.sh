@@ -11,6 +11,11 @@
 # settings and the ".conf" file alone. The copy comes from the Release build,
 # which is built or, when up to date, reused; QUORLIN_PANEL_PROGRAM names an
 # already built program to copy instead.
+#
+# The script replaces or removes only what it installed itself: a launcher that
+# carries the line X-Quorlin-Installed=true, the copy that launcher starts, and
+# the icon whose SHA-256 sum that launcher records. Anything else at those paths
+# stops it with a message before it changes a single file.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -52,9 +57,48 @@ quoted="\"$quoted\""
 quoted=${quoted//\\/\\\\}
 exec_line="Exec=$quoted"
 
-# Whether the launcher of NAME exists and starts this very copy.
+mark_line=X-Quorlin-Installed=true
+
+# Whether the launcher of NAME was written by this script.
+launcher_is_ours() {
+  [[ -f "$launcher" && ! -L "$launcher" ]] && grep -qxF -- "$mark_line" "$launcher"
+}
+
+# Whether the launcher of NAME was written by this script and starts this very copy.
 launcher_starts_copy() {
-  [[ -f "$launcher" ]] && grep -qxF -- "$exec_line" "$launcher"
+  launcher_is_ours && grep -qxF -- "$exec_line" "$launcher"
+}
+
+sha256_of() {
+  local sum
+  sum=$(sha256sum <"$1")
+  echo "${sum%% *}"
+}
+
+# Whether the icon is the one this copy's launcher records, byte for byte.
+icon_is_ours() {
+  [[ -f "$icon" && ! -L "$icon" ]] && launcher_starts_copy && grep -qxF -- "X-Quorlin-Icon-SHA256=$(sha256_of "$icon")" "$launcher"
+}
+
+# Stops unless every file at the paths of NAME either is absent or was
+# installed by this script for this copy. ACTION says what would have happened.
+require_own_files() {
+  local action=$1
+  if [[ -e "$launcher" || -L "$launcher" ]] && ! launcher_is_ours; then
+    fail "$launcher was not made by this script (it lacks the line $mark_line);" \
+      "it was left alone and nothing was $action."
+  fi
+  if launcher_is_ours && ! launcher_starts_copy; then
+    fail "the launcher $launcher starts another program than $copy;" \
+      "nothing was $action. Remove that panel first or choose another NAME."
+  fi
+  if [[ -e "$copy" || -L "$copy" ]] && ! launcher_starts_copy; then
+    fail "$copy was not installed by this script (no launcher of it); it was left alone and nothing was $action."
+  fi
+  if [[ -e "$icon" || -L "$icon" ]] && ! icon_is_ours; then
+    fail "the icon $icon was not installed by this script for $copy;" \
+      "it was left alone and nothing was $action."
+  fi
 }
 
 # Writes FILE in one step from the standard input, with MODE.
@@ -68,13 +112,8 @@ write_file() {
 }
 
 if $remove; then
-  if [[ -f "$launcher" ]] && ! launcher_starts_copy; then
-    fail "the launcher $launcher starts another program than $copy; nothing was removed."
-  fi
-  if [[ -e "$copy" || -L "$copy" ]] && ! launcher_starts_copy; then
-    fail "$copy was not installed by this script (no launcher of it); it was left alone."
-  fi
-  if [[ ! -e "$copy" && ! -L "$copy" && ! -e "$launcher" && ! -e "$icon" ]]; then
+  require_own_files removed
+  if [[ ! -e "$copy" && ! -L "$copy" && ! -e "$launcher" ]]; then
     echo "No panel $name is installed in $folder; nothing to remove."
     exit 0
   fi
@@ -84,9 +123,7 @@ if $remove; then
   exit 0
 fi
 
-if [[ -e "$copy" || -L "$copy" ]] && ! launcher_starts_copy; then
-  fail "$copy already exists and is not a panel installed by this script; choose another FOLDER or NAME."
-fi
+require_own_files installed
 
 program=${QUORLIN_PANEL_PROGRAM:-}
 if [[ -z "$program" ]]; then
@@ -100,6 +137,8 @@ write_file "$copy" 755 <"$program"
 write_file "$icon" 644 <"$source_dir/src/app/quorlin.png"
 write_file "$launcher" 644 <<EOF
 [Desktop Entry]
+$mark_line
+X-Quorlin-Icon-SHA256=$(sha256_of "$icon")
 Type=Application
 Name=Quorlin $name
 GenericName=Node control panel

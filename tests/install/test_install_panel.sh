@@ -2,9 +2,10 @@
 # Installs PROGRAM with scripts/install-panel.sh into a temporary HOME and
 # checks what a user would: the launcher is valid and in the menu folder, a
 # desktop starting it opens the copy with the copy's own settings section (its
-# window title shows the coin name stored there), a file of another program is
-# never overwritten, and --remove takes copy, launcher and icon away but keeps
-# the settings and the ".conf" file. Exit code 77 means skipped.
+# window title shows the coin name stored there), installing again over its own
+# files works, a file it did not install is never replaced or removed, and
+# --remove takes copy, launcher and icon away but keeps the settings and the
+# ".conf" file. Exit code 77 means skipped.
 set -euo pipefail
 
 if [[ "${1:-}" == --in-session ]]; then
@@ -44,6 +45,22 @@ fail() {
   exit 1
 }
 
+# Every path under the temporary folder, and every file's contents.
+files_state() {
+  (cd "$work" && find . ! -name refusal | sort && find . -type f ! -name refusal -exec sha256sum {} + | sort)
+}
+
+# The script, run with ARGS, refuses because of FILE: it fails, names FILE,
+# and leaves every file as it was.
+refuses() {
+  local file=$1 before
+  shift
+  before=$(files_state)
+  if "$install_panel" "$@" >/dev/null 2>"$work/refusal"; then fail "$* was not refused because of $file"; fi
+  grep -qF "$file" "$work/refusal" || fail "the refusal of $* does not name $file: $(cat "$work/refusal")"
+  [[ "$(files_state)" == "$before" ]] || fail "the refused $* changed files"
+}
+
 # Blanks, quotes, a dollar, a backquote and a backslash all need escaping in Exec.
 folder="$work/my panels \$1 \"a\" \`b\` back\\slash"
 name=quorlin.ltc # a dot is part of the name, not an extension
@@ -54,6 +71,7 @@ settings="$XDG_CONFIG_HOME/KD_QUORLIN/$name.ini"
 conf="$folder/$name-CRYPTO-CONFIG.conf"
 
 "$install_panel" "$folder" "$name" >/dev/null
+"$install_panel" "$folder" "$name" >/dev/null || fail "installing again over its own files was refused"
 if [[ ! -x "$copy" ]] || ! cmp -s "$program" "$copy"; then fail "the copy is missing or differs"; fi
 desktop-file-validate "$launcher" || fail "the launcher is not valid"
 grep -qx "Name=.*$name.*" "$launcher" || fail "the launcher's name lacks $name"
@@ -65,8 +83,14 @@ xvfb-run -a bash "$0" --in-session "$launcher" "$copy" "QUORLIN - Litecoin regte
 
 echo "kept" >"$conf"
 echo "not a panel" >"$folder/other"
-if "$install_panel" "$folder" other 2>/dev/null; then fail "another program's file was overwritten"; fi
-[[ "$(cat "$folder/other")" == "not a panel" ]] || fail "another program's file was changed"
+refuses "$folder/other" "$folder" other
+desktop_file="$(dirname "$launcher")/quorlin-mine.desktop"
+printf '[Desktop Entry]\nType=Application\nName=Mine\nExec=mine\n' >"$desktop_file"
+refuses "$desktop_file" "$folder" mine
+icon_file="$(dirname "$icon")/quorlin-picture.png"
+echo "a picture of the user's own" >"$icon_file"
+refuses "$icon_file" "$folder" picture
+refuses "$icon_file" --remove "$folder" picture
 
 "$install_panel" --remove "$folder" "$name" >/dev/null
 for gone in "$copy" "$launcher" "$icon"; do
