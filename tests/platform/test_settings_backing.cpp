@@ -151,6 +151,22 @@ private slots:
         QCOMPARE(readFile(m_file), blocked.isEmpty() ? QByteArray() : stored);
     }
 
+    // A store found unreadable stays left alone for the whole run, also once
+    // the user has given its file back its permissions: a save then must not
+    // put the defaults the program ran on over the user's values.
+    void storeMendedWhileRunningKeepsItsValues()
+    {
+        QUORLIN_RUN_ISOLATED(Isolation::NormalUser);
+        const QByteArray stored = "[General]\nAlwaysOnTop_TICKBOX=0\nRPC_USER_TEXTBOX=me\n";
+        QVERIFY(writeFile(m_file, stored) && setMode(m_file, 0));
+        Store store(m_root->path());
+        QCOMPARE(store.get(u"RPC_USER_TEXTBOX"_s), QString());
+        QVERIFY(setMode(m_file, 0600));
+        store.save(u"MAIN_Left"_s, u"2000"_s);
+        QCOMPARE(store.get(u"MAIN_Left"_s), u"2000"_s);
+        QCOMPARE(readFile(m_file), stored);
+    }
+
     // Bytes that are not UTF-8 stay as stored, also when a value is saved as
     // it was read, until the program changes that value.
     void keepsBytesItNeverWrote()
@@ -179,12 +195,17 @@ private slots:
         QCOMPARE(
             store.backing.GetSetting(kApp, u"LTC-NODE"_s, u"CRYPTO_NAME_TEXTBOX"_s, u"1000"_s), u"1000"_s);
         QStringList arguments { u"--peer"_s, m_root->path(), u"40"_s };
-        for (const QString& text : texts)
-            store.save(arguments.emplace_back(u"KEY%1"_s.arg(arguments.size())), text);
-        QCOMPARE(std::pair(modeOf(m_folder), modeOf(m_file)), std::pair(0700, 0600));
-        QVERIFY(setMode(m_folder, 0755) && setMode(m_file, 0640));
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            arguments += u"KEY%1"_s.arg(i);
+        // The peer has read its section before these saves: it must read them anew.
         QProcess peer;
         peer.start(QCoreApplication::applicationFilePath(), arguments);
+        QVERIFY(peer.waitForReadyRead(60000) && peer.readLine() == "open\n");
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            store.save(arguments[3 + i], texts[i]);
+        QCOMPARE(std::pair(modeOf(m_folder), modeOf(m_file)), std::pair(0700, 0600));
+        QVERIFY(setMode(m_folder, 0755) && setMode(m_file, 0640));
+        peer.write("go\n");
         for (int i = 1; i <= 40; ++i)
             store.save(u"MINE"_s, QString::number(i));
         QVERIFY(peer.waitForFinished(60000) && peer.exitCode() == 0);
@@ -208,8 +229,12 @@ int main(int argc, char* argv[])
     }
     // This executable doubles as a second copy of the program on the same store:
     // "--peer <root> <times> <key>..." prints the keys' values apart by NULs,
-    // then saves PEER=peer that many times.
+    // then saves PEER=peer that many times. It reads its section first and
+    // says "open", then waits for a line before it reads the keys.
     Store store(args.value(2));
+    store.get(u"PEER"_s);
+    QTextStream(stdout) << "open\n" << Qt::flush;
+    QTextStream(stdin).readLine();
     QStringList values;
     for (const QString& key : args.mid(4))
         values.append(store.get(key, u"<default>"_s));
