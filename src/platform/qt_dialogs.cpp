@@ -7,6 +7,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,31 +45,69 @@ QString breakable(const QString& text)
     return result;
 }
 
-QString displayedText(const QString& text)
+// Each line of a text as a box shows it.
+QStringList displayedLines(const QString& text)
 {
     QStringList lines = text.split(u'\n');
-    if (lines.size() > 2 * kShownEndLines)
-        lines = lines.first(kShownEndLines) + QStringList { QStringLiteral("...") }
-            + lines.last(kShownEndLines);
     for (QString& line : lines)
         line = breakable(shortened(line));
-    return lines.join(u'\n');
+    return lines;
 }
+
+// The first and last of the lines, `kept` in all, with "..." between them
+// where lines are left out.
+QStringList middleCut(const QStringList& lines, qsizetype kept)
+{
+    if (lines.size() <= kept)
+        return lines;
+    const qsizetype head = (kept + 1) / 2;
+    return lines.first(head) + QStringList { QStringLiteral("...") } + lines.last(kept - head);
+}
+
+// What the window system's title bar and frame may add to a box's height.
+constexpr int kFrameAllowance = 48;
+
+// A warning box with a plain text that stays within its screen, its buttons
+// in view: a text too tall for the screen loses lines from its middle as
+// the box shows, before it is drawn.
+class FittingMessageBox final : public QMessageBox {
+public:
+    FittingMessageBox(const QString& title, const QStringList& lines, QWidget* owner)
+        : QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::NoButton, owner)
+        , m_lines(lines)
+    {
+        setTextFormat(Qt::PlainText); // the text may quote a program's output or what the user typed
+        setText(m_lines.join(u'\n'));
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const int room = screen()->availableGeometry().height() - kFrameAllowance;
+        for (qsizetype kept = m_lines.size(); height() > room && kept > 1;) {
+            kept = std::max<qsizetype>(1, kept * 3 / 4);
+            setText(middleCut(m_lines, kept).join(u'\n'));
+        }
+    }
+
+private:
+    QStringList m_lines;
+};
 
 } // namespace
 
 void QtDialogs::showError(QWidget* owner, const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, title, displayedText(text), QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText); // the text may quote a program's output or a client's error
+    FittingMessageBox box(title, middleCut(displayedLines(text), 2 * kShownEndLines), owner);
+    box.addButton(QMessageBox::Ok);
     box.exec();
 }
 
 bool QtDialogs::askToProceed(QWidget* owner, const QString& title, const QString& text,
     const QString& proceedText, const QString& backText)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
-    box.setTextFormat(Qt::PlainText); // the text quotes what the user typed
+    FittingMessageBox box(title, displayedLines(text), owner);
     QPushButton* proceed = box.addButton(proceedText, QMessageBox::AcceptRole);
     QPushButton* back = box.addButton(backText, QMessageBox::RejectRole);
     box.setDefaultButton(back);

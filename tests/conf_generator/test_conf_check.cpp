@@ -1,6 +1,7 @@
 #include "conf_generator/conf_check.h"
 #include "conf_generator/node_options.h"
 #include "conf_generator/rpc_test_credentials.h"
+#include "conf_generator/save_check.h"
 #include "fakes/fake_platform.h"
 
 #include <QtTest>
@@ -24,6 +25,24 @@ const QString kHelp
     = "Litecoin Core version v0.21.2.1\n\nUsage:  litecoind [options]\n\nOptions:\n\n  -?\n"
       "       Print this help message and exit\n\n  -port=<port>\n       Listen on <port>, not\n"
       "       -notanoption\n  -help-debug\n       Print help with debugging options\n";
+
+// A check of `stopping` refused lines, then `others` ignored ones.
+SaveCheck manyFindings(int stopping, int others)
+{
+    SaveCheck check { {}, "Checked against litecoind." };
+    for (int n = 1; n <= stopping + others; ++n)
+        check.findings.append(
+            { n, "k", n <= stopping ? ConfProblem::RefusedOnTestChain : ConfProblem::UnknownKey, "regtest" });
+    return check;
+}
+
+// How many findings a text lists, and its lines that count the rest.
+QString listed(const QString& text)
+{
+    const QStringList lines = text.split('\n');
+    QStringList summary { QString::number(lines.filter(QRegularExpression("^Line ")).size()) };
+    return (summary + lines.filter(QRegularExpression("^and "))).join(", ");
+}
 
 } // namespace
 
@@ -92,6 +111,45 @@ private slots:
     {
         QFETCH(QString, section);
         QTEST(describeFinding({ 3, "port", ConfProblem::RefusedOnTestChain, section }), "expected");
+    }
+
+    // The dialog lists the findings that stop SAVE first and at most 20 in all, the note at most
+    // 20 of the others; each list counts what it leaves out.
+    void listsAreCut_data()
+    {
+        QTest::addColumn<int>("stopping");
+        QTest::addColumn<int>("others");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("20 and none") << 20 << 0 << "20"
+                                     << "0";
+        QTest::newRow("21 and 1") << 21 << 1 << "20, and 1 more, and 1 more"
+                                  << "1";
+        QTest::newRow("100 and 5") << 100 << 5 << "20, and 80 more, and 5 more"
+                                   << "5";
+        QTest::newRow("5 and 30") << 5 << 30 << "20, and 15 more"
+                                  << "20, and 10 more";
+    }
+
+    void listsAreCut()
+    {
+        QFETCH(int, stopping);
+        QFETCH(int, others);
+        const SaveCheck check = manyFindings(stopping, others);
+        FakeDialogs dialogs;
+        QVERIFY(!confirmConfSave(nullptr, dialogs, check));
+        QTEST(listed(dialogs.questions.value(0)), "dialog");
+        QTEST(listed(saveNoteText(check)), "note");
+    }
+
+    // A finding whose key is a whole block without its line breaks shows its first 300 characters.
+    void longFindingLineIsCut()
+    {
+        SaveCheck check = manyFindings(1, 0);
+        check.findings[0].key = QString(1 << 20, 'k');
+        FakeDialogs dialogs;
+        confirmConfSave(nullptr, dialogs, check);
+        QCOMPARE(dialogs.questions.value(0).split('\n').value(3), "Line 1, " + QString(292, 'k') + "...");
     }
 
     void nodeOptions_data()

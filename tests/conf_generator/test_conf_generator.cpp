@@ -4,6 +4,7 @@
 #include "conf_generator/rpc_test_credentials.h"
 #include "conf_generator_rig.h"
 #include "core/look.h"
+#include "platform/qt_dialogs.h"
 
 #include <QtTest>
 
@@ -226,6 +227,54 @@ private slots:
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
         QCOMPARE(fileBytes(link), "old");
+    }
+
+    // A hundred lines the node refuses: the dialog lists twenty and counts the rest, it fits the
+    // screen with "Save anyway" in view, and that button writes the file. Lines too long for the
+    // screen lose findings from the middle of the list.
+    void manyFindingsDialogFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("short lines") << "port=1" << false;
+        QTest::newRow("long lines") << "rpcallowip=" + QString(400, '1') << true;
+    }
+
+    void manyFindingsDialogFitsTheScreen()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, cut);
+        ConfGeneratorRig rig;
+        rig.useDaemon("Litecoin Core version v0.21.2.1", { "regtest", "server", "port", "rpcallowip" });
+        QtDialogs dialogs;
+        const Platform& fakes = rig.context.platform;
+        AppContext context({ fakes.settings, fakes.launcher, fakes.processes, fakes.stacking, dialogs,
+            fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs });
+        QUORLIN_CONF_GENERATOR_MAIN window(context, nullptr);
+        ctl<MultiLineBox>(window, "USER_DEFINED_SETTINGS_TEXTBOX")
+            ->setText("regtest=1\r\nserver=1" + ("\r\n" + line).repeated(100));
+        QString shown;
+        QRect frame, proceed;
+        QTimer answer; // reads the dialog when it shows and saves anyway
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                frame = box->frameGeometry();
+                QAbstractButton* button = box->buttons().value(0);
+                proceed = QRect(button->mapToGlobal(QPoint()), button->size());
+                QCOMPARE(button->text(), "Save anyway");
+                button->click();
+            }
+        });
+        answer.start(50);
+        window.show();
+        ctl<QPushButton>(window, "SAVE_BUTTON")->click();
+        QCOMPARE(frame.intersected(QGuiApplication::primaryScreen()->availableGeometry()), frame);
+        QCOMPARE(proceed.intersected(frame), proceed);
+        QCOMPARE(shown.count("\nLine ") < 20, cut);
+        QCOMPARE(shown.contains("\n...\n"), cut);
+        QVERIFY2(shown.contains("\nand 80 more\n"), qPrintable(shown));
+        QVERIFY(fileBytes(rig.confPath()).contains(("\r\n" + line).repeated(2).toUtf8()));
     }
 
     // A tick that renders the same text leaves the user's selection in the preview alone.
