@@ -150,10 +150,10 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
 
     // The lines that apply: the top level and the selected chain's section.
     const auto applies = [&](const Setting& s) { return s.section.isEmpty() || s.section == chain; };
-    const auto inChainSection = [&](const QString& key) {
-        return std::any_of(settings.begin(), settings.end(),
-            [&](const Setting& s) { return s.section == chain && s.key == key; });
-    };
+    QSet<QString> inChainSection; // looked up once per line, so the check stays linear in the text
+    for (const Setting& s : settings)
+        if (s.section == chain)
+            inChainSection.insert(s.key);
     const bool server = std::any_of(settings.begin(), settings.end(),
         [&](const Setting& s) { return applies(s) && s.key == QStringLiteral("server") && isTrue(s); });
 
@@ -162,7 +162,8 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
         if (nodeOptions && !nodeOptions->contains(s.key))
             findings.append({ s.line, s.key, ConfProblem::UnknownKey, {} });
         // A key set in the chain's section as well overrides the top level.
-        if (testChain && s.section.isEmpty() && kNetworkOnlyKeys.contains(s.key) && !inChainSection(s.key))
+        if (testChain && s.section.isEmpty() && kNetworkOnlyKeys.contains(s.key)
+            && !inChainSection.contains(s.key))
             findings.append({ s.line, s.key, ConfProblem::RefusedOnTestChain, chain });
         const bool rpcAddress = (s.key == QStringLiteral("rpcallowip") && !isLoopbackSubnet(s.value))
             || (s.key == QStringLiteral("rpcbind") && !isLoopbackHost(s.value));
