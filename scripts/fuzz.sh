@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-((${#targets[@]})) || targets=(command_line stored_values proc_reader conf_text node_status)
+((${#targets[@]})) || targets=(command_line masked_command_line stored_values proc_reader conf_text node_status)
 
 build=build/fuzz
 launcher=()

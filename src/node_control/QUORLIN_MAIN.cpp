@@ -8,6 +8,7 @@
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_status_reader.h"
 #include "platform/launch_log.h"
+#include "platform/masked_command_line.h"
 #include "settings_picture.h"
 
 namespace {
@@ -103,7 +104,8 @@ namespace {
 
 QString couldNotStart(const QString& commandLine, const QString& reason)
 {
-    return QStringLiteral("Could not start this command line:\n\n%1\n\n%2").arg(commandLine, reason);
+    return QStringLiteral("Could not start this command line:\n\n%1\n\n%2")
+        .arg(maskPasswords(commandLine), reason);
 }
 
 } // namespace
@@ -125,7 +127,7 @@ void QUORLIN_MAIN::launch(
     if (!result.logProblem.isEmpty())
         m_context.platform.dialogs.showError(this, windowTitle(),
             QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
-                .arg(log, commandLine, result.logProblem));
+                .arg(log, maskPasswords(commandLine), result.logProblem));
     m_launches.started(program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
 }
 

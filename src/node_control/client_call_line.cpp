@@ -1,6 +1,7 @@
 #include "client_call_line.h"
 
 #include "platform/command_line.h"
+#include "platform/masked_command_line.h"
 
 ClientCallLine clientCallLine(const QString& stopLine, const QString& call)
 {
@@ -19,6 +20,6 @@ ClientCallLine clientCallLine(const QString& stopLine, const QString& call)
         return { {},
             QStringLiteral("The command-line client line does not end in \"stop\", so it is not a "
                            "stop command: %1")
-                .arg(stopLine) };
+                .arg(maskPasswords(stopLine)) };
     return { before + call, {} };
 }

@@ -1,19 +1,29 @@
 #include "command_line.h"
 
-#include <utility>
-
-std::optional<QStringList> splitCommandLine(const QString& commandLine)
+ScannedCommandLine scanCommandLine(const QString& commandLine)
 {
-    QStringList args;
-    QString current;
+    ScannedCommandLine scanned;
+    const ScannedArgument notBegun { {}, -1 };
+    ScannedArgument current = notBegun;
     int quoteCount = 0;
     bool inQuote = false;
 
-    for (const QChar c : commandLine) {
+    // Blanks and empty quotes make no argument.
+    const auto endArgument = [&](qsizetype end) {
+        if (!current.text.isEmpty()) {
+            current.end = end;
+            scanned.arguments += current;
+        }
+        current = notBegun;
+    };
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QChar c = commandLine[i];
+        if (current.begin < 0 && !c.isSpace())
+            current.begin = i;
         if (c == u'"') {
             if (++quoteCount == 3) {
                 quoteCount = 0;
-                current += c;
+                current.text += c;
             }
             continue;
         }
@@ -21,17 +31,29 @@ std::optional<QStringList> splitCommandLine(const QString& commandLine)
             inQuote = !inQuote;
         quoteCount = 0;
         if (!inQuote && c.isSpace()) {
-            if (!current.isEmpty())
-                args += std::exchange(current, QString());
+            endArgument(i);
         } else {
-            current += c;
+            if (c == u'=' && current.valueBegin < 0) {
+                current.valueBegin = i + 1;
+                current.valueQuoted = inQuote;
+            }
+            current.text += c;
         }
     }
     if (quoteCount == 1)
         inQuote = !inQuote;
-    if (inQuote)
+    scanned.quoteLeftOpen = inQuote;
+    endArgument(commandLine.size());
+    return scanned;
+}
+
+std::optional<QStringList> splitCommandLine(const QString& commandLine)
+{
+    const ScannedCommandLine scanned = scanCommandLine(commandLine);
+    if (scanned.quoteLeftOpen)
         return std::nullopt;
-    if (!current.isEmpty())
-        args += current;
+    QStringList args;
+    for (const ScannedArgument& argument : scanned.arguments)
+        args += argument.text;
     return args;
 }

@@ -1,40 +1,11 @@
 #include "launch_log.h"
 
+#include "masked_command_line.h"
 #include "owner_only_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-
-QString maskPasswords(const QString& commandLine)
-{
-    static const QRegularExpression secretOption(
-        QStringLiteral("^(-+[^=]*pass[^=]*=)"), QRegularExpression::CaseInsensitiveOption);
-    QString masked;
-    qsizetype i = 0;
-    const qsizetype length = commandLine.size();
-    while (i < length) {
-        if (commandLine[i].isSpace()) {
-            masked += commandLine[i++];
-            continue;
-        }
-        // One argument: up to the next blank outside double quotes.
-        const qsizetype start = i;
-        bool quoted = false;
-        for (; i < length && (quoted || !commandLine[i].isSpace()); ++i)
-            quoted ^= commandLine[i] == u'"';
-        const QString argument = commandLine.mid(start, i - start);
-        const QRegularExpressionMatch option = secretOption.match(QString(argument).remove(u'"'));
-        if (!option.hasMatch())
-            masked += argument;
-        else if (argument.startsWith(u'"'))
-            masked += u'"' + option.captured(1) + QStringLiteral("***\"");
-        else
-            masked += option.captured(1) + QStringLiteral("***");
-    }
-    return masked;
-}
 
 QString launchLogHeader(const QDateTime& when, const QString& commandLine)
 {

@@ -10,10 +10,6 @@
 // A file larger than this starts over empty at the next start.
 inline constexpr qint64 kLaunchLogLimit = 1024 * 1024;
 
-// The command line with the value of every option whose name holds "pass"
-// (-rpcpassword=..., -walletpassphrase=...) shown as "***".
-QString maskPasswords(const QString& commandLine);
-
 // The line a start appends: "2026-12-06 14:05:09 <masked command line>".
 QString launchLogHeader(const QDateTime& when, const QString& commandLine);
 

@@ -147,7 +147,7 @@ private slots:
 
     // Each start button hands its line, window style and output log over; a
     // line another window changes is used at once; a failing launch shows the
-    // line and the reason. The stop line runs in the background, without a
+    // line, passwords masked, and the reason. The stop line runs in the background, without a
     // time limit: a failure shows the client's own words, a success nothing;
     // a line that cannot start says why. None stores anything, and the window
     // lives on.
@@ -155,7 +155,7 @@ private slots:
     {
         Shown s;
         const QString qtLine = s.window.KD_QT_COMMAND_TEXTBOX(), daemonLine = s.window.KD_D_COMMAND_TEXTBOX();
-        const QString changed = u"\"/opt/new/prog\"  -x "_s;
+        const QString changed = u"\"/opt/new/prog\"  -x -rpcpassword s3cret "_s;
         const auto clickStarts = [&] {
             for (const char* button : { "QT_START_BUTTON", "DAEMON_START_BUTTON" })
                 s.button(button)->click();
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(s.t.fakes.clients.commandLines, QStringList(3, stopLine));
         const QString couldNot = u"QUORLIN - Litecoin\nCould not start this command line:\n\n"_s;
         QCOMPARE(s.t.fakes.dialogs.errors,
-            QStringList(2, couldNot + changed + u"\n\nNo such file"_s)
+            QStringList(2, couldNot + u"\"/opt/new/prog\"  -x -rpcpassword *** \n\nNo such file"_s)
                 << u"QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or rpcpassword"_s
                 << couldNot + stopLine + u"\n\n/opt/ltc/litecoin-cli: No such file"_s);
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty());
@@ -196,7 +196,7 @@ private slots:
 
     // A daemon gone within 15 s is told once with its output log; one the
     // user stopped with CLI is not. A log that could not be written is told
-    // once, at the start.
+    // once, at the start, with the line's password masked.
     void shortLivedDaemonIsTold()
     {
         const QString linked = u"It is a symbolic link, which this program does not follow."_s;
@@ -206,11 +206,13 @@ private slots:
                 { true, QString(), QString() },
                 { false, linked,
                     u"QUORLIN - Litecoin\nThis command line was started, but its output is not kept in "
-                    u"/logs/KD-QUORLIN-daemon.log:\n\n\"/opt/ltc/litecoind\" -conf=\"/c.conf\" \n\n"_s
+                    u"/logs/KD-QUORLIN-daemon.log:\n\n\"/opt/ltc/litecoind\" -rpcpassword=*** \n\n"_s
                         + linked + u'|' + stopped + u"Its output was not kept."_s } }) {
             Shown s;
             s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
             s.t.fakes.processes.processIds.insert(1, u"litecoind"_s);
+            s.t.context.node.setText(
+                NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=s3cret "_s);
             s.t.fakes.launcher.nextResult = { true, {}, logProblem };
             s.button("DAEMON_START_BUTTON")->click();
             if (stoppedByUser)

@@ -3,6 +3,7 @@
 #include "node_control/launch_watch.h"
 #include "node_control/node_status_reader.h"
 #include "platform/launch_log.h"
+#include "platform/masked_command_line.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -108,6 +109,8 @@ private slots:
         QTest::newRow("another four-letter word") << u"cli help"_s << notStop + u"cli help"_s;
         QTest::newRow("stop glued to a word") << u"cli -nostop"_s << notStop + u"cli -nostop"_s;
         QTest::newRow("stop alone") << u"stop"_s << notStop + u"stop"_s;
+        QTest::newRow("password masked")
+            << u"cli -rpcpassword s3cret"_s << notStop + u"cli -rpcpassword ***"_s;
     }
 
     void replacesStop()
@@ -144,14 +147,46 @@ private slots:
         QTEST(told.join(u' '), "told");
     }
 
+    // Arguments as the launcher splits them: a value after "=" or in the next
+    // argument is masked, the rest stays as typed.
+    void masksPasswords_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("masked");
+        QTest::newRow("quoted values and names")
+            << u"d -rpcpassword=\"a b\" -conf=\"/p q\" \"--RPCPassword=a b\" -walletpassphrase=x"_s
+            << u"d -rpcpassword=*** -conf=\"/p q\" \"--RPCPassword=***\" -walletpassphrase=***"_s;
+        QTest::newRow("nothing secret")
+            << u"d -rpcuser=u \t-datadir=/pass  "_s << u"d -rpcuser=u \t-datadir=/pass  "_s;
+        QTest::newRow("value after a blank")
+            << u"d -rpcpassword s3cret -server"_s << u"d -rpcpassword *** -server"_s;
+        QTest::newRow("quoted value after blanks")
+            << u"d --RPCPASSWORD  \"a b\"  -x"_s << u"d --RPCPASSWORD  ***  -x"_s;
+        QTest::newRow("empty quotes are no argument")
+            << u"d -rpcpassword \"\" s3cret"_s << u"d -rpcpassword \"\" ***"_s;
+        QTest::newRow("option as the value of another")
+            << u"d -rpcpassword -walletpassphrase s3cret"_s << u"d -rpcpassword *** ***"_s;
+        QTest::newRow("option last") << u"d -rpcpassword"_s << u"d -rpcpassword"_s;
+        QTest::newRow("after a literal quote")
+            << u"d -uacomment=\"\"\" -rpcpassword=s3cret"_s << u"d -uacomment=\"\"\" -rpcpassword=***"_s;
+        QTest::newRow("literal quotes in the value")
+            << u"d -rpcpassword=\"\"\"a\"\"\" b"_s << u"d -rpcpassword=*** b"_s;
+        QTest::newRow("quotes inside the name")
+            << u"d -rpc\"pass\"word=s3cret"_s << u"d -rpc\"pass\"word=***"_s;
+        QTest::newRow("quote left open") << u"d \"-rpcpassword=s3 cret"_s << u"d \"-rpcpassword=***\""_s;
+    }
+
+    void masksPasswords()
+    {
+        QFETCH(QString, line);
+        QTEST(maskPasswords(line), "masked");
+    }
+
     // A start appends its line, passwords masked, to its log, starting over
     // above 1 MB; the message quotes this start's last lines. A folder is never
     // written (modes, links and owners: test_launcher, on POSIX).
     void keepsTheLaunchLog()
     {
-        QCOMPARE(maskPasswords(
-                     u"d -rpcpassword=\"a b\" -conf=\"/p q\" \"--RPCPassword=a b\" -walletpassphrase=x"_s),
-            u"d -rpcpassword=*** -conf=\"/p q\" \"--RPCPassword=***\" -walletpassphrase=***"_s);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"new/x-daemon.log"_s);
         QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s), QString());
