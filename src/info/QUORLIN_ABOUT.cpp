@@ -10,9 +10,7 @@ QUORLIN_ABOUT::QUORLIN_ABOUT(AppContext& context, QWidget* owner)
     : FormWindow(owner, context.store, geometry::kAbout)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_ABOUT>())
-    , m_flash({ &DONATION_BUTTON_1_TIMER, &DONATION_BUTTON_2_TIMER, &DONATION_BUTTON_3_TIMER,
-                  &DONATION_BUTTON_4_TIMER, &DONATION_BUTTON_5_TIMER },
-          [this](const QColor& colour) { setBackColour(*ui->DONATIONS_BACK_TEXTBOX, colour); })
+    , m_flash(*this, [this](const QColor& colour) { setBackColour(*ui->DONATIONS_BACK_TEXTBOX, colour); })
 {
     ui->setupUi(this);
     for (QLabel* label :
@@ -20,15 +18,6 @@ QUORLIN_ABOUT::QUORLIN_ABOUT(AppContext& context, QWidget* owner)
         paintControl(*label, kGreenBgr, kBlackBgr);
     paintControl(*ui->ORIGIN_TITLE, kBlackBgr, kLightMagentaBgr);
 
-    const std::pair<QTimer*, void (QUORLIN_ABOUT::*)()> timers[] = {
-        { &DONATION_BUTTON_1_TIMER, &QUORLIN_ABOUT::DONATION_BUTTON_1_TIMER_Timer },
-        { &DONATION_BUTTON_2_TIMER, &QUORLIN_ABOUT::DONATION_BUTTON_2_TIMER_Timer },
-        { &DONATION_BUTTON_3_TIMER, &QUORLIN_ABOUT::DONATION_BUTTON_3_TIMER_Timer },
-        { &DONATION_BUTTON_4_TIMER, &QUORLIN_ABOUT::DONATION_BUTTON_4_TIMER_Timer },
-        { &DONATION_BUTTON_5_TIMER, &QUORLIN_ABOUT::DONATION_BUTTON_5_TIMER_Timer },
-    };
-    for (const auto& [timer, handler] : timers)
-        connect(timer, &QTimer::timeout, this, handler);
     connect(ui->DONATIONS_BUTTON, &QPushButton::clicked, this, &QUORLIN_ABOUT::DONATIONS_BUTTON_Click);
     connect(ui->OK_BUTTON, &QPushButton::clicked, this, &QUORLIN_ABOUT::OK_BUTTON_Click);
     m_events.onDblClick(ui->CREATOR_TEXTBOX, [this] { CREATOR_TEXTBOX_DblClick(); });

@@ -5,8 +5,6 @@
 #include "core/form_window.h"
 #include "flash_ring.h"
 
-#include <QTimer>
-
 #include <memory>
 
 namespace Ui {
@@ -22,19 +20,8 @@ public:
     explicit QUORLIN_ABOUT(AppContext& context, QWidget* owner = nullptr);
     ~QUORLIN_ABOUT() override;
 
-    QTimer DONATION_BUTTON_1_TIMER;
-    QTimer DONATION_BUTTON_2_TIMER;
-    QTimer DONATION_BUTTON_3_TIMER;
-    QTimer DONATION_BUTTON_4_TIMER;
-    QTimer DONATION_BUTTON_5_TIMER;
-
 private slots:
     void Form_Load();
-    void DONATION_BUTTON_1_TIMER_Timer() { m_flash.step(0); }
-    void DONATION_BUTTON_2_TIMER_Timer() { m_flash.step(1); }
-    void DONATION_BUTTON_3_TIMER_Timer() { m_flash.step(2); }
-    void DONATION_BUTTON_4_TIMER_Timer() { m_flash.step(3); }
-    void DONATION_BUTTON_5_TIMER_Timer() { m_flash.step(4); }
     void CREATOR_TEXTBOX_DblClick();
     void DONATIONS_BUTTON_Click();
     void OK_BUTTON_Click();

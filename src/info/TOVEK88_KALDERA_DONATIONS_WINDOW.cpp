@@ -19,8 +19,7 @@ TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& c
     : FormWindow(owner, context.store, geometry::kDonations)
     , m_context(context)
     , ui(std::make_unique<Ui::TOVEK88_KALDERA_DONATIONS_WINDOW>())
-    , m_flash({ &DONATION_TEXT_1_TIMER, &DONATION_TEXT_2_TIMER, &DONATION_TEXT_3_TIMER,
-                  &DONATION_TEXT_4_TIMER, &DONATION_TEXT_5_TIMER },
+    , m_flash(*this,
           [this](const QColor& colour) { setTextColour(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, colour); })
 {
     ui->setupUi(this);
@@ -63,15 +62,6 @@ TOVEK88_KALDERA_DONATIONS_WINDOW::TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& c
         ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, [this] { THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick(); });
     m_events.onDblClick(ui->CREATOR_TEXTBOX, [this] { CREATOR_TEXTBOX_DblClick(); });
 
-    const std::pair<QTimer*, void (Window::*)()> timers[] = {
-        { &DONATION_TEXT_1_TIMER, &Window::DONATION_TEXT_1_TIMER_Timer },
-        { &DONATION_TEXT_2_TIMER, &Window::DONATION_TEXT_2_TIMER_Timer },
-        { &DONATION_TEXT_3_TIMER, &Window::DONATION_TEXT_3_TIMER_Timer },
-        { &DONATION_TEXT_4_TIMER, &Window::DONATION_TEXT_4_TIMER_Timer },
-        { &DONATION_TEXT_5_TIMER, &Window::DONATION_TEXT_5_TIMER_Timer },
-    };
-    for (const auto& [timer, handler] : timers)
-        connect(timer, &QTimer::timeout, this, handler);
     connect(ui->OK_BUTTON, &QPushButton::clicked, this, &Window::OK_BUTTON_Click);
 
     Form_Load();
@@ -93,7 +83,7 @@ void TOVEK88_KALDERA_DONATIONS_WINDOW::THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick
         m_flash.stop();
         setTextColour(*ui->THANKS_DONATIONS_MESSAGE_TEXTBOX, colourFromBgr(kBlackBgr));
     } else {
-        m_flash.restart();
+        m_flash.start();
     }
 }
 

@@ -5,8 +5,6 @@
 #include "core/form_window.h"
 #include "flash_ring.h"
 
-#include <QTimer>
-
 #include <memory>
 
 class QLineEdit;
@@ -25,19 +23,8 @@ public:
     explicit TOVEK88_KALDERA_DONATIONS_WINDOW(AppContext& context, QWidget* owner = nullptr);
     ~TOVEK88_KALDERA_DONATIONS_WINDOW() override;
 
-    QTimer DONATION_TEXT_1_TIMER;
-    QTimer DONATION_TEXT_2_TIMER;
-    QTimer DONATION_TEXT_3_TIMER;
-    QTimer DONATION_TEXT_4_TIMER;
-    QTimer DONATION_TEXT_5_TIMER;
-
 private slots:
     void Form_Load();
-    void DONATION_TEXT_1_TIMER_Timer() { m_flash.step(0); }
-    void DONATION_TEXT_2_TIMER_Timer() { m_flash.step(1); }
-    void DONATION_TEXT_3_TIMER_Timer() { m_flash.step(2); }
-    void DONATION_TEXT_4_TIMER_Timer() { m_flash.step(3); }
-    void DONATION_TEXT_5_TIMER_Timer() { m_flash.step(4); }
     void THANKS_DONATIONS_MESSAGE_TEXTBOX_DblClick();
     void CREATOR_TEXTBOX_DblClick();
     void BTC_DONATION_ADDRESS_TEXTBOX_DblClick();

@@ -1,36 +1,28 @@
 #include "flash_ring.h"
 
 #include "core/look.h"
-#include "core/timer_switch.h"
 
-FlashRing::FlashRing(const Timers& timers, std::function<void(const QColor&)> show)
-    : m_timers(timers)
+FlashRing::FlashRing(QObject& window, std::function<void(const QColor&)> show)
+    : m_timer(new QTimer(&window))
     , m_show(std::move(show))
 {
+    m_timer->setObjectName(QString::fromLatin1(kTimerName));
+    m_timer->setInterval(kIntervalMs);
+    QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
+        m_show(colourFromBgr(kColoursBgr[m_next]));
+        m_next = (m_next + 1) % kColoursBgr.size();
+    });
 }
 
 void FlashRing::start()
 {
-    for (QTimer* timer : m_timers)
-        timer->setInterval(kIntervalMs);
-    for (std::size_t i = 0; i < kSteps; ++i)
-        setTimerEnabled(*m_timers[i], i == 0);
-}
-
-void FlashRing::step(std::size_t step)
-{
-    m_show(colourFromBgr(kColoursBgr[step]));
-    setTimerEnabled(*m_timers[(step + 1) % kSteps], true);
-    setTimerEnabled(*m_timers[step], false);
+    if (m_timer->isActive())
+        return;
+    m_next = 0;
+    m_timer->start();
 }
 
 void FlashRing::stop()
 {
-    for (QTimer* timer : m_timers)
-        setTimerEnabled(*timer, false);
-}
-
-void FlashRing::restart()
-{
-    setTimerEnabled(*m_timers[0], true);
+    m_timer->stop();
 }

@@ -7,37 +7,27 @@
 #include <cstddef>
 #include <functional>
 
-// The flashing of the information windows: five timers in a ring, exactly one
-// of them enabled. When timer n fires it shows colour n, enables the next
-// timer (after the last, the first) and disables itself, so the colours take
-// turns every 200 ms and a full round takes one second.
+// The flashing of the information windows: one timer shows the next of five
+// colours every 200 ms, green, red, cyan, magenta, yellow and round again, so
+// a full round takes one second. The timer is a child of the window, named
+// kTimerName.
 class FlashRing {
 public:
-    static constexpr std::size_t kSteps = 5;
     static constexpr int kIntervalMs = 200;
+    static constexpr const char* kTimerName = "FLASH_TIMER";
 
-    // Green, red, cyan, magenta, yellow: the colour of each timer, 0x00BBGGRR.
-    static constexpr std::array<quint32, kSteps> kColoursBgr { 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF,
-        0x00FFFF };
+    // The colours in turn, 0x00BBGGRR.
+    static constexpr std::array<quint32, 5> kColoursBgr { 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF };
 
-    using Timers = std::array<QTimer*, kSteps>;
+    FlashRing(QObject& window, std::function<void(const QColor&)> show);
 
-    FlashRing(const Timers& timers, std::function<void(const QColor&)> show);
-
-    // Sets every interval, first to last, and enables the first timer only.
+    // A stopped ring starts over from the first colour; a running one goes on
+    // as it is, its next colour still due at its time.
     void start();
-
-    // What timer `step` (0 for the first) does when it fires.
-    void step(std::size_t step);
-
-    // Disables every timer, first to last.
     void stop();
 
-    // Enables the first timer; the others keep their state. Enabling it while
-    // it runs changes nothing.
-    void restart();
-
 private:
-    Timers m_timers;
+    QTimer* m_timer;
+    std::size_t m_next = 0;
     std::function<void(const QColor&)> m_show;
 };
