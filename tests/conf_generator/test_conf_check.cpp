@@ -9,7 +9,7 @@
 namespace {
 
 const QSet<QString> kOptions { "server", "rpcallowip", "rpcbind", "port", "rpcport", "wallet", "addnode",
-    "regtest", "signet", "chain", "rpcpassword", "rpcauth", "listen", "txindex" };
+    "regtest", "testnet", "signet", "chain", "rpcpassword", "rpcauth", "listen", "txindex" };
 
 // "line key problem", the problem in one word.
 QStringList brief(const QList<ConfFinding>& findings)
@@ -72,6 +72,7 @@ private slots:
             { "2 port refused" });
         row("regtest in its own section", "regtest=1\n[regtest]\nport=9333\naddnode=1.2.3.4", true, {});
         row("top level overridden by section", "regtest=1\nport=1\nregtest.port=2", true, {});
+        row("testnet's section is [test]", "testnet=1\nrpcport=19332\n[test]\nrpcport=19332", true, {});
         row("main chain", "regtest=0\n#testnet=1\nchain=main\nport=1\n[regtest]\nregtest=1", true, {});
         row("other chain's section", "chain=regtest\n[test]\nport=1", true, {});
         row("RPC beyond and on loopback",
