@@ -2,7 +2,10 @@
 
 #include "rpc_test_credentials.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -13,12 +16,16 @@ struct Setting {
     QString key; // without a "no" negation
     QString value;
     bool negated;
+    bool commented; // the line goes on after a "#"
 };
 
 // Keys that a node on a test chain takes only from its chain's section.
 const QSet<QString> kNetworkOnlyKeys { QStringLiteral("addnode"), QStringLiteral("bind"),
     QStringLiteral("connect"), QStringLiteral("port"), QStringLiteral("rpcbind"), QStringLiteral("rpcport"),
     QStringLiteral("wallet") };
+
+const QString kPassword = QStringLiteral("rpcpassword");
+const QString kUserAgentComment = QStringLiteral("uacomment");
 
 bool isTrue(const Setting& setting)
 {
@@ -33,6 +40,7 @@ QList<Setting> readSettings(const QString& text, const std::optional<QSet<QStrin
     const QStringList lines = text.split(u'\n');
     for (int n = 0; n < lines.size(); ++n) {
         const QString line = lines[n].section(u'#', 0, 0).trimmed();
+        const bool commented = lines[n].contains(u'#');
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             section = line.mid(1, line.size() - 2).trimmed();
             continue;
@@ -47,12 +55,13 @@ QList<Setting> readSettings(const QString& text, const std::optional<QSet<QStrin
             key = section + u'.' + key;
         const qsizetype dot = key.indexOf(u'.');
         Setting setting { n + 1, dot < 0 ? QString() : key.left(dot), key.mid(dot + 1),
-            line.mid(equals + 1).trimmed(), false };
+            line.mid(equals + 1).trimmed(), false, commented };
         // "nofoo" negates "foo" when "foo" is an option; without the node's
-        // list, the per-network keys are the ones that matter.
+        // list, the keys this check reads lists of are the ones that matter.
         const QString positive = setting.key.mid(2);
         if (setting.key.startsWith(QStringLiteral("no"))
-            && (options ? options->contains(positive) : kNetworkOnlyKeys.contains(positive))) {
+            && (options ? options->contains(positive)
+                        : kNetworkOnlyKeys.contains(positive) || positive == kUserAgentComment)) {
             setting.key = positive;
             setting.negated = true;
         }
@@ -132,6 +141,37 @@ bool isLoopbackSubnet(const QString& subnet)
     return !ipv6 && mask.split(u'.').size() == 4 && mask.section(u'.', 0, 0) == QStringLiteral("255");
 }
 
+// The node reads a "#" as the start of a comment, but on a line whose name,
+// section included, holds "rpcpassword" it refuses to guess whether the "#"
+// was meant as part of the password.
+bool hasAmbiguousHash(const Setting& setting)
+{
+    return setting.commented && (setting.section.contains(kPassword) || setting.key.contains(kPassword));
+}
+
+// The characters of a user agent comment that the node refuses: all but the
+// ASCII letters and digits, the blank and ".,;-_?@". The first few are given,
+// each once, as itself where it prints, otherwise as its code point.
+QString unsafeCommentCharacters(const QString& comment)
+{
+    constexpr qsizetype kMostShown = 8;
+    QStringList unsafe;
+    for (const char32_t c : comment.toUcs4()) {
+        const bool safe = (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9')
+            || std::u32string_view(U" .,;-_?@").find(c) != std::u32string_view::npos;
+        const QString shown = QChar::isPrint(c)
+            ? QString::fromUcs4(&c, 1)
+            : QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+        if (!safe && !unsafe.contains(shown))
+            unsafe.append(shown);
+        if (unsafe.size() > kMostShown) {
+            unsafe.last() = QStringLiteral("...");
+            break;
+        }
+    }
+    return unsafe.join(u' ');
+}
+
 bool isPublicCredential(const Setting& setting)
 {
     return std::any_of(kRpcTestPresets.begin(), kRpcTestPresets.end(), [&](const RpcCredentials& preset) {
@@ -156,6 +196,23 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
             inChainSection.insert(s.key);
     const bool server = std::any_of(settings.begin(), settings.end(),
         [&](const Setting& s) { return applies(s) && s.key == QStringLiteral("server") && isTrue(s); });
+    // The user agent comments are a list, read from the chain's section, then
+    // from the top level. A negation clears the comments before it in its own
+    // place; where the chain's section ends with one, the top level is left out.
+    QHash<QString, int> clearedUpTo; // the place's last negation
+    QHash<QString, bool> endsCleared;
+    for (const Setting& s : settings) {
+        if (s.key != kUserAgentComment || !applies(s))
+            continue;
+        const bool negation = s.negated && !isTrue(s);
+        if (negation)
+            clearedUpTo.insert(s.section, s.line);
+        endsCleared.insert(s.section, negation);
+    }
+    const auto inCommentList = [&](const Setting& s) {
+        return s.key == kUserAgentComment && applies(s) && !s.negated && s.line > clearedUpTo.value(s.section)
+            && (!s.section.isEmpty() || !endsCleared.value(chain));
+    };
 
     QList<ConfFinding> findings;
     for (const Setting& s : settings) {
@@ -171,6 +228,11 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
             findings.append({ s.line, s.key, ConfProblem::RpcBeyondLoopback, s.value });
         if (!testChain && isPublicCredential(s))
             findings.append({ s.line, s.key, ConfProblem::PublicCredentials, {} });
+        if (hasAmbiguousHash(s))
+            findings.append({ s.line, s.key, ConfProblem::HashInPassword, {} });
+        if (inCommentList(s))
+            if (const QString unsafe = unsafeCommentCharacters(s.value); !unsafe.isEmpty())
+                findings.append({ s.line, s.key, ConfProblem::UnsafeUserAgentComment, unsafe });
     }
     return findings;
 }
@@ -178,6 +240,8 @@ QList<ConfFinding> checkConfText(const QString& text, const std::optional<QSet<Q
 bool stopsSave(const ConfFinding& finding)
 {
     return finding.problem == ConfProblem::RefusedOnTestChain
+        || finding.problem == ConfProblem::HashInPassword
+        || finding.problem == ConfProblem::UnsafeUserAgentComment
         || finding.problem == ConfProblem::RpcBeyondLoopback;
 }
 
@@ -199,6 +263,15 @@ QString describeFinding(const ConfFinding& finding)
         break;
     case ConfProblem::PublicCredentials:
         what = QStringLiteral("these credentials are public; use them only on test nodes");
+        break;
+    case ConfProblem::HashInPassword:
+        what = QStringLiteral("the node refuses to start, because it cannot tell whether the # on this line "
+                              "begins a comment or belongs to the password");
+        break;
+    case ConfProblem::UnsafeUserAgentComment:
+        what = QStringLiteral("the node refuses to start, because a user agent comment may hold only the "
+                              "letters A to Z and a to z, digits, blanks and . , ; - _ ? @ (not %1)")
+                   .arg(finding.detail);
         break;
     }
     return QStringLiteral("Line %1, %2: %3").arg(finding.line).arg(finding.key, what);

@@ -13,13 +13,15 @@ enum class ConfProblem {
     RefusedOnTestChain, // a per-network key at the top level on a test chain: it refuses to start
     RpcBeyondLoopback, // RPC allowed or bound beyond loopback while the server is on
     PublicCredentials, // one of the ten published test credential sets, on the main chain
+    HashInPassword, // a "#" on an rpcpassword line: it refuses to start
+    UnsafeUserAgentComment, // a uacomment with characters outside its safe set: it refuses to start
 };
 
 struct ConfFinding {
     int line; // from 1
     QString key;
     ConfProblem problem;
-    QString detail; // the chain's section for a refusal, the address for RPC
+    QString detail; // the chain's section for a refusal, the address for RPC, the unsafe characters
     bool operator==(const ConfFinding&) const = default;
 };
 

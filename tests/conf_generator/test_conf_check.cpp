@@ -9,12 +9,12 @@
 namespace {
 
 const QSet<QString> kOptions { "server", "rpcallowip", "rpcbind", "port", "rpcport", "wallet", "addnode",
-    "regtest", "testnet", "signet", "chain", "rpcpassword", "rpcauth", "listen", "txindex" };
+    "regtest", "testnet", "signet", "chain", "rpcpassword", "rpcauth", "listen", "txindex", "uacomment" };
 
 // "line key problem", the problem in one word.
 QStringList brief(const QList<ConfFinding>& findings)
 {
-    const char* words[] = { "unknown", "refused", "rpc", "public" };
+    const char* words[] = { "unknown", "refused", "rpc", "public", "hash", "unsafe" };
     QStringList lines;
     for (const ConfFinding& f : findings)
         lines.append(QStringLiteral("%1 %2 %3").arg(f.line).arg(f.key, words[int(f.problem)]));
@@ -86,6 +86,23 @@ private slots:
                 + "\r\nrpcpassword=" + password + "x",
             true, { "1 rpcpassword public", "3 rpcauth public" });
         row("public credentials on a test chain", "signet=1\r\nrpcpassword=" + password, true, {});
+        // The node refuses a "#" anywhere on a line whose name holds "rpcpassword".
+        row("# on a password line",
+            "rpcpassword=a#b\nrpcuser=a#b\n#rpcpassword=a#b\n[x]\n"
+            "rpcpassword=ab # mine\n[rpcpassword]\nx=1 #",
+            false, { "1 rpcpassword hash", "5 rpcpassword hash", "7 x hash" });
+        row("unsafe user agent comments",
+            QString("uacomment=my node (home)\nuacomment=Az09 .,;-_?@\nuacomment=a") + QChar(0)
+                + "b\nuacomment=\u00ff\nuacomment=tab\tinside\nuacomment=# (a comment)",
+            true, { "1 uacomment unsafe", "3 uacomment unsafe", "4 uacomment unsafe", "5 uacomment unsafe" });
+        // A negation clears the comments before it in its place; a chain's
+        // section that ends with one leaves out the top level.
+        row("user agent comments cleared or elsewhere",
+            "regtest=1\nuacomment=(1)\nnouacomment=1\nuacomment=(2)\n[main]\nuacomment=(3)\n[regtest]\n"
+            "uacomment=(4)\nnouacomment=\nuacomment=(5)",
+            false, { "4 uacomment unsafe", "10 uacomment unsafe" });
+        row("user agent comments cleared by the chain's section",
+            "regtest=1\nuacomment=(1)\n[regtest]\nuacomment=(2)\nnouacomment=1", false, {});
     }
 
     void findings()
@@ -95,23 +112,39 @@ private slots:
         QTEST(brief(checkConfText(text, knownOptions ? std::optional(kOptions) : std::nullopt)), "expected");
     }
 
-    // A refusal names the chain as the user knows it and the section that the line belongs in.
+    // A refusal says why the node refuses: the chain as the user knows it and
+    // the section that the line belongs in, or what is wrong with the value.
     void refusalText_data()
     {
-        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("testnet") << "test"
+        QTest::newRow("testnet") << "testnet=1\n\nport=1"
                                  << "Line 3, port: the node refuses to start, because on testnet this line "
                                     "belongs in a [test] section";
-        QTest::newRow("signet") << "signet"
+        QTest::newRow("signet") << "chain=signet\n\nport=1"
                                 << "Line 3, port: the node refuses to start, because on signet this line "
                                    "belongs in a [signet] section";
+        QTest::newRow("# on a password line")
+            << "rpcpassword=secret # mine"
+            << "Line 1, rpcpassword: the node refuses to start, because it cannot tell whether the # on this "
+               "line begins a comment or belongs to the password";
+        QTest::newRow("unsafe characters")
+            << QString("uacomment=my (home)\t\u00ff(") + QChar(0)
+            << "Line 1, uacomment: the node refuses to start, because a user agent comment may hold only the "
+               "letters A to Z and a to z, digits, blanks and . , ; - _ ? @ (not ( ) U+0009 \u00ff U+0000)";
+        QTest::newRow("many unsafe characters")
+            << "uacomment=((<>[]{}!\"%&"
+            << "Line 1, uacomment: the node refuses to start, because a user agent comment may hold only the "
+               "letters A to Z and a to z, digits, blanks and . , ; - _ ? @ (not ( < > [ ] { } ! ...)";
     }
 
     void refusalText()
     {
-        QFETCH(QString, section);
-        QTEST(describeFinding({ 3, "port", ConfProblem::RefusedOnTestChain, section }), "expected");
+        QFETCH(QString, text);
+        const QList<ConfFinding> findings = checkConfText(text, std::nullopt);
+        QCOMPARE(findings.size(), 1);
+        QVERIFY(stopsSave(findings[0]));
+        QTEST(describeFinding(findings[0]), "expected");
     }
 
     // The dialog lists the findings that stop SAVE first and at most 20 in all, the note at most

@@ -1,6 +1,7 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
+#include "conf_generator/save_check.h"
 #include "core/default_conf_path.h"
 #include "core/multi_line_box.h"
 #include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
@@ -183,6 +184,62 @@ private slots:
                     u"-rpcpassword=***\nError: Config setting for -port only applied on regtest "
                     "network when in [regtest] section"),
             qPrintable(message));
+    }
+
+    // The check before SAVE stops exactly where the node refuses to start: a
+    // "#" on a password line, a user agent comment outside the node's safe
+    // characters. The node names the reason; with the lines the check passes
+    // it starts and answers.
+    void confCheckAgreesWithNode_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // added to the sandbox's .conf
+        QTest::addColumn<QString>("refusal"); // in the node's words; empty where it starts
+        QTest::newRow("# on a password line")
+            << QByteArray("rpcpassword=secret # mine\n") << u"using # in rpcpassword can be ambiguous"_s;
+        QTest::newRow("brackets in a comment") << QByteArray("uacomment=my node (home)\n")
+                                               << u"User Agent comment (my node (home)) contains unsafe"_s;
+        QTest::newRow("NUL in a comment")
+            << QByteArray("uacomment=a\0b\n", 14) << u"contains unsafe characters"_s;
+        QTest::newRow("non-ASCII comment")
+            << QByteArray("uacomment=\xc3\xbf\n") << u"User Agent comment (\u00ff) contains unsafe"_s;
+        QTest::newRow("safe and cleared comments")
+            << QByteArray("uacomment=my node, home_1.2;-?@\nuacomment=(x)\nnouacomment=1\nuacomment=ok\n")
+            << QString();
+    }
+
+    void confCheckAgreesWithNode()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, refusal);
+        NodeSandbox sandbox;
+        QFile conf(sandbox.confPath());
+        QVERIFY(conf.open(QIODevice::ReadWrite | QIODevice::Append) && conf.write(lines) == lines.size());
+        QVERIFY(conf.seek(0));
+        const QString text = QString::fromUtf8(conf.readAll());
+        conf.close();
+        QProcessProgramRunner programs;
+        const QString daemon = NodeSandbox::programFolder() + u"/litecoind"_s;
+        const SaveCheck check = checkBeforeSave(programs, daemon, text);
+        QVERIFY2(check.source.startsWith(u"Checked against"_s), qPrintable(check.source));
+        QCOMPARE(stopsSave(check), !refusal.isEmpty());
+
+        QProcess node;
+        node.setProcessChannelMode(QProcess::MergedChannels);
+        node.start(daemon, { u"-conf="_s + conf.fileName(), u"-datadir="_s + sandbox.dataFolder() });
+        const auto answers = [&] {
+            return sandbox.cli({ u"-conf="_s + conf.fileName(), u"getblockcount"_s }) == 0;
+        };
+        QVERIFY(QTest::qWaitFor(
+            [&] { return node.state() == QProcess::NotRunning || answers(); }, kNodeTimeoutMs));
+        const QString said = QString::fromUtf8(node.readAll());
+        if (!refusal.isEmpty()) {
+            QVERIFY2(node.state() == QProcess::NotRunning && node.exitCode() != 0 && said.contains(refusal),
+                qPrintable(said));
+            return;
+        }
+        QVERIFY2(node.state() != QProcess::NotRunning, qPrintable(said));
+        QCOMPARE(sandbox.cli({ u"-conf="_s + conf.fileName(), u"stop"_s }), 0);
+        QVERIFY(node.waitForFinished(kNodeTimeoutMs));
     }
 };
 
