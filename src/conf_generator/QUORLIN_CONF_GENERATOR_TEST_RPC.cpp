@@ -84,7 +84,15 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::TEST_CFG_BUTTON_Click(int preset)
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click()
 {
-    const NewCredentials credentials = makeSecureCredentials();
+    const RandomBytes random = m_context.platform.random.read(kSecureCredentialBytes);
+    if (!random.error.isEmpty()) {
+        m_context.platform.dialogs.showError(this, windowTitle(),
+            QStringLiteral("No new credentials were made: the operating system's random generator "
+                           "failed.\n\n%1")
+                .arg(random.error));
+        return;
+    }
+    const NewCredentials credentials = makeSecureCredentials(random.bytes);
     ui->RPC_USER_TEXTBOX->setText(credentials.user);
     ui->RPC_PASSWORD_TEXTBOX->setText(credentials.password);
     ui->RPC_AUTH_TEXTBOX->setText(credentials.auth);

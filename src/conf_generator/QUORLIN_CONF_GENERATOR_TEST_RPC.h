@@ -19,7 +19,9 @@ class QUORLIN_CONF_GENERATOR_TEST_RPC;
 // generator's credentials when it opens, a preset when one is chosen, and
 // hands what its three boxes hold back to the conf generator on "USE CURRENT
 // CREDENTIALS". The button of the preset whose user name is shown is green.
-// "NEW SECURE CREDENTIALS" fills the boxes with fresh random ones instead.
+// "NEW SECURE CREDENTIALS" fills the boxes with fresh random ones instead,
+// from the operating system's generator; when it fails, the boxes stay as
+// they are and the user is told.
 class QUORLIN_CONF_GENERATOR_TEST_RPC : public FormWindow {
     Q_OBJECT
 

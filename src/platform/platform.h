@@ -6,6 +6,7 @@
 #include "process_launcher.h"
 #include "process_query.h"
 #include "program_runner.h"
+#include "secure_random.h"
 #include "settings_backing.h"
 #include "window_stacking.h"
 
@@ -21,4 +22,5 @@ struct Platform {
     ClientRunner& clients;
     QString settingsFolder; // where the launch logs go
     ProgramRunner& programs;
+    SecureRandom& random; // for secrets
 };

@@ -20,6 +20,7 @@ SystemPlatform::SystemPlatform()
     , m_dialogs(std::make_unique<QtDialogs>())
     , m_clients(std::make_unique<QProcessClientRunner>())
     , m_programs(std::make_unique<QProcessProgramRunner>())
+    , m_random(createSystemSecureRandom())
 {
 }
 
@@ -28,5 +29,5 @@ SystemPlatform::~SystemPlatform() = default;
 Platform SystemPlatform::platform()
 {
     return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity(),
-        *m_clients, settingsFolder(userConfigRoot(), kApplicationName), *m_programs };
+        *m_clients, settingsFolder(userConfigRoot(), kApplicationName), *m_programs, *m_random };
 }

@@ -8,6 +8,7 @@
 std::unique_ptr<ProcessLauncher> createSystemProcessLauncher();
 std::unique_ptr<ProcessQuery> createSystemProcessQuery();
 std::unique_ptr<WindowStacking> createSystemWindowStacking();
+std::unique_ptr<SecureRandom> createSystemSecureRandom();
 
 // Owns the real services and hands them to the windows as one Platform.
 class SystemPlatform {
@@ -25,4 +26,5 @@ private:
     std::unique_ptr<Dialogs> m_dialogs;
     std::unique_ptr<ClientRunner> m_clients;
     std::unique_ptr<ProgramRunner> m_programs;
+    std::unique_ptr<SecureRandom> m_random;
 };

@@ -249,7 +249,7 @@ private slots:
         QtDialogs dialogs;
         const Platform& fakes = rig.context.platform;
         AppContext context({ fakes.settings, fakes.launcher, fakes.processes, fakes.stacking, dialogs,
-            fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs });
+            fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs, fakes.random });
         QUORLIN_CONF_GENERATOR_MAIN window(context, nullptr);
         ctl<MultiLineBox>(window, "USER_DEFINED_SETTINGS_TEXTBOX")
             ->setText("regtest=1\r\nserver=1" + ("\r\n" + line).repeated(100));
@@ -388,6 +388,24 @@ private slots:
             QStringList({ "rpcuser=mine", "rpcpassword=" + boxes[1], "#rpcauth=" }));
         QVERIFY(window.isVisible());
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
+    }
+
+    // When the system's generator fails, new credentials say so and fill nothing: no weaker
+    // source stands in.
+    void newCredentialsNeedTheSystemGenerator()
+    {
+        ConfGeneratorRig rig;
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        window.show();
+        ctl<QPushButton>(window, "TEST_CFG_9_BUTTON")->click();
+        const QStringList before = shown(window);
+        rig.fakes.random.error = "getrandom: Function not implemented";
+        ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON")->click();
+        QCOMPARE(shown(window), before);
+        QCOMPARE(rig.fakes.dialogs.errors,
+            QStringList(
+                "QUORLIN - CONF-GENERATOR - TEST RPC CREDENTIALS\nNo new credentials were made: the "
+                "operating system's random generator failed.\n\ngetrandom: Function not implemented"));
     }
 };
 

@@ -25,9 +25,10 @@ struct NodeTestContext {
     FakeDialogs dialogs;
     QProcessClientRunner clients;
     QProcessProgramRunner programs;
+    std::unique_ptr<SecureRandom> random = createSystemSecureRandom();
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
     AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
-        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN"), programs } };
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN"), programs, *random } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.

@@ -172,6 +172,23 @@ public:
     QStringList commandLines; // every run, in order
 };
 
+// Hands out bytes counting up from 1, which differ from call to call but are
+// not random, or fails with `error` when one is set.
+class FakeSecureRandom final : public SecureRandom {
+public:
+    RandomBytes read(qsizetype count) override
+    {
+        if (!error.isEmpty())
+            return { {}, error };
+        QByteArray bytes;
+        while (bytes.size() < count)
+            bytes += static_cast<char>(++counter);
+        return { bytes, {} };
+    }
+    QString error;
+    quint8 counter = 0;
+};
+
 // A complete set of fakes for one test, and the context that windows take.
 struct FakePlatform {
     FakeSettingsBacking settings;
@@ -181,12 +198,13 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeClientRunner clients;
     FakeProgramRunner programs;
+    FakeSecureRandom random;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
 
     Platform platform()
     {
         return { settings, launcher, processes, stacking, dialogs, executable, clients,
-            QStringLiteral("/logs"), programs };
+            QStringLiteral("/logs"), programs, random };
     }
     // The stored value of a key in the executable's section, or a null QString.
     QString stored(const QString& key) const { return settings.values.value(address(key)); }

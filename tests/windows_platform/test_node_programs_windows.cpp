@@ -30,7 +30,7 @@ struct Rig {
     FakeSettingsBacking settings;
     FakeDialogs dialogs;
     AppContext context { Platform { settings, real.launcher, real.processes, real.stacking, dialogs,
-        real.executable, real.clients, folder.path(), real.programs } };
+        real.executable, real.clients, folder.path(), real.programs, real.random } };
     QUORLIN_MAIN window { context };
     CommandLines lines;
 
