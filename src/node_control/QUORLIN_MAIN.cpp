@@ -128,7 +128,32 @@ void QUORLIN_MAIN::launch(
         m_context.platform.dialogs.showError(this, windowTitle(),
             QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
                 .arg(log, maskPasswords(commandLine), result.logProblem));
-    m_launches.started(program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
+    m_launches.started(
+        program, result.program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
+    m_followed.append({ result.program, log, commandLine });
+}
+
+// A log that could not be written any more (a full disk) is told once; the
+// program runs on. Programs that have ended and whose output is copied are
+// followed no more.
+void QUORLIN_MAIN::reportOutputProblems()
+{
+    QStringList problems;
+    for (qsizetype i = 0; i < m_followed.size();) {
+        const Followed& followed = m_followed[i];
+        const bool finished = followed.program->finished();
+        if (const QString problem = followed.program->takeOutputProblem(); !problem.isEmpty())
+            problems.append(
+                QStringLiteral("The output of this command line is no longer kept in %1:\n\n%2\n\n%3\n\n"
+                               "The program runs on; what it prints from now on is dropped.")
+                    .arg(followed.log, maskPasswords(followed.commandLine), problem));
+        if (finished)
+            m_followed.removeAt(i);
+        else
+            ++i;
+    }
+    for (const QString& problem : problems)
+        m_context.platform.dialogs.showError(this, windowTitle(), problem);
 }
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
@@ -206,6 +231,7 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();
+    reportOutputProblems();
 }
 
 void QUORLIN_MAIN::paintWatcherView(const WatcherView& view)

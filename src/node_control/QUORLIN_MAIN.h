@@ -65,6 +65,7 @@ private:
     void launch(
         const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
     void reportShortLivedPrograms();
+    void reportOutputProblems();
     void showNodeSettings();
 
     AppContext& m_context;
@@ -72,5 +73,12 @@ private:
     ProcessWatcher m_watcher;
     QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
     LaunchWatch m_launches;
+    // Every started program until it has ended and its output is copied.
+    struct Followed {
+        std::shared_ptr<StartedProgram> program;
+        QString log;
+        QString commandLine;
+    };
+    QList<Followed> m_followed;
     QElapsedTimer m_clock;
 };

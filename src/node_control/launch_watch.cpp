@@ -1,10 +1,11 @@
 #include "launch_watch.h"
 
-void LaunchWatch::started(const QString& program, const QString& outputLog, qint64 logOffset, qint64 nowMs)
+void LaunchWatch::started(const QString& program, std::shared_ptr<StartedProgram> process,
+    const QString& outputLog, qint64 logOffset, qint64 nowMs)
 {
     m_watched.removeIf([&](const Watched& w) { return w.program == program; });
     if (!program.isEmpty())
-        m_watched.append({ program, outputLog, logOffset, nowMs });
+        m_watched.append({ program, std::move(process), outputLog, logOffset, nowMs });
 }
 
 QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QString&)>& isRunning, qint64 nowMs)
@@ -12,10 +13,20 @@ QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QStrin
     QList<Gone> gone;
     QList<Watched> still;
     for (Watched& w : m_watched) {
-        if (isRunning(w.program)) {
+        const bool young = nowMs - w.startedMs < kWatchMs;
+        const std::optional<ProcessEnd> end = w.process->end();
+        if (end && end->failed) {
+            // Told once its last words are in the log.
+            if (w.process->finished() && !w.process->groupRunning())
+                gone.append({ w.program, w.outputLog, w.logOffset, nowMs - w.startedMs, end->description });
+            else if (young)
+                still.append(w);
+            continue;
+        }
+        if (!end || isRunning(w.program)) {
             w.missedTicks = 0;
             w.firstMissMs = -1;
-            if (nowMs - w.startedMs < kWatchMs)
+            if (young)
                 still.append(w);
             continue;
         }
@@ -24,7 +35,7 @@ QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QStrin
         if (w.missedTicks < 2)
             still.append(w);
         else
-            gone.append({ w.program, w.outputLog, w.logOffset, w.firstMissMs - w.startedMs });
+            gone.append({ w.program, w.outputLog, w.logOffset, w.firstMissMs - w.startedMs, {} });
     }
     m_watched = still;
     return gone;
@@ -32,8 +43,10 @@ QList<LaunchWatch::Gone> LaunchWatch::tick(const std::function<bool(const QStrin
 
 QString goneMessage(const LaunchWatch::Gone& gone, const QString& lastLines)
 {
-    const QString head = QStringLiteral("%1 stopped %2 s after it was started.\n\n")
-                             .arg(gone.program, QString::number(gone.ranMs / 1000.0, 'f', 1));
+    const QString ran = QString::number(gone.ranMs / 1000.0, 'f', 1);
+    const QString head = gone.end.isEmpty()
+        ? QStringLiteral("%1 stopped %2 s after it was started.\n\n").arg(gone.program, ran)
+        : QStringLiteral("%1 stopped %2 s after it was started (%3).\n\n").arg(gone.program, ran, gone.end);
     if (gone.outputLog.isEmpty())
         return head + QStringLiteral("Its output was not kept.");
     if (lastLines.isEmpty())

@@ -22,6 +22,7 @@ QString prepareLaunchLog(const QString& path, const QString& commandLine)
     }
     if (std::optional<QString> refusal = refusedWriteTarget(path))
         return *refusal;
+    const QByteArray line = (launchLogHeader(QDateTime::currentDateTime(), commandLine) + u'\n').toUtf8();
     // Unbuffered, so that a full disk fails the write itself.
     QFile file(path);
     const bool created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
@@ -29,11 +30,11 @@ QString prepareLaunchLog(const QString& path, const QString& commandLine)
     // have chosen other permissions for an existing one.
     if (created)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    else if (!file.open((file.size() > kLaunchLogLimit ? QIODevice::WriteOnly | QIODevice::Truncate
-                                                       : QIODevice::Append)
+    else if (!file.open(
+                 (file.size() + line.size() > kLaunchLogLimit ? QIODevice::WriteOnly | QIODevice::Truncate
+                                                              : QIODevice::Append)
                  | QIODevice::Unbuffered))
         return file.errorString();
-    const QByteArray line = (launchLogHeader(QDateTime::currentDateTime(), commandLine) + u'\n').toUtf8();
     return file.write(line) == line.size() ? QString() : file.errorString();
 }
 

@@ -7,14 +7,16 @@
 // appends a line with its time and command line, then the program's own
 // standard output and error follow.
 
-// A file larger than this starts over empty at the next start.
+// The most a log holds. A file that the next start's line would take past it
+// starts over empty; while the program runs, a full file becomes
+// "<log>.1" and a new one starts (bounded_log.h).
 inline constexpr qint64 kLaunchLogLimit = 1024 * 1024;
 
 // The line a start appends: "2026-12-06 14:05:09 <masked command line>".
 QString launchLogHeader(const QDateTime& when, const QString& commandLine);
 
 // Makes the file ready for a start: creates it and its folder readable by the
-// owner only, starts it over when it is larger than the limit, and appends the
+// owner only, starts it over when the line would take it past the limit, and appends the
 // start's line. A link, a folder or another user's file at the path is left
 // alone. Gives the reason when the file cannot be written, else "".
 QString prepareLaunchLog(const QString& path, const QString& commandLine);

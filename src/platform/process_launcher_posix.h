@@ -1,11 +1,17 @@
 #pragma once
 
+#include "bounded_log.h"
 #include "process_launcher.h"
 
-// Starts the program of a command line detached, in its own session, with no
-// shell in between. A hidden program gets no terminal: its standard streams go
-// to the null device, or its output to the log when one is given.
+// Starts the program of a command line in a session and process group of its
+// own, with no shell in between, and follows it (child_program.h). A hidden
+// program gets no terminal: its standard streams go to the null device, or
+// its output through a pipe into the log when one is given.
 class PosixProcessLauncher final : public ProcessLauncher {
 public:
+    explicit PosixProcessLauncher(BoundedLog::Opener openLog = BoundedLog::openFile);
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override;
+
+private:
+    BoundedLog::Opener m_openLog;
 };

@@ -1,6 +1,7 @@
 // The Qt side of the Windows services: thin adapters over the Qt-free Win32
 // functions in win32/.
 
+#include "child_program.h"
 #include "launch_log.h"
 #include "system_platform.h"
 #include "win32/process_launcher_win32.h"
@@ -13,17 +14,39 @@
 
 namespace {
 
+// The handles of a started program, closed when the last of its followers lets go.
+struct Win32Handles {
+    Win32Program program;
+    ~Win32Handles() { win32Release(program); }
+};
+
+// Exit codes from 0xC0000000 on are the system's status codes, told in hex.
+ProcessEnd describeExit(unsigned long code)
+{
+    const QString number = code >= 0xC0000000 ? QStringLiteral("0x") + QString::number(code, 16).toUpper()
+                                              : QString::number(code);
+    return { code != 0, QStringLiteral("exit code %1").arg(number) };
+}
+
 class Win32ProcessLauncher final : public ProcessLauncher {
 public:
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
         // A log that cannot be written does not keep the program from starting.
         const QString logProblem = outputLog.isEmpty() ? QString() : prepareLaunchLog(outputLog, commandLine);
+        const bool copied = !outputLog.isEmpty() && logProblem.isEmpty();
+        const auto handles = std::make_shared<Win32Handles>();
         std::wstring error;
-        if (win32Launch(commandLine.toStdWString(), style == WindowStyle::Hidden,
-                logProblem.isEmpty() ? outputLog.toStdWString() : std::wstring(), error))
-            return { true, {}, logProblem };
-        return { false, QString::fromStdWString(error), {} };
+        if (!win32Launch(
+                commandLine.toStdWString(), style == WindowStyle::Hidden, copied, handles->program, error))
+            return { false, QString::fromStdWString(error), {}, {} };
+        ChildProgram::Os os { [handles] { return describeExit(win32WaitForExit(handles->program)); },
+            [handles] { return win32GroupRunning(handles->program); },
+            [handles](char* buffer, qint64 size) {
+                return qint64(win32ReadOutput(handles->program, buffer, static_cast<unsigned long>(size)));
+            } };
+        auto log = copied ? std::make_unique<BoundedLog>(outputLog, kLaunchLogLimit) : nullptr;
+        return { true, {}, logProblem, ChildProgram::follow(std::move(os), std::move(log)) };
     }
 };
 

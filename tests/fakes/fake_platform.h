@@ -36,17 +36,37 @@ public:
     QStringList writtenValues; // "key=value", in order
 };
 
-// Keeps every launch as "<command line> > <output log>", and " hidden" for a hidden window.
+// A started program as the test sets it. By default its process ended at
+// once without failing, as a forking daemon's first process does, so that
+// the image names say whether it runs.
+class FakeStartedProgram final : public StartedProgram {
+public:
+    std::optional<ProcessEnd> end() const override { return processEnd; }
+    bool groupRunning() const override { return groupAlive; }
+    QString takeOutputProblem() override { return std::exchange(outputProblem, QString()); }
+    bool finished() const override { return processEnd.has_value(); }
+
+    std::optional<ProcessEnd> processEnd = ProcessEnd { false, QStringLiteral("exit code 0") };
+    bool groupAlive = false;
+    QString outputProblem;
+};
+
+// Keeps every launch as "<command line> > <output log>", and " hidden" for a
+// hidden window; a start hands out `program`.
 class FakeProcessLauncher final : public ProcessLauncher {
 public:
     LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
     {
         calls.append(commandLine + QStringLiteral(" > ") + outputLog
             + (style == WindowStyle::Hidden ? QStringLiteral(" hidden") : QString()));
-        return nextResult;
+        LaunchResult result = nextResult;
+        if (result.started)
+            result.program = program;
+        return result;
     }
     QStringList calls;
-    LaunchResult nextResult { true, {}, {} };
+    LaunchResult nextResult { true, {}, {}, {} };
+    std::shared_ptr<FakeStartedProgram> program = std::make_shared<FakeStartedProgram>();
 };
 
 // Answers from a table of running processes; letter case is ignored. Keeps

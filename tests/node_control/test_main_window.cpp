@@ -165,7 +165,7 @@ private slots:
         s.t.context.node.setText(NodeText::DaemonCommand, changed);
         s.t.fakes.settings.writtenKeys.clear();
         clickStarts();
-        s.t.fakes.launcher.nextResult = { false, u"No such file"_s, {} };
+        s.t.fakes.launcher.nextResult = { false, u"No such file"_s, {}, {} };
         clickStarts();
         for (const ClientAnswer& answer :
             { ClientAnswer { ClientAnswer::Outcome::Finished, 0, u"Litecoin server stopping\n"_s, {} },
@@ -196,24 +196,33 @@ private slots:
 
     // A daemon gone within 15 s is told once with its output log; one the
     // user stopped with CLI is not. A log that could not be written is told
-    // once, at the start, with the line's password masked.
+    // once, at the start, with the line's password masked. The started
+    // process decides before the image name: while it runs (a wrapper
+    // script), nothing is told; when it failed and its group is empty, its
+    // exit status is told.
     void shortLivedDaemonIsTold()
     {
         const QString linked = u"It is a symbolic link, which this program does not follow."_s;
         const QString stopped = u"QUORLIN - Litecoin\nlitecoind stopped after it was started.\n\n"_s;
-        for (const auto& [stoppedByUser, logProblem, told] :
-            { std::tuple(false, QString(), stopped + u"It wrote no output to /logs/KD-QUORLIN-daemon.log."_s),
-                { true, QString(), QString() },
-                { false, linked,
+        const QString noOutput = u"It wrote no output to /logs/KD-QUORLIN-daemon.log."_s;
+        const std::optional<ProcessEnd> clean = ProcessEnd { false, u"exit code 0"_s };
+        for (const auto& [stoppedByUser, logProblem, end, told] :
+            { std::tuple(false, QString(), clean, stopped + noOutput), { true, QString(), clean, QString() },
+                { false, linked, clean,
                     u"QUORLIN - Litecoin\nThis command line was started, but its output is not kept in "
                     u"/logs/KD-QUORLIN-daemon.log:\n\n\"/opt/ltc/litecoind\" -rpcpassword=*** \n\n"_s
-                        + linked + u'|' + stopped + u"Its output was not kept."_s } }) {
+                        + linked + u'|' + stopped + u"Its output was not kept."_s },
+                { false, QString(), std::nullopt, QString() },
+                { false, QString(), ProcessEnd { true, u"exit code 1"_s },
+                    u"QUORLIN - Litecoin\nlitecoind stopped after it was started (exit code 1).\n\n"_s
+                        + noOutput } }) {
             Shown s;
             s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
             s.t.fakes.processes.processIds.insert(1, u"litecoind"_s);
             s.t.context.node.setText(
                 NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=s3cret "_s);
-            s.t.fakes.launcher.nextResult = { true, {}, logProblem };
+            s.t.fakes.launcher.nextResult = { true, {}, logProblem, {} };
+            s.t.fakes.launcher.program->processEnd = end;
             s.button("DAEMON_START_BUTTON")->click();
             if (stoppedByUser)
                 s.button("CLI_STOP_BUTTON")->click();
@@ -226,6 +235,26 @@ private slots:
                          QRegularExpression(u"stopped [0-9.]+ s after"_s), u"stopped after"_s),
                 told);
         }
+    }
+
+    // A log that cannot be written any more is told once, with the masked
+    // command line, while the program runs on.
+    void outputProblemIsToldOnce()
+    {
+        Shown s;
+        s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
+        s.t.fakes.launcher.program->processEnd = std::nullopt;
+        s.t.context.node.setText(NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=secret"_s);
+        s.button("DAEMON_START_BUTTON")->click();
+        s.tick();
+        s.t.fakes.launcher.program->outputProblem = u"No space left on device"_s;
+        for (int i = 0; i < 3; ++i)
+            s.tick();
+        QCOMPARE(s.t.fakes.dialogs.errors,
+            QStringList { u"QUORLIN - Litecoin\nThe output of this command line is no longer kept in "
+                          u"/logs/KD-QUORLIN-daemon.log:\n\n\"/opt/ltc/litecoind\" -rpcpassword=***\n\n"
+                          u"No space left on device\n\nThe program runs on; what it prints from now on is "
+                          u"dropped."_s });
     }
 };
 

@@ -1,3 +1,4 @@
+#include "node_control/launch_watch.h"
 #include "platform/client_runner_qprocess.h"
 #include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
@@ -22,6 +23,14 @@ QString streamTarget(qint64 pid, int fd)
     const ssize_t length
         = ::readlink(qPrintable(u"/proc/%1/fd/%2"_s.arg(pid).arg(fd)), target, sizeof target);
     return QString::fromLocal8Bit(target, std::max<ssize_t>(length, 0));
+}
+
+// Ends the group of a started script that wrote its process id into a file.
+bool endGroup(const QString& pidFile)
+{
+    QFile file(pidFile);
+    const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+    return pid > 1 && ::kill(-pid, SIGKILL) == 0;
 }
 
 } // namespace
@@ -110,12 +119,87 @@ private slots:
             QVERIFY(pid > 0);
             const auto killProbe = qScopeGuard([pid] { ::kill(pid, SIGKILL); });
             QVERIFY(::getsid(pid) > 0 && ::getsid(pid) != ::getsid(0));
+            QCOMPARE(::getpgid(pid), pid);
             for (int fd = 0; fd <= 2; ++fd)
-                QCOMPARE(streamTarget(pid, fd),
-                    logged                             ? (fd == 0 ? u"/dev/null"_s : log)
-                        : style == WindowStyle::Hidden ? u"/dev/null"_s
-                                                       : streamTarget(::getpid(), fd));
+                QCOMPARE(streamTarget(pid, fd).left(5),
+                    (logged                                ? (fd == 0 ? u"/dev/null"_s : u"pipe:"_s)
+                            : style == WindowStyle::Hidden ? u"/dev/null"_s
+                                                           : streamTarget(::getpid(), fd))
+                        .left(5));
         }
+    }
+
+    // A wrapper script that runs the node without exec runs while its own
+    // process does, though nothing has the node's name; a start that failed
+    // is gone, with its exit status, once nothing of its group runs.
+    void launchWatchFollowsTheStartedProcess()
+    {
+        QTemporaryDir dir;
+        PosixProcessLauncher launcher;
+        LaunchWatch watch;
+        QElapsedTimer clock;
+        clock.start();
+        // Each script first writes its process id, which is its group's.
+        for (const auto& [name, script] : { std::pair(u"wrapper"_s, u"sleep 30; true"_s),
+                 { u"failed-with-child"_s, u"sleep 30 & exit 3"_s }, { u"failed"_s, u"exit 3"_s },
+                 { u"killed"_s, u"kill -9 $$"_s } }) {
+            const QString line = u"/bin/sh -c \"echo $$ > '%1'; %2\""_s.arg(dir.filePath(name), script);
+            watch.started(
+                name, launcher.launch(line, WindowStyle::Hidden, {}).program, {}, 0, clock.elapsed());
+        }
+        QStringList gone;
+        const auto tick = [&] {
+            for (const LaunchWatch::Gone& program :
+                watch.tick([](const QString&) { return false; }, clock.elapsed()))
+                gone.append(program.program + u": "_s + program.end);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT((tick(), gone.size() >= 2), 20000);
+        for (int i = 0; i < 4; ++i) {
+            QTest::qWait(50);
+            tick();
+        }
+        gone.sort();
+        QCOMPARE(gone, QStringList({ u"failed: exit code 3"_s, u"killed: signal 9 (Killed)"_s }));
+        QVERIFY(endGroup(dir.filePath(u"wrapper"_s)) && endGroup(dir.filePath(u"failed-with-child"_s)));
+    }
+
+    // A program that floods its output leaves at most the limit in the log
+    // and as much in the ".1" file before it: the end of its output.
+    void floodedLogKeepsItsLimit()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(u"x-daemon.log"_s);
+        const LaunchResult result
+            = PosixProcessLauncher().launch(u"/usr/bin/seq 1000000"_s, WindowStyle::Hidden, log);
+        QVERIFY(result.started);
+        QTRY_VERIFY_WITH_TIMEOUT(result.program->finished(), 20000);
+        QVERIFY(launchLogSize(log) <= kLaunchLogLimit && launchLogSize(log + u".1"_s) <= kLaunchLogLimit);
+        QCOMPARE(lastLogLines(log, 0, 1), u"1000000"_s);
+    }
+
+    // On a full disk the copy stops, says so once, and goes on draining the
+    // output: the program gets past 2 MB of output and keeps running.
+    void fullDiskIsToldOnceAndTheProgramRuns()
+    {
+        QTemporaryDir dir;
+        PosixProcessLauncher launcher([](const QString&) {
+            auto full = std::make_unique<QFile>(u"/dev/full"_s);
+            full->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+            return full;
+        });
+        const QString pidFile = dir.filePath(u"pid"_s), past = dir.filePath(u"past"_s);
+        const QString line
+            = u"/bin/sh -c \"echo $$ > '%1'; head -c 2000000 /dev/zero; touch '%2'; exec sleep 30\""_s.arg(
+                pidFile, past);
+        const LaunchResult result
+            = launcher.launch(line, WindowStyle::Hidden, dir.filePath(u"x-daemon.log"_s));
+        QVERIFY(result.started);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(past), 20000);
+        QCOMPARE(result.program->takeOutputProblem(), u"No space left on device"_s);
+        QCOMPARE(result.program->takeOutputProblem(), QString());
+        QVERIFY(!result.program->end());
+        QVERIFY(endGroup(pidFile));
+        QTRY_VERIFY(result.program->finished());
     }
 
     // The launch log is made its owner's only; a log that was there keeps its

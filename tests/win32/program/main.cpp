@@ -1,7 +1,9 @@
 // Runs the Win32 platform layer against the real system. The same executable
 // serves as the child that some checks start: "--echo <file>" writes its
 // show-window request and its raw command line into <file>; "--wait-while
-// <file>" lives while <file> exists (a minute at most).
+// <file>" lives while <file> exists (a minute at most); "--flood <n>" writes
+// n bytes to its output, then "err" to its error stream;
+// "--leave-child <file>" starts "--wait-while <file>" and fails with exit code 3.
 
 #include "support.h"
 
@@ -46,6 +48,23 @@ int wmain(int argc, wchar_t** argv)
             << utf8(::GetCommandLineW());
     } else if (mode == L"--wait-while")
         eventually([&] { return !std::filesystem::exists(argv[2]); });
+    else if (mode == L"--flood") {
+        const std::string zeros(std::stoul(argv[2]), '0');
+        std::fwrite(zeros.data(), 1, zeros.size(), stdout);
+        std::fflush(stdout);
+        std::fputs("err", stderr);
+    } else if (mode == L"--leave-child") {
+        std::wstring line = L"\"" + ownPath() + L"\" --wait-while \"" + argv[2] + L"\"";
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info {};
+        if (::CreateProcessW(
+                nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+            ::CloseHandle(info.hThread);
+            ::CloseHandle(info.hProcess);
+        }
+        return 3;
+    }
     if (!mode.empty())
         return 0;
 

@@ -42,13 +42,17 @@ void testProcessQuery(const std::filesystem::path& temp)
     std::filesystem::copy_file(ownPath(), twin, error);
     std::wstring launchError;
     const std::wstring line = L"\"" + twin.wstring() + L"\" --wait-while \"" + alive.wstring() + L"\"";
-    check(!error && win32Launch(line, true, L"", launchError) && win32Launch(line, true, L"", launchError)
+    Win32Program first, second;
+    check(!error && win32Launch(line, true, false, first, launchError)
+            && win32Launch(line, true, false, second, launchError)
             && eventually([&] { return countOf(twinName) == 2; }),
         "process query counts two children named " + utf8(twinName));
     check(countOf(withCase(twinName, true)) == 2, "process query counts them under the upper case name");
     std::filesystem::remove(alive);
     check(eventually([&] { return countOf(withCase(twinName, false)) == 0; }),
         "process query counts zero once both have ended");
+    win32Release(first);
+    win32Release(second);
 
     check(!win32CountProcessesInSnapshot(INVALID_HANDLE_VALUE, { own }),
         "process query reports a snapshot that could not be taken as a failure");
