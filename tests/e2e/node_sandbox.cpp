@@ -68,7 +68,7 @@ QList<pid_t> NodeSandbox::processes(const QString& program) const
         if (pid > 0 && pid != ::getpid() && m_root.isValid()
             && readFile(dir + u"/cmdline"_s).contains(QFile::encodeName(root()))
             && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z"
-            && (program.isEmpty() || readFile(dir + u"/comm"_s).trimmed() == QFile::encodeName(program)))
+            && (program.isEmpty() || QFileInfo(QFile::symLinkTarget(dir + u"/exe"_s)).fileName() == program))
             found.append(pid);
     }
     return found;

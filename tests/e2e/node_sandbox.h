@@ -24,8 +24,10 @@ public:
     QString confPath() const { return m_root.filePath(QStringLiteral("node.conf")); }
     QString settingsRoot() const { return m_root.filePath(QStringLiteral("config")); }
 
-    // The sandbox's live processes (of `program` only, if given), read from
-    // /proc and not through the panel's own process query.
+    // The sandbox's live processes (running `program` only, if given), read
+    // from /proc and not through the panel's own process query. The program
+    // is told by the executable, not by the thread name, which litecoind
+    // changes to "b-shutoff" while it shuts down.
     QList<pid_t> processes(const QString& program = {}) const;
 
     // litecoin-cli with the data folder and `arguments`: its exit code (-1 when

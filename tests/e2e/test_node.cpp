@@ -45,7 +45,8 @@ private slots:
     // it ignores; on regtest it refuses the per-network lines at the top, not
     // those in [regtest]. Fresh credentials sign in by their rpcauth line, a
     // wrong password does not. The node status window shows 0 blocks, then 3
-    // mined blocks within 3 s. CLI STOP stops the node and all it started.
+    // mined blocks at a later refresh (how long that took is printed, not
+    // asserted). CLI STOP stops the node and all it started.
     void nodeSetUpWatchedAndStopped()
     {
         NodeTestContext t;
@@ -126,8 +127,9 @@ private slots:
 
         QTest::mouseDClick(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
         const QUORLIN_NODE_STATUS& status = *w.findChild<QUORLIN_NODE_STATUS*>();
+        QVERIFY(ctl<QPushButton>(w, "DAEMON_START_BUTTON")->isEnabled()); // or the press is lost
         press(ctl<QPushButton>(w, "DAEMON_START_BUTTON"));
-        NODE_STEP(checkDaemonBox(w, t.sandbox, true));
+        NODE_STEP(checkDaemonBox(w, t, true));
         const auto ask = [&](const QString& secret, QString* error = nullptr) {
             return t.sandbox.cli({ u"-conf="_s + confPath, u"-rpcuser="_s + generated[0],
                                      u"-rpcpassword="_s + secret, u"getblockcount"_s },
@@ -149,14 +151,14 @@ private slots:
         mined.start();
         QCOMPARE(
             t.sandbox.cli({ u"-conf="_s + confPath, u"generatetodescriptor"_s, u"3"_s, u"raw(51)"_s }), 0);
-        NODE_TRY_COMPARE(label(status, "BLOCKS_LABEL"), u"3"_s, 3000);
+        NODE_TRY_COMPARE(label(status, "BLOCKS_LABEL"), u"3"_s, kNodeTimeoutMs);
         qInfo("3 mined blocks shown after %lld ms", qint64(mined.elapsed()));
 
         // The status window's client calls may lock the stop button while they run.
         press(ctl<QPushButton>(status, "CLOSE_BUTTON"));
-        NODE_TRY_COMPARE(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled(), true, kWatcherDelayMs);
+        NODE_TRY_COMPARE(ctl<QPushButton>(w, "CLI_STOP_BUTTON")->isEnabled(), true, kNodeTimeoutMs);
         press(ctl<QPushButton>(w, "CLI_STOP_BUTTON"));
-        NODE_STEP(checkDaemonBox(w, t.sandbox, false));
+        NODE_STEP(checkDaemonBox(w, t, false));
         QVERIFY2(t.dialogs.errors.isEmpty(), qPrintable(t.dialogs.errors.join(u'\n')));
         NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
     }
