@@ -14,7 +14,7 @@ if [[ "${1:-}" == --in-session ]]; then
   launcher=$2 copy=$3 title=$4
   gio launch "$launcher"
   shown=false
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     xwininfo -root -tree | grep -qF "\"$title\"" && shown=true && break
     sleep 0.1
   done
@@ -79,7 +79,10 @@ grep -qx "Name=.*$name.*" "$launcher" || fail "the launcher's name lacks $name"
 
 mkdir -p "$(dirname "$settings")"
 printf '[General]\nCRYPTO_NAME_TEXTBOX=Litecoin regtest\n' >"$settings"
-xvfb-run -a bash "$0" --in-session "$launcher" "$copy" "QUORLIN - Litecoin regtest"
+# The display keeps running between its clients (-noreset): otherwise each
+# short xwininfo that leaves the display empty resets the server, and a copy
+# connecting in that moment fails with "could not connect to display".
+xvfb-run -a -s "-noreset -screen 0 800x600x24" bash "$0" --in-session "$launcher" "$copy" "QUORLIN - Litecoin regtest"
 
 echo "kept" >"$conf"
 echo "not a panel" >"$folder/other"
