@@ -93,6 +93,16 @@ QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QW
     for (const auto& click : clicks)
         connect(click.button, &QPushButton::clicked, this, click.handler);
 
+    // The preview renders again once a field has changed; the node list, a
+    // plain string, is compared at the tick.
+    const auto stale = [this] { m_previewStale = true; };
+    for (const auto& line : kLineBoxes)
+        connect(ui.get()->*line.box, &QLineEdit::textChanged, this, stale);
+    for (const auto& block : kBlockBoxes)
+        connect(ui.get()->*block.box, &QPlainTextEdit::textChanged, this, stale);
+    for (const auto& tick : kTickBoxes)
+        connect(ui.get()->*tick.box, &QCheckBox::stateChanged, this, stale);
+
     // The rules run on every change of state, whoever makes it.
     connect(ui->WALLET_TICKBOX, &QCheckBox::stateChanged, this, &Window::WALLET_TICKBOX_Click);
     connect(ui->OLD_WALLET_SUPPORT_TICKBOX, &QCheckBox::stateChanged, this,
@@ -165,8 +175,15 @@ void QUORLIN_CONF_GENERATOR_MAIN::OLD_WALLET_SUPPORT_TICKBOX_Click()
     followRule(*ui->OLD_WALLET_SUPPORT_TICKBOX, *ui->DAEMON_TICKBOX);
 }
 
+// Without a change since the last render the preview already shows the text
+// a render would give: rendering a block of several MB every second would take
+// the panel's time from its other windows.
 void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 {
+    if (!m_previewStale && FULL_NODE_LIST_TEXTBOX == m_renderedNodeList)
+        return;
+    m_previewStale = false;
+    m_renderedNodeList = FULL_NODE_LIST_TEXTBOX;
     ui->CONF_OUTPUT_TEXTBOX->setText(renderConfText(fields()));
 }
 

@@ -57,4 +57,6 @@ private:
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_MAIN> ui;
     QPointer<QUORLIN_CONF_CHECK_NOTE> m_note; // the note of the last SAVE, until the next
+    bool m_previewStale = true; // a field changed since the preview's last render
+    QString m_renderedNodeList; // the node list of that render
 };

@@ -288,6 +288,24 @@ private slots:
         QCOMPARE(preview.textCursor().selectedText(), "CONF FILE CREATED");
     }
 
+    // Each kind of field reaches the preview at the next tick, also after ticks without a change.
+    void previewFollowsEveryField()
+    {
+        ConfGeneratorRig rig;
+        const std::pair<std::function<void()>, QString> changes[] = {
+            { [&] { rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText("me"); }, "\r\nrpcuser=me\r\n" },
+            { [&] { rig.at<MultiLineBox>("USER_DEFINED_SETTINGS_TEXTBOX")->setText("txindex=1"); },
+                "\r\ntxindex=1\r\n" },
+            { [&] { rig.at("SERVER_TICKBOX")->click(); }, "\r\nserver=1\r\n" },
+            { [&] { rig.window->FULL_NODE_LIST_TEXTBOX = "addnode=x"; }, "\r\naddnode=x" },
+        };
+        for (const auto& [change, line] : changes) {
+            QVERIFY(!rig.preview().contains(line));
+            change();
+            QVERIFY2(rig.preview().contains(line), qPrintable(line));
+        }
+    }
+
     // A folder in the file's place is not written, and the window stays open.
     void failedWriteKeepsTheOldFileAndTheWindow()
     {

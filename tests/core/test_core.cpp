@@ -1,3 +1,4 @@
+#include "core/multi_line_box.h"
 #include "core/window_placement.h"
 #include "fakes/fake_platform.h"
 
@@ -151,6 +152,41 @@ private slots:
         // The default 264 x 115 frame less a standard border and title bar.
         if (!expected.isNull())
             QCOMPARE(window.geometry(), QRect(expected, QSize(258, 90)));
+    }
+
+    // A new text replaces only what changed: a selection in the rest survives,
+    // and the undo history starts again.
+    void multiLineBoxReplacesWhatChanged_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("selected");
+        const auto row
+            = [](const char* name, const QString& before, const QString& after, const char* selected) {
+                  QTest::newRow(name) << before << after << QString(selected);
+              };
+        row("end", "alpha\r\nbeta", "alpha\r\ngamma", "alpha");
+        row("start", "x\r\nalpha", "yy\r\nalpha", "alpha");
+        row("middle", "alpha 1 omega", "alpha 22\r\n3 omega", "omega");
+        row("repeated", "aaaa", "aaaaaa", "aaaa");
+        row("halves of a character", u"a\U0001F600b"_s, u"a\U0001F603b"_s, "a");
+        row("into the selection", "alpha beta", "alpha gamma", "");
+    }
+
+    void multiLineBoxReplacesWhatChanged()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, selected);
+        MultiLineBox box;
+        box.setText(before);
+        QTest::keyClicks(&box, "!");
+        box.setText(before);
+        QVERIFY(box.find(selected.isEmpty() ? "beta" : selected));
+        box.setText(after);
+        QCOMPARE(box.text(), after);
+        QCOMPARE(box.textCursor().selectedText(), selected);
+        QVERIFY(!box.document()->isUndoAvailable());
     }
 };
 
