@@ -75,5 +75,7 @@ trap 'wineserver -k 2>/dev/null || true; wineserver -w; rm -rf "$work"' EXIT
 export HOME="$work/home" WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 mkdir -p "$HOME"
-xvfb-run -a bash "$0" --in-session "$setup"
+# The display keeps running between its clients (-noreset): a server reset
+# between two short clients would refuse the next connection.
+xvfb-run -a -s "-noreset -screen 0 1280x1024x24" bash "$0" --in-session "$setup"
 echo "PASS"

@@ -83,5 +83,7 @@ trap 'rm -rf "$work"' EXIT
 # The runnable folder alone must hold every DLL the program loads.
 unset WINEPATH
 "$cmake" --install "$build" --prefix "$work/Quorlin" >/dev/null
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --in-session "$work"
+# The display keeps running between its clients (-noreset): a server reset
+# between two short clients would refuse the next connection.
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash "$0" --in-session "$work"
 echo "PASS"
