@@ -16,6 +16,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 std::optional<int> procEntryPid(std::string_view name)
 {
@@ -39,6 +40,10 @@ constexpr unsigned kRefreshLooks = 40;
 // most new pids probed one by one instead of reading the whole folder.
 constexpr std::chrono::seconds kLastPidValidity { 1 };
 constexpr long kMostProbes = 64;
+
+// The kernel hands out a pid a moment before its process shows in /proc; a
+// pid whose folder is missing is probed again at the looks of this time.
+constexpr std::chrono::seconds kShowingTime { 1 };
 
 bool isAscii(std::string_view text)
 {
@@ -156,20 +161,26 @@ std::optional<double> readStartTime(int procFd, const char* pid)
     return static_cast<double>(ticks) / static_cast<double>(ticksPerSecond);
 }
 
-// The entry of /proc/<pid> when it is a process that still runs and not one
+// What /proc/<pid> holds: the entry of a process that still runs, not one
 // thread of another (threads take their ids from the same counter and can be
-// looked up, though the folder does not list them).
-std::optional<Entry> probeProcess(int procFd, long pid)
+// looked up, though the folder does not list them); `shown` is false where
+// the folder is missing.
+struct Probe {
+    bool shown = false;
+    std::optional<Entry> process;
+};
+
+Probe probeProcess(int procFd, long pid)
 {
     char path[48] {};
     char* end = std::to_chars(path, path + 24, pid).ptr;
     struct stat folder { };
     if (::fstatat(procFd, path, &folder, 0) != 0)
-        return std::nullopt;
+        return {};
     std::copy_n("/status", sizeof "/status", end);
     const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return { true, std::nullopt };
     char text[1024];
     const ssize_t n = ::read(fd, text, sizeof text);
     ::close(fd);
@@ -181,8 +192,8 @@ std::optional<Entry> probeProcess(int procFd, long pid)
         || std::from_chars(status.data() + at + kTgid.size(), status.data() + status.size(), tgid).ec
             != std::errc()
         || tgid != pid)
-        return std::nullopt;
-    return Entry { static_cast<int>(pid), folder.st_ino };
+        return { true, std::nullopt };
+    return { true, Entry { static_cast<int>(pid), folder.st_ino } };
 }
 
 bool isOwnNamespace(const QByteArray& procRoot)
@@ -209,36 +220,44 @@ std::optional<std::vector<Entry>> LinuxProcessQuery::readEntries(DIR* proc)
         && m_looksSinceWholeRead < kRefreshLooks;
     std::optional<std::vector<Entry>> entries;
     if (lastPidTells) {
-        entries = probeNewPids(::dirfd(proc), *lastPid);
+        entries = probeNewPids(::dirfd(proc), *lastPid, now);
         ++m_looksSinceWholeRead;
     } else {
         // Now and then the whole folder, which also drops the processes that ended.
         entries = readFolder(proc);
         m_looksSinceWholeRead = 0;
+        m_unshown.clear();
     }
     m_lastPid = entries ? lastPid : std::nullopt;
     m_lastLook = now;
     return entries;
 }
 
-// The known processes and those of the pids handed out since the last look;
-// a known pid handed out again belongs to a new process or to none.
-std::vector<Entry> LinuxProcessQuery::probeNewPids(int procFd, long lastPid) const
+// The known processes and those of the pids handed out since the last look,
+// or before it while their folders were missing; a known pid handed out again
+// belongs to a new process or to none.
+std::vector<Entry> LinuxProcessQuery::probeNewPids(
+    int procFd, long lastPid, std::chrono::steady_clock::time_point now)
 {
     std::vector<Entry> entries;
     for (const Known& known : m_known)
         entries.push_back({ known.pid, known.entry });
-    for (long pid = *m_lastPid + 1; pid <= lastPid; ++pid) {
+    std::vector<Unshown> pids = std::exchange(m_unshown, {});
+    for (long pid = *m_lastPid + 1; pid <= lastPid; ++pid)
+        pids.push_back({ pid, now });
+    for (const Unshown& pid : pids) {
         const auto at = std::lower_bound(
-            entries.begin(), entries.end(), pid, [](Entry e, long p) { return e.pid < p; });
-        const std::optional<Entry> probed = probeProcess(procFd, pid);
-        if (at != entries.end() && at->pid == pid) {
-            if (probed)
-                *at = *probed;
+            entries.begin(), entries.end(), pid.pid, [](Entry e, long p) { return e.pid < p; });
+        const Probe probe = probeProcess(procFd, pid.pid);
+        if (!probe.shown && now - pid.handedOut < kShowingTime)
+            m_unshown.push_back(pid);
+        if (at != entries.end() && at->pid == pid.pid) {
+            if (probe.process)
+                *at = *probe.process;
             else
                 entries.erase(at);
-        } else if (probed) {
-            entries.insert(at, *probed);
+        } else if (probe.process) {
+            entries.insert(at, *probe.process);
         }
     }
     return entries;

@@ -35,7 +35,9 @@ std::optional<int> procEntryPid(std::string_view name);
 // "self" is this pid), the last pid the kernel handed out (/proc/loadavg) tells
 // them: a process that starts takes a new pid, so the pids between the last
 // look's last pid and this one are probed one by one, and when none was
-// handed out, no process started. Processes that end are found by the reads
+// handed out, no process started. The kernel hands out a pid a moment before
+// its process shows, so a pid whose folder is missing is probed again at the
+// looks of the next second. Processes that end are found by the reads
 // above where they matter. When the last look is more than a second old (the
 // counter may have come round) or many pids were handed out, or /proc belongs
 // to another pid namespace, the folder is read.
@@ -55,7 +57,7 @@ public:
 private:
     // The processes of this look, ascending pids; nullopt when /proc cannot be read.
     std::optional<std::vector<Entry>> readEntries(DIR* proc);
-    std::vector<Entry> probeNewPids(int procFd, long lastPid) const;
+    std::vector<Entry> probeNewPids(int procFd, long lastPid, std::chrono::steady_clock::time_point now);
 
     struct Known {
         int pid = 0;
@@ -70,6 +72,11 @@ private:
     std::vector<Known> m_next;
     unsigned m_look = 0;
     std::optional<long> m_lastPid;
+    struct Unshown {
+        long pid;
+        std::chrono::steady_clock::time_point handedOut; // seen handed out
+    };
+    std::vector<Unshown> m_unshown; // pids handed out whose folders were missing
     unsigned m_looksSinceWholeRead = 0;
     std::chrono::steady_clock::time_point m_lastLook;
 };

@@ -46,6 +46,22 @@ QByteArray statOfAge(int seconds)
         + " 2490368";
 }
 
+// The last pid handed out, as /proc/loadavg gives it, and the self link that
+// makes a made-up /proc this program's own.
+bool writeLastPid(const QTemporaryDir& proc, const QByteArray& pid)
+{
+    return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + pid + "\n")
+        && (QFileInfo(proc.filePath(u"self"_s)).isSymLink()
+            || QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
+}
+
+// A process of qrl-b, or a thread when `tgid` is another pid.
+bool makeProbedProcess(const QTemporaryDir& proc, const QString& pid, const QByteArray& tgid)
+{
+    return makeProcess(proc.filePath(pid), u"/bin/qrl-b"_s)
+        && writeFile(proc.filePath(pid + u"/status"_s), "Name:\tx\nTgid:\t" + tgid + "\n");
+}
+
 // How many looks it takes until a process of `name` counts; `most` + 1 when it never does.
 int looksUntilSeen(LinuxProcessQuery& query, const QString& name, int most)
 {
@@ -143,26 +159,33 @@ private slots:
     void probesThePidsHandedOut()
     {
         QTemporaryDir proc;
-        const auto lastPid = [&](const QByteArray& pid) {
-            return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + pid + "\n");
-        };
-        const auto process = [&](const QString& pid, const QByteArray& tgid) {
-            return makeProcess(proc.filePath(pid), u"/bin/qrl-b"_s)
-                && writeFile(proc.filePath(pid + u"/status"_s), "Name:\tx\nTgid:\t" + tgid + "\n");
-        };
         const QStringList names { u"qrl-a"_s, u"qrl-b"_s };
-        QVERIFY(lastPid("7") && QFile::link(QString::number(::getpid()), proc.filePath(u"self"_s)));
+        QVERIFY(writeLastPid(proc, "7"));
         QVERIFY(makeProcess(proc.filePath(u"7"_s), u"/bin/qrl-a"_s));
         LinuxProcessQuery query(QFile::encodeName(proc.path()));
         QCOMPARE(query.countProcesses(names), QList({ 1, 0 }));
-        QVERIFY(process(u"8"_s, "8") && process(u"9"_s, "8"));
+        QVERIFY(makeProbedProcess(proc, u"8"_s, "8") && makeProbedProcess(proc, u"9"_s, "8"));
         QCOMPARE(query.countProcesses(names), QList({ 1, 0 }));
-        QVERIFY(lastPid("9"));
+        QVERIFY(writeLastPid(proc, "9"));
         QCOMPARE(query.countProcesses(names), QList({ 1, 1 }));
-        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && process(u"10"_s, "10"));
+        QVERIFY(QDir(proc.filePath(u"9"_s)).removeRecursively() && makeProbedProcess(proc, u"10"_s, "10"));
         QTest::qSleep(1100);
         QCOMPARE(query.countProcesses(names), QList({ 1, 2 }));
         QCOMPARE(query.countProcesses(names, { 8, 99 }), QList({ 1, 1 }));
+    }
+
+    // The kernel hands out a pid a moment before the process shows in /proc:
+    // a pid whose folder is missing at its probe is probed again at the next look.
+    void probesAgainAPidNotShownYet()
+    {
+        QTemporaryDir proc;
+        QVERIFY(writeLastPid(proc, "7") && makeProcess(proc.filePath(u"7"_s), u"/bin/qrl-a"_s));
+        LinuxProcessQuery query(QFile::encodeName(proc.path()));
+        QCOMPARE(query.countProcesses({ u"qrl-b"_s }), QList { 0 });
+        QVERIFY(writeLastPid(proc, "8"));
+        QCOMPARE(query.countProcesses({ u"qrl-b"_s }), QList { 0 });
+        QVERIFY(makeProbedProcess(proc, u"8"_s, "8"));
+        QCOMPARE(query.countProcesses({ u"qrl-b"_s }), QList { 1 });
     }
 
     // The real process list, and one that cannot be read.
