@@ -227,7 +227,7 @@ void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
     const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
     m_watcher.takeSnapshot(
-        names, m_context.platform.clients.panelPids() + m_context.platform.programs.panelPids());
+        names, m_context.platform.clients.panelGroups() + m_context.platform.programs.panelGroups());
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();

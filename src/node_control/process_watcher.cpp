@@ -5,7 +5,7 @@ ProcessWatcher::ProcessWatcher(ProcessQuery& query)
 {
 }
 
-void ProcessWatcher::takeSnapshot(const WatchedNames& names, const QList<qint64>& skippedPids)
+void ProcessWatcher::takeSnapshot(const WatchedNames& names, const QList<qint64>& skippedGroups)
 {
     m_running.clear();
     QStringList asked;
@@ -14,7 +14,7 @@ void ProcessWatcher::takeSnapshot(const WatchedNames& names, const QList<qint64>
             asked += *name;
     if (asked.isEmpty())
         return;
-    const std::optional<QList<int>> counts = m_query.countProcesses(asked, skippedPids);
+    const std::optional<QList<int>> counts = m_query.countProcesses(asked, skippedGroups);
     for (qsizetype i = 0; counts && i < asked.size(); ++i)
         if (counts->value(i) > 0)
             m_running += asked[i];

@@ -12,10 +12,11 @@ public:
     explicit ProcessWatcher(ProcessQuery& query);
 
     // Takes this tick's snapshot for the configured names, leaving out the
-    // processes of `skippedPids` (the panel's own client runs, which are not
-    // the user's); with no name configured the process list is not read. A
+    // processes of `skippedGroups` (the panel's own runs and whatever they
+    // started, which are not the user's); with no name configured the process
+    // list is not read. A
     // list that cannot be read counts every name as not running for this tick.
-    void takeSnapshot(const WatchedNames& names, const QList<qint64>& skippedPids = {});
+    void takeSnapshot(const WatchedNames& names, const QList<qint64>& skippedGroups = {});
 
     // Whether a process of `imageName`, one of the names of this tick's
     // snapshot, was running; false for the empty name.

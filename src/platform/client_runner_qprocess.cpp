@@ -1,5 +1,6 @@
 #include "client_runner_qprocess.h"
 
+#include "child_group.h"
 #include "command_line.h"
 
 #include <QPointer>
@@ -41,17 +42,19 @@ void QProcessClientRunner::run(
     }
 
     // The process belongs to the runner, not to the receiver: a stop command
-    // keeps running when the window that asked for it closes.
+    // keeps running when the window that asked for it closes. The panel's own
+    // runs are of no use once their window is gone, and are ended with it.
     auto* process = new QProcess(this);
     process->setProgram(args->first());
     process->setArguments(args->mid(1));
     process->setStandardInputFile(QProcess::nullDevice());
+    m_runs.push_back({ process, std::make_unique<ChildGroup>(*process), caller });
     auto run = std::make_shared<Run>();
     QPointer<QObject> target(receiver);
-    if (caller == Caller::Panel)
-        m_panelRuns.append(process);
+    if (caller == Caller::Panel && receiver)
+        connect(receiver, &QObject::destroyed, process, [this, process] { endGroup(process); });
     auto finish = [this, process, target, done](ClientAnswer answer) {
-        m_panelRuns.removeOne(process);
+        std::erase_if(m_runs, [process](const Started& started) { return started.process == process; });
         process->deleteLater();
         if (target)
             done(answer);
@@ -59,7 +62,7 @@ void QProcessClientRunner::run(
 
     // Output is taken as it arrives, so that a run printing without end is
     // ended at the limit; what still arrives while it dies is dropped.
-    const auto collect = [process, run] {
+    const auto collect = [this, process, run] {
         const QByteArray output = process->readAllStandardOutput();
         const QByteArray errorOutput = process->readAllStandardError();
         if (run->tooLong)
@@ -70,7 +73,7 @@ void QProcessClientRunner::run(
             run->tooLong = true;
             run->output.clear();
             run->errorOutput.clear();
-            process->kill();
+            endGroup(process);
         }
     };
     connect(process, &QProcess::readyReadStandardOutput, this, collect);
@@ -88,21 +91,36 @@ void QProcessClientRunner::run(
             finish(notStarted(process->program() + QStringLiteral(": ") + process->errorString()));
     });
     if (timeoutMs > 0)
-        QTimer::singleShot(timeoutMs, process, [process, run] {
+        QTimer::singleShot(timeoutMs, process, [this, process, run] {
             run->timedOut = true;
-            process->kill();
+            endGroup(process);
         });
     process->start();
 }
 
-// A process id is held from the start until QProcess reaps the process, which
-// happens in the event loop just before `finished`: no other process can
-// have taken the id while it is listed.
-QList<qint64> QProcessClientRunner::panelPids() const
+// A run that has finished has no group any more: there is nothing to end.
+void QProcessClientRunner::endGroup(const QProcess* process)
 {
-    QList<qint64> pids;
-    for (const QProcess* process : m_panelRuns)
-        if (const qint64 pid = process->processId(); pid > 0)
-            pids.append(pid);
-    return pids;
+    for (const Started& started : m_runs)
+        if (started.process == process)
+            started.group->end();
+}
+
+// The groups of the runs that still run end before their processes are
+// destroyed, which would end only the started programs.
+QProcessClientRunner::~QProcessClientRunner()
+{
+    m_runs.clear();
+}
+
+// A group is listed from the start until QProcess reaps its program, which
+// happens in the event loop just before `finished`: no other process can
+// have taken its id while it is listed.
+QList<qint64> QProcessClientRunner::panelGroups() const
+{
+    QList<qint64> groups;
+    for (const Started& started : m_runs)
+        if (const qint64 id = started.group->id(); id > 0 && started.caller == Caller::Panel)
+            groups.append(id);
+    return groups;
 }

@@ -1,21 +1,35 @@
 #pragma once
 
+#include "child_group.h"
 #include "client_runner.h"
 
 #include <QObject>
+
+#include <memory>
+#include <vector>
 
 class QProcess;
 
 // Runs clients as child processes of the panel with QProcess: the command line
 // is split by the same rules as the launcher's, the program gets no standard
-// input, and both output streams are collected.
+// input, and both output streams are collected. Each run is a group of
+// processes (child_group.h): ending a run ends whatever its program started,
+// and so does destroying the runner.
 class QProcessClientRunner final : public QObject, public ClientRunner {
     Q_OBJECT
 
 public:
+    ~QProcessClientRunner() override;
     void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done) override;
-    QList<qint64> panelPids() const override;
+    QList<qint64> panelGroups() const override;
 
 private:
-    QList<QProcess*> m_panelRuns;
+    void endGroup(const QProcess* process);
+
+    struct Started {
+        QProcess* process;
+        std::unique_ptr<ChildGroup> group;
+        Caller caller;
+    };
+    std::vector<Started> m_runs; // started and not yet finished
 };

@@ -137,28 +137,47 @@ std::optional<double> readUptime(int procFd)
     return seconds;
 }
 
-// The seconds after boot at which a process started: the 22nd field of
-// "<pid>/stat", "pid (comm) S ppid ...", in clock ticks, counted from the state
-// that follows the last ')', since comm may hold ')'; nullopt when it cannot
-// be read.
-std::optional<double> readStartTime(int procFd, const char* pid)
+// A field of "<pid>/stat", "pid (comm) S ppid pgrp ...", counted from the
+// state (0) that follows the last ')', since comm may hold ')' and blanks;
+// empty when it cannot be read. It is a view into `buffer`.
+template <size_t N> std::string_view readStatField(int procFd, const char* pid, int field, char (&buffer)[N])
 {
     char path[32] {};
     std::copy_n("/stat", sizeof "/stat", std::copy(pid, pid + ::strnlen(pid, 16), path));
-    char text[1024];
-    std::string_view stat = readProcText(procFd, path, text);
+    std::string_view stat = readProcText(procFd, path, buffer);
     const size_t close = stat.rfind(')');
     stat.remove_prefix(close == std::string_view::npos ? stat.size() : std::min(close + 2, stat.size()));
-    constexpr int kFieldsBeforeStart = 19; // state ... itrealvalue
-    for (int field = 0; field < kFieldsBeforeStart; ++field) {
+    for (int skipped = 0; skipped < field; ++skipped) {
         const size_t blank = stat.find(' ');
         stat = blank == std::string_view::npos ? std::string_view() : stat.substr(blank + 1);
     }
+    return stat.substr(0, stat.find(' '));
+}
+
+// The seconds after boot at which a process started, in clock ticks in the
+// stat field after itrealvalue; nullopt when it cannot be read.
+std::optional<double> readStartTime(int procFd, const char* pid)
+{
+    char text[1024];
+    constexpr int kStartField = 19;
+    const std::string_view field = readStatField(procFd, pid, kStartField, text);
     unsigned long long ticks = 0;
-    if (std::from_chars(stat.data(), stat.data() + stat.size(), ticks).ec != std::errc())
+    if (std::from_chars(field.data(), field.data() + field.size(), ticks).ec != std::errc())
         return std::nullopt;
     static const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
     return static_cast<double>(ticks) / static_cast<double>(ticksPerSecond);
+}
+
+// The id of a process's process group; nullopt when it cannot be read.
+std::optional<qint64> readProcessGroup(int procFd, const char* pid)
+{
+    char text[1024];
+    constexpr int kGroupField = 2;
+    const std::string_view field = readStatField(procFd, pid, kGroupField, text);
+    qint64 group = 0;
+    if (std::from_chars(field.data(), field.data() + field.size(), group).ec != std::errc())
+        return std::nullopt;
+    return group;
 }
 
 // What /proc/<pid> holds: the entry of a process that still runs, not one
@@ -264,7 +283,7 @@ std::vector<Entry> LinuxProcessQuery::probeNewPids(
 }
 
 std::optional<QList<int>> LinuxProcessQuery::countProcesses(
-    const QStringList& imageNames, const QList<qint64>& skippedPids)
+    const QStringList& imageNames, const QList<qint64>& skippedGroups)
 {
     DIR* proc = ::opendir(m_procRoot.constData());
     if (!proc) {
@@ -302,7 +321,11 @@ std::optional<QList<int>> LinuxProcessQuery::countProcesses(
         const bool inTurn = (static_cast<unsigned>(entry.pid) + m_look) % kRefreshLooks == 0;
         if (isNew || young || inTurn || isWanted(process.imageName, wanted))
             process.imageName = names.read(pid);
-        const bool skipped = skippedPids.contains(entry.pid);
+        // A process may change its group at any time; only one that would
+        // count is asked for it.
+        const bool skipped = !skippedGroups.isEmpty() && isWanted(process.imageName, wanted)
+            && (skippedGroups.contains(entry.pid)
+                || skippedGroups.contains(readProcessGroup(::dirfd(proc), pid).value_or(0)));
         for (size_t i = 0; i < wanted.size() && !skipped; ++i)
             if (process.imageName && sameImageName(*process.imageName, wanted[i]))
                 ++counts[static_cast<qsizetype>(i)];

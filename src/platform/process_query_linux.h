@@ -19,7 +19,9 @@ std::optional<int> procEntryPid(std::string_view name);
 
 // Counts processes by reading /proc (ProcImageNames says how a process's
 // image name is found). Zombies and kernel threads, which run no program, do
-// not count; a process that ends during the look is skipped.
+// not count; a process that ends during the look is skipped. A group left out
+// is a process group, named by its id (the pid of its leader); a process's
+// group is read afresh whenever it would count.
 //
 // A look keeps the image names it learned from the ones before, so
 // a process already known costs no read of its own. A known process is read
@@ -46,7 +48,7 @@ public:
     explicit LinuxProcessQuery(QByteArray procRoot = QByteArrayLiteral("/proc"));
 
     std::optional<QList<int>> countProcesses(
-        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override;
+        const QStringList& imageNames, const QList<qint64>& skippedGroups = {}) override;
 
     // A pid's folder in /proc.
     struct Entry {

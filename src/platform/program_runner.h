@@ -15,13 +15,14 @@ struct ProgramOutput {
 // Runs a program with arguments, never through a shell, and collects its
 // standard output. The window stays responsive while it waits; a program
 // that takes longer than five seconds, or prints more than kOutputLimitBytes,
-// is stopped.
+// is stopped together with every process it started.
 class ProgramRunner {
 public:
     virtual ~ProgramRunner() = default;
     virtual ProgramOutput run(const QString& program, const QStringList& arguments) = 0;
 
-    // The process id of the program while it runs (the windows' timers go on
-    // meanwhile); the panel's own runs do not count as the user's processes.
-    virtual QList<qint64> panelPids() const = 0;
+    // The process group (ChildGroup::id) of the program while it runs (the
+    // windows' timers go on meanwhile); the panel's own runs do not count as
+    // the user's processes.
+    virtual QList<qint64> panelGroups() const = 0;
 };

@@ -1,5 +1,7 @@
 #include "qprocess_program_runner.h"
 
+#include "child_group.h"
+
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -13,6 +15,7 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
+    ChildGroup group(process);
 
     // Waits in an event loop rather than in waitForFinished, so that the
     // windows keep painting while a slow program answers.
@@ -41,13 +44,13 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     if (process.state() != QProcess::NotRunning) {
         // Listed until the loop ends, which is after the process was reaped,
         // so the id never stands for another process meanwhile.
-        m_running = { process.processId() };
+        m_running = { group.id() };
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
     m_running.clear();
     if (tooLong || process.state() != QProcess::NotRunning) {
-        process.kill();
+        group.end();
         process.waitForFinished(1000);
         return { false, {},
             tooLong ? answerTooLongText()
@@ -58,7 +61,7 @@ ProgramOutput QProcessProgramRunner::run(const QString& program, const QStringLi
     return { true, QString::fromLocal8Bit(output + process.readAllStandardOutput()), {} };
 }
 
-QList<qint64> QProcessProgramRunner::panelPids() const
+QList<qint64> QProcessProgramRunner::panelGroups() const
 {
     return m_running;
 }

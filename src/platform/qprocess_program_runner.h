@@ -5,7 +5,7 @@
 class QProcessProgramRunner final : public ProgramRunner {
 public:
     ProgramOutput run(const QString& program, const QStringList& arguments) override;
-    QList<qint64> panelPids() const override;
+    QList<qint64> panelGroups() const override;
 
 private:
     QList<qint64> m_running;

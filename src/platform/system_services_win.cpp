@@ -53,13 +53,16 @@ public:
 class Win32ProcessQuery final : public ProcessQuery {
 public:
     std::optional<QList<int>> countProcesses(
-        const QStringList& imageNames, const QList<qint64>& skippedPids = {}) override
+        const QStringList& imageNames, const QList<qint64>& skippedGroups = {}) override
     {
         std::vector<std::wstring> names;
         for (const QString& name : imageNames)
             names.push_back(name.toStdWString());
-        const std::vector<unsigned long> skipped(skippedPids.begin(), skippedPids.end());
-        const std::optional<std::vector<int>> counts = win32CountProcesses(names, skipped);
+        // A group's id is its job's handle (child_group_win.cpp).
+        std::vector<HANDLE> jobs;
+        for (const qint64 group : skippedGroups)
+            jobs.push_back(reinterpret_cast<HANDLE>(static_cast<quintptr>(group)));
+        const std::optional<std::vector<int>> counts = win32CountProcesses(names, jobs);
         if (!counts)
             return std::nullopt;
         return QList<int>(counts->begin(), counts->end());

@@ -69,19 +69,21 @@ public:
     std::shared_ptr<FakeStartedProgram> program = std::make_shared<FakeStartedProgram>();
 };
 
-// Answers from a table of running processes; letter case is ignored. Keeps
-// the names of every look at the process list.
+// Answers from a table of running processes, each a group of its own named by
+// its id; letter case is ignored. Keeps the names of every look at the process
+// list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
     std::optional<QList<int>> countProcesses(
-        const QStringList& imageNames, const QList<qint64>& skippedPids) override
+        const QStringList& imageNames, const QList<qint64>& skippedGroups) override
     {
         looks.append(imageNames);
         QList<int> counts;
         for (const QString& name : imageNames) {
             counts.append(0);
             for (auto [pid, image] : processIds.asKeyValueRange())
-                counts.last() += !skippedPids.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
+                counts.last()
+                    += !skippedGroups.contains(pid) && image.compare(name, Qt::CaseInsensitive) == 0;
         }
         return failing ? std::nullopt : std::optional(counts);
     }
@@ -108,7 +110,7 @@ public:
             ? ProgramOutput { true, outputs.value(call), {} }
             : ProgramOutput { false, {}, QStringLiteral("No such file or directory") };
     }
-    QList<qint64> panelPids() const override { return pids; }
+    QList<qint64> panelGroups() const override { return pids; }
 
     QHash<QString, QString> outputs;
     QStringList calls;
@@ -170,7 +172,7 @@ public:
         runs.append({ timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
         commandLines.append(commandLine);
     }
-    QList<qint64> panelPids() const override
+    QList<qint64> panelGroups() const override
     {
         QList<qint64> pids;
         for (const Run& run : runs)

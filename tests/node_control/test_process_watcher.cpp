@@ -1,6 +1,8 @@
 #include "fakes/fake_platform.h"
 #include "node_control/process_watcher.h"
 #include "node_control/watcher_decision.h"
+#include "platform/client_runner_qprocess.h"
+#include "platform/system_platform.h"
 
 #include <QtTest>
 
@@ -68,7 +70,31 @@ private slots:
         }
         QCOMPARE(query.looks, QList<QStringList>(3, { u"litecoind"_s, u"litecoin-cli"_s }));
     }
+
+    // A client that is a script runs the real client (here a copy of sleep
+    // under the client's name) as its child: while the panel's own run of it
+    // goes on, the client does not count as running.
+    void leavesOutWhatThePanelsOwnRunsStarted()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("No POSIX shell for the script; node_programs_windows runs one in a job.");
+#endif
+        QTemporaryDir dir;
+        const QString cli = u"qrl-cli-%1"_s.arg(QCoreApplication::applicationPid());
+        QFile wrapper(dir.filePath(u"wrapper"_s));
+        QVERIFY(QFile::copy(u"/bin/sleep"_s, dir.filePath(cli)) && wrapper.open(QIODevice::WriteOnly));
+        wrapper.write(u"#!/bin/sh\n'%1' 20\necho after\n"_s.arg(dir.filePath(cli)).toUtf8());
+        QVERIFY(wrapper.setPermissions(wrapper.permissions() | QFile::ExeOwner));
+        wrapper.close();
+        QProcessClientRunner runner;
+        runner.run(wrapper.fileName(), 0, ClientRunner::Caller::Panel, this, [](const ClientAnswer&) {});
+        const std::unique_ptr<ProcessQuery> query = createSystemProcessQuery();
+        QTRY_COMPARE(query->countProcesses({ cli }), QList { 1 });
+        ProcessWatcher watcher(*query);
+        watcher.takeSnapshot({ {}, {}, cli }, runner.panelGroups());
+        QVERIFY(!watcher.isRunning(cli));
+    }
 };
 
-QTEST_APPLESS_MAIN(TestProcessWatcher)
+QTEST_GUILESS_MAIN(TestProcessWatcher)
 #include "test_process_watcher.moc"

@@ -2,6 +2,7 @@
 #include "platform/client_runner_qprocess.h"
 #include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
+#include "platform/process_query_linux.h"
 #include "platform/qprocess_program_runner.h"
 #include "platform/qt_dialogs.h"
 
@@ -32,6 +33,34 @@ bool endGroup(const QString& pidFile)
     const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
     return pid > 1 && ::kill(-pid, SIGKILL) == 0;
 }
+
+// A client or daemon that is a script: it runs a copy of sh under a name of its own
+// (its "inner" program) without exec, and waits for it. The inner program
+// notes its pid, so that what a failed test leaves running is ended.
+struct WrapperScript {
+    explicit WrapperScript(const QString& innerScript)
+    {
+        QFile script(path);
+        QVERIFY(QFile::copy(u"/bin/sh"_s, dir.filePath(innerName)) && script.open(QIODevice::WriteOnly));
+        script.write(u"#!/bin/sh\n'%1' -c 'echo $$ > \"%2\"; %3'\necho after\n"_s
+                         .arg(dir.filePath(innerName), dir.filePath(u"inner-pid"_s), innerScript)
+                         .toUtf8());
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    }
+    ~WrapperScript()
+    {
+        QFile pidFile(dir.filePath(u"inner-pid"_s));
+        if (innerRunning() > 0 && pidFile.open(QIODevice::ReadOnly))
+            ::kill(pidFile.readAll().trimmed().toInt(), SIGKILL);
+    }
+    // How many of the inner program's processes run (-1: the list cannot be read).
+    int innerRunning() { return query.countProcesses({ innerName }).value_or(QList { -1 }).first(); }
+
+    QTemporaryDir dir;
+    const QString innerName = u"qrl-inner-%1"_s.arg(::getpid());
+    const QString path = dir.filePath(u"wrapper"_s);
+    LinuxProcessQuery query;
+};
 
 } // namespace
 
@@ -238,12 +267,12 @@ private slots:
         run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0, User);
         run(u"/bin/sleep 30"_s, 300, Panel);
         run(u"/bin/sleep 30"_s, 300, User);
-        const QList<qint64> pids = runner.panelPids();
+        const QList<qint64> pids = runner.panelGroups();
         QCOMPARE(pids.size(), 1);
         QTRY_COMPARE(QFile::symLinkTarget(u"/proc/%1/exe"_s.arg(pids.first())),
             QFileInfo(u"/bin/sleep"_s).canonicalFilePath());
         QTRY_COMPARE(answers.size(), 3);
-        QVERIFY(runner.panelPids().isEmpty());
+        QVERIFY(runner.panelGroups().isEmpty());
         using enum ClientAnswer::Outcome;
         QCOMPARE(
             std::tuple(answers[0].outcome, answers[0].exitCode, answers[0].output, answers[0].errorOutput),
@@ -269,17 +298,58 @@ private slots:
         }
     }
 
+    // However a run of a client that is a script ends (its time limit, its
+    // output limit, its window closed, the panel's exit), the program the
+    // script started ends with it.
+    void clientRunnerEndsTheWholeScript_data()
+    {
+        QTest::addColumn<QString>("innerScript");
+        QTest::addColumn<QString>("ending");
+        const QString hangs = u"sleep 30; :"_s;
+        QTest::newRow("hangs") << hangs << u"time limit"_s;
+        // It ignores the pipe closing on it, so only being ended stops it.
+        QTest::newRow("floods") << u"trap \"\" PIPE; while :; do head -c 100000 /dev/zero; done"_s
+                                << u"output limit"_s;
+        QTest::newRow("window closed") << hangs << u"window closed"_s;
+        QTest::newRow("panel exit") << hangs << u"panel exit"_s;
+    }
+
+    void clientRunnerEndsTheWholeScript()
+    {
+        QFETCH(QString, innerScript);
+        QFETCH(QString, ending);
+        WrapperScript client(innerScript);
+        auto runner = std::make_unique<QProcessClientRunner>();
+        auto receiver = std::make_unique<QObject>();
+        std::optional<ClientAnswer> answer;
+        const int timeoutMs = ending == u"time limit"_s ? 2000 : 0;
+        runner->run(client.path, timeoutMs, ClientRunner::Caller::Panel, receiver.get(),
+            [&](const ClientAnswer& a) { answer = a; });
+        if (ending != u"output limit"_s)
+            QTRY_COMPARE(client.innerRunning(), 1);
+        if (ending == u"window closed"_s)
+            receiver.reset();
+        else if (ending == u"panel exit"_s)
+            runner.reset();
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(answer, 10000);
+        QTRY_COMPARE(client.innerRunning(), 0);
+    }
+
     // The conf check's -help run stops a daemon that prints more than the
-    // limit, at once or without end, well before its time limit.
+    // limit, at once or without end, well before its time limit; a daemon
+    // that is a script is stopped with what it started.
     void programRunnerEndsAnAnswerTooLong()
     {
+        WrapperScript daemon(u"trap \"\" PIPE; while :; do head -c 100000 /dev/zero; done"_s);
         for (const auto& [program, arguments] :
             { std::pair(u"/usr/bin/head"_s, QStringList { u"-c"_s, u"2000000"_s, u"/dev/zero"_s }),
-                std::pair(u"/usr/bin/yes"_s, QStringList()) }) {
+                std::pair(u"/usr/bin/yes"_s, QStringList()), std::pair(daemon.path, QStringList()) }) {
             const ProgramOutput result = QProcessProgramRunner().run(program, arguments);
             QCOMPARE(std::tuple(result.finished, result.output.size(), result.error),
                 std::tuple(false, 0, u"answer too long (more than 1 MB)"_s));
         }
+        QTRY_COMPARE(daemon.innerRunning(), 0);
     }
 };
 
