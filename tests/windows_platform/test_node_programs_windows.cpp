@@ -6,6 +6,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
+#include "platform/client_runner_qprocess.h"
 #include "platform/system_platform.h"
 
 #include <QtTest>
@@ -97,6 +98,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(r.daemonBox(), kStopped, kWineTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(r.daemonOutput().endsWith(u"\r\nstopped\r\n"_s), kWineTimeoutMs);
         QCOMPARE(r.dialogs.errors, QStringList());
+    }
+
+    // A client that is a script runs the real client as its child (here the
+    // stand-in client runs the stand-in node and waits for it). While the
+    // panel's own run of it goes on, the child does not count as running;
+    // the run's time limit ends the child with it.
+    void panelRunEndsWithWhatItStarted()
+    {
+        QTemporaryDir folder;
+        const QString conf = QDir::toNativeSeparators(folder.filePath(u"quorlin.conf"_s));
+        const auto stopNode = qScopeGuard([&] { QFile(conf + u".stop"_s).open(QIODevice::WriteOnly); });
+        const QString programs = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        QProcessClientRunner runner;
+        std::optional<ClientAnswer> answer;
+        runner.run(u"\"%1\\quorlin-cli.exe\" wrap \"%1\\quorlind.exe\" -conf=%2"_s.arg(programs, conf),
+            kWineTimeoutMs, ClientRunner::Caller::Panel, this, [&](const ClientAnswer& a) { answer = a; });
+        const std::unique_ptr<ProcessQuery> query = createSystemProcessQuery();
+        const QStringList node { u"quorlind.exe"_s };
+        QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 1 }, kWineTimeoutMs);
+        QCOMPARE(query->countProcesses(node, runner.panelGroups()), QList { 0 });
+        QTRY_VERIFY_WITH_TIMEOUT(answer, 2 * kWineTimeoutMs);
+        QCOMPARE(answer->outcome, ClientAnswer::Outcome::TimedOut);
+        QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 0 }, kWineTimeoutMs);
     }
 };
 

@@ -6,21 +6,31 @@
 
 namespace {
 
-// Whether the process runs in one of `jobs`; a process that cannot be
-// opened (it ended, or it is another user's) runs in none of the panel's.
-bool runsInOneOf(DWORD pid, const std::vector<HANDLE>& jobs)
+// The ids of the processes that run in `jobs`, read after the snapshot was
+// taken, so that every process of a job that the snapshot lists is among
+// them. Read from the jobs themselves, not with IsProcessInJob, which wine
+// answers with "not in the job" for every process.
+std::vector<ULONG_PTR> processesInJobs(const std::vector<HANDLE>& jobs)
 {
-    if (jobs.empty())
-        return false;
-    const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (!process)
-        return false;
-    const bool inJob = std::any_of(jobs.begin(), jobs.end(), [process](HANDLE job) {
-        BOOL in = FALSE;
-        return ::IsProcessInJob(process, job, &in) && in;
-    });
-    ::CloseHandle(process);
-    return inJob;
+    std::vector<ULONG_PTR> pids;
+    for (const HANDLE job : jobs) {
+        // The list's two counts take the place of one id; it grows at most
+        // twice, when processes joined the job between two reads.
+        std::vector<ULONG_PTR> buffer(16);
+        for (int read = 0; read < 3; ++read) {
+            auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
+            if (::QueryInformationJobObject(job, JobObjectBasicProcessIdList, list,
+                    static_cast<DWORD>(buffer.size() * sizeof(ULONG_PTR)), nullptr)) {
+                pids.insert(
+                    pids.end(), list->ProcessIdList, list->ProcessIdList + list->NumberOfProcessIdsInList);
+                break;
+            }
+            if (::GetLastError() != ERROR_MORE_DATA)
+                break;
+            buffer.resize(1 + list->NumberOfAssignedProcesses + 16);
+        }
+    }
+    return pids;
 }
 
 } // namespace
@@ -38,22 +48,19 @@ std::optional<std::vector<int>> win32CountProcessesInSnapshot(
     if (snapshot == INVALID_HANDLE_VALUE)
         return std::nullopt;
 
+    const std::vector<ULONG_PTR> skippedPids = processesInJobs(skippedJobs);
     std::vector<int> counts(imageNames.size(), 0);
     PROCESSENTRY32W entry {};
     entry.dwSize = sizeof entry;
     for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
-        std::vector<size_t> matched;
+        if (std::find(skippedPids.begin(), skippedPids.end(), entry.th32ProcessID) != skippedPids.end())
+            continue;
         for (size_t i = 0; i < imageNames.size(); ++i) {
             if (::CompareStringOrdinal(
                     entry.szExeFile, -1, imageNames[i].c_str(), static_cast<int>(imageNames[i].size()), TRUE)
                 == CSTR_EQUAL)
-                matched.push_back(i);
+                ++counts[i];
         }
-        // Only a process that would count is looked up in the jobs.
-        if (matched.empty() || runsInOneOf(entry.th32ProcessID, skippedJobs))
-            continue;
-        for (const size_t i : matched)
-            ++counts[i];
     }
     // A complete walk ends with ERROR_NO_MORE_FILES; any other reason means
     // part of the list was never seen.
