@@ -1,12 +1,14 @@
 // Stands in for a node daemon (quorlind.exe): prints whether its window is
 // hidden and its command line, then runs until the stand-in client asks it to
 // stop. It ends by itself after two minutes, so a failed test leaves nothing
-// running.
+// running. With "-flood=<n>" it prints n lines of 100 characters and
+// "flooded" instead, and fails with exit code 1.
 #include "stand_in.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 int wmain(int argc, wchar_t* argv[])
 {
@@ -15,6 +17,17 @@ int wmain(int argc, wchar_t* argv[])
     const bool hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_HIDE;
     std::printf("%s %ls\n", hidden ? "hidden" : "shown", ::GetCommandLineW());
     std::fflush(stdout);
+
+    constexpr std::wstring_view flood = L"-flood=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::wstring_view(argv[i]).starts_with(flood)) {
+            const std::string line(99, 'x');
+            for (unsigned long n = std::stoul(argv[i] + flood.size()); n > 0; --n)
+                std::puts(line.c_str());
+            std::puts("flooded");
+            return 1;
+        }
+    }
 
     const std::wstring stopRequest = stopRequestFile(argc, argv);
     for (int waited = 0; waited < 1200; ++waited) {

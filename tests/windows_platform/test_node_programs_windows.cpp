@@ -7,6 +7,7 @@
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/client_runner_qprocess.h"
+#include "platform/launch_log.h"
 #include "platform/system_platform.h"
 
 #include <QtTest>
@@ -121,6 +122,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(answer, 2 * kWineTimeoutMs);
         QCOMPARE(answer->outcome, ClientAnswer::Outcome::TimedOut);
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 0 }, kWineTimeoutMs);
+    }
+
+    // A daemon that floods its output leaves at most the limit in the launch
+    // log and as much in the ".1" file, the end of its output in the log;
+    // failing, it is told with its exit code and its last line.
+    void floodingDaemonKeepsItsLogBounded()
+    {
+        Rig r;
+        r.context.node.setText(NodeText::DaemonCommand, r.lines.daemon + u" -flood=50000"_s);
+        r.click("DAEMON_START_BUTTON");
+        QTRY_COMPARE_WITH_TIMEOUT(r.dialogs.errors.size(), 1, kWineTimeoutMs);
+        const QString log = r.folder.filePath(r.real.executable.name + u"-daemon.log"_s);
+        QVERIFY(launchLogSize(log) <= kLaunchLogLimit && launchLogSize(log + u".1"_s) <= kLaunchLogLimit);
+        QVERIFY2(r.dialogs.errors.first().contains(u"quorlind.exe stopped "_s)
+                && r.dialogs.errors.first().contains(u" s after it was started (exit code 1)."_s)
+                && r.dialogs.errors.first().contains(u"x\r\nflooded"_s),
+            qPrintable(r.dialogs.errors.first().right(300)));
     }
 };
 
