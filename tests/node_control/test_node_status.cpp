@@ -138,7 +138,7 @@ private slots:
     {
         QFETCH(QString, ticks);
         LaunchWatch watch;
-        watch.started(u"litecoind"_s, u"/l/x-daemon.log"_s, 0, 0);
+        watch.started(u"litecoind"_s, std::make_shared<FakeStartedProgram>(), u"/l/x-daemon.log"_s, 0, 0);
         QStringList told;
         for (qsizetype i = 0; i < ticks.size(); ++i)
             for (const LaunchWatch::Gone& gone :
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
 
         QVERIFY(!prepareLaunchLog(dir.path(), u"g"_s).isEmpty());
-        QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250 }, u"a"_s),
+        QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250, {} }, u"a"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
                 path));
     }
