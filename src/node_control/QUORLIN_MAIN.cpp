@@ -11,6 +11,8 @@
 #include "platform/masked_command_line.h"
 #include "settings_picture.h"
 
+#include <QDir>
+
 namespace {
 
 const QString kTitlePrefix = QStringLiteral("QUORLIN - ");
@@ -115,8 +117,9 @@ QString couldNotStart(const QString& commandLine, const QString& reason)
 void QUORLIN_MAIN::launch(
     const QString& commandLine, WindowStyle style, const QString& program, const QString& logName)
 {
-    const QString log = m_context.platform.settingsFolder + QLatin1Char('/')
-        + m_context.store.executable().name + QLatin1Char('-') + logName + QStringLiteral(".log");
+    const QString log
+        = QDir(m_context.platform.settingsFolder)
+              .filePath(m_context.store.executable().name + u'-' + logName + QStringLiteral(".log"));
     const qint64 logOffset = launchLogSize(log);
     const LaunchResult result = m_context.platform.launcher.launch(commandLine, style, log);
     if (!result.started) {

@@ -1,16 +1,16 @@
 #include "settings_location.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 QString iniSectionFilePath(const QString& configRoot, const QString& application, const QString& section)
 {
-    return configRoot + QLatin1Char('/') + application + QLatin1Char('/') + section + QStringLiteral(".ini");
+    return QDir(QDir(configRoot).filePath(application)).filePath(section + QStringLiteral(".ini"));
 }
 
 QString userConfigRoot()
 {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    return xdg.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : xdg;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
 QString registrySectionKey(const QString& application, const QString& section)

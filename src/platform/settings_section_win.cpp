@@ -1,6 +1,7 @@
 #include "settings_location.h"
 #include "settings_section.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 #include <windows.h>
@@ -68,6 +69,5 @@ bool saveSettingsValue(QSettings& settings, const QString& key, const QString& v
 
 QString settingsFolder(const QString&, const QString& application)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
-        + application;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(application);
 }
