@@ -1,5 +1,5 @@
 // The ".conf" file under Unix permissions, links, file owners and a full disk.
-#include "conf_generator_rig.h"
+#include "fakes/conf_generator_rig.h"
 #include "fakes/isolated_child.h"
 
 #include <QtTest>

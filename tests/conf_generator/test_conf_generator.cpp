@@ -2,8 +2,8 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_generator/coin_presets.h"
 #include "conf_generator/rpc_test_credentials.h"
-#include "conf_generator_rig.h"
 #include "core/look.h"
+#include "fakes/conf_generator_rig.h"
 #include "platform/qt_dialogs.h"
 
 #include <QtTest>
@@ -19,6 +19,70 @@ const QString kFirstRunText
       "#dns=0\r\n#daemon=0\r\n#allowip=127.0.0.1\r\n#rpcallowip=127.0.0.1\r\n#timeout=\r\n"
       "#rpctimeout=\r\n#maxconnections=\r\n#port=\r\n#rpcport=\r\n#uacomment=\r\n\r\n"
       "#rpcuser=\r\n#rpcpassword=\r\n#rpcauth=\r\n\r\n\r\n\r\n";
+
+// Sets up a regtest daemon that knows every key of the filled fields but uacomment, forgets what
+// that stored, shows the window and fills every field as a user would. Returns the daemon.
+QString fillEveryField(ConfGeneratorRig& rig)
+{
+    const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1",
+        { "wallet", "disablewallet", "server", "listen", "daemon", "rpcallowip", "timeout", "rpctimeout",
+            "maxconnections", "port", "rpcport", "rpcuser", "rpcpassword", "rpcauth", "regtest", "txindex",
+            "addnode" });
+    rig.fakes.settings.writtenKeys.clear();
+    rig.fakes.settings.writtenValues.clear();
+    rig.window->show();
+    for (const char* box : { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "SERVER_TICKBOX", "LISTEN_TICKBOX",
+             "RPC_LOCALHOST_TICKBOX" })
+        rig.at(box)->click();
+    const std::pair<const char*, const char*> texts[] = { { "CRYPTO_NAME_TEXTBOX", "LTC - Litecoin" },
+        { "WALLET_FILE_TEXTBOX", "wallet.dat" }, { "TIMEOUT_TEXTBOX", "3000" },
+        { "RPC_TIMEOUT_TEXTBOX", "0" }, { "MAX_CONNECTIONS_TEXTBOX", " " }, { "PEER_PORT_TEXTBOX", "9333" },
+        { "RPC_PORT_TEXTBOX", "9332" }, { "UACOMMENT_TEXTBOX", "my node" },
+        { "RPC_USER_TEXTBOX", "IM_ALL_IN" }, { "RPC_PASSWORD_TEXTBOX", "grüße" } };
+    for (const auto& [box, text] : texts)
+        rig.at<QLineEdit>(box)->setText(text);
+    rig.at("NO_2X_BUTTON")->click(); // replaces the comment
+    rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
+    rig.window->FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
+    MultiLineBox* const userBlock = rig.at<MultiLineBox>("USER_DEFINED_SETTINGS_TEXTBOX");
+    QTest::keyClicks(userBlock, "regtest=1");
+    QTest::keyClick(userBlock, Qt::Key_Return, Qt::ControlModifier); // a new line
+    QTest::keyClicks(userBlock, "txindex=1");
+    return daemon;
+}
+
+// What a save stores of the filled fields, in order.
+const QStringList kFilledFields { "CRYPTO_NAME_TEXTBOX=LTC - Litecoin", "WALLET_FILE_TEXTBOX=wallet.dat",
+    "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "SERVER_TICKBOX=1", "ALERTS_TICKBOX=0",
+    "LISTEN_TICKBOX=1", "UPNP_TICKBOX=0", "DNS_TICKBOX=0", "OLD_WALLET_SUPPORT_TICKBOX=0", "DAEMON_TICKBOX=0",
+    "PEER_LOCALHOST_TICKBOX=0", "RPC_LOCALHOST_TICKBOX=1", "TIMEOUT_TEXTBOX=3000", "RPC_TIMEOUT_TEXTBOX=0",
+    "MAX_CONNECTIONS_TEXTBOX= ", "PEER_PORT_TEXTBOX=9333", "RPC_PORT_TEXTBOX=9332", "UACOMMENT_TEXTBOX=NO2X",
+    "RPC_USER_TEXTBOX=IM_ALL_IN", "RPC_PASSWORD_TEXTBOX=grüße",
+    "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line",
+    "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
+    "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
+
+// The check's question on the filled fields: on regtest the node refuses five lines, and the ignored
+// one follows them.
+QString refusedOnRegtest(const QString& daemon)
+{
+    return QString("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
+                   "Line 2, wallet%1\nLine 15, port%1\nLine 16, rpcport%1\nLine 27, addnode%1\n"
+                   "Line 28, addnode%1\n\nAlso worth knowing (these alone do not stop SAVE):\n"
+                   "Line 17, uacomment: the node ignores it (not among its options)\n\n"
+                   "Checked against %2 (Litecoin Core version v0.21.2.1).\nSave anyway\nGo back")
+        .arg(": the node refuses to start, because on regtest this line belongs in a [regtest] section",
+            daemon);
+}
+
+// Fills every field and saves it over the node's findings with "Save anyway". Returns the daemon.
+QString saveAnyway(ConfGeneratorRig& rig)
+{
+    const QString daemon = fillEveryField(rig);
+    rig.fakes.dialogs.proceedAnswers = { true };
+    rig.at("SAVE_BUTTON")->click();
+    return daemon;
+}
 
 int enabledPresetButtons(const QUORLIN_CONF_GENERATOR_IDS& presets)
 {
@@ -61,103 +125,123 @@ class TestConfGenerator : public QObject {
     Q_OBJECT
 
 private slots:
-    // Going back from the node's findings changes nothing; saving anyway stores every field and writes
-    // the file, which a reopened window shows again; a copy under another name keeps its own.
-    void firstRunGoBackSaveReopenAndClearAll()
+    // The first run: a preview rendered every second, and the two dependent tick boxes greyed.
+    void firstRunOpensWithDependentsGreyed()
     {
         ConfGeneratorRig rig;
-        QUORLIN_CONF_GENERATOR_MAIN& w = *rig.window;
-        QCOMPARE(w.windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
-        QVERIFY(w.CONF_OUTPUT_TIMER.isActive() && w.CONF_OUTPUT_TIMER.interval() == 1000);
-        QVERIFY(!rig.at("DISABLE_WALLET_TICKBOX")->isEnabled() && !rig.at("DAEMON_TICKBOX")->isEnabled());
-        // The node's daemon knows every key of this test but uacomment.
-        const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1",
-            { "wallet", "disablewallet", "server", "listen", "daemon", "rpcallowip", "timeout", "rpctimeout",
-                "maxconnections", "port", "rpcport", "rpcuser", "rpcpassword", "rpcauth", "regtest",
-                "txindex", "addnode" });
-        auto& saved = rig.fakes.settings;
-        saved.writtenKeys.clear();
-        saved.writtenValues.clear();
+        QCOMPARE(rig.window->windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
+        QVERIFY(rig.window->CONF_OUTPUT_TIMER.isActive());
+        QCOMPARE(rig.window->CONF_OUTPUT_TIMER.interval(), 1000);
+        QVERIFY(!rig.at("DISABLE_WALLET_TICKBOX")->isEnabled());
+        QVERIFY(!rig.at("DAEMON_TICKBOX")->isEnabled());
+    }
 
+    // Ticking a rule's box frees its dependent; unticking it unticks and greys the dependent, which
+    // then ignores a click.
+    void untickingARuleGreysItsDependent_data()
+    {
+        QTest::addColumn<QByteArray>("rule");
+        QTest::addColumn<QByteArray>("dependent");
+        QTest::newRow("wallet") << QByteArray("WALLET_TICKBOX") << QByteArray("DISABLE_WALLET_TICKBOX");
+        QTest::newRow("old wallet support")
+            << QByteArray("OLD_WALLET_SUPPORT_TICKBOX") << QByteArray("DAEMON_TICKBOX");
+    }
+
+    void untickingARuleGreysItsDependent()
+    {
+        QFETCH(QByteArray, rule);
+        QFETCH(QByteArray, dependent);
+        ConfGeneratorRig rig;
+        QAbstractButton* const box = rig.at(dependent.constData());
+        rig.at(rule.constData())->click();
+        box->click();
+        QVERIFY(box->isEnabled() && box->isChecked());
+        rig.at(rule.constData())->click();
+        QVERIFY(!box->isEnabled() && !box->isChecked());
+        box->click();
+        QVERIFY(!box->isChecked());
+    }
+
+    // Going back from the node's findings writes nothing and stores nothing.
+    void goingBackChangesNothing()
+    {
+        ConfGeneratorRig rig;
         QVERIFY(writeFile(rig.confPath(), QByteArray(20000, 'x')));
-        // Unticking a rule's box unticks and greys its dependent, which then ignores a click.
-        for (const QString& box :
-            QString("WALLET DISABLE_WALLET WALLET DISABLE_WALLET WALLET DISABLE_WALLET SERVER LISTEN "
-                    "OLD_WALLET_SUPPORT DAEMON OLD_WALLET_SUPPORT DAEMON RPC_LOCALHOST")
-                .split(' '))
-            rig.at(qPrintable(box + "_TICKBOX"))->click();
-        const std::pair<const char*, const char*> texts[]
-            = { { "CRYPTO_NAME_TEXTBOX", "LTC - Litecoin" }, { "WALLET_FILE_TEXTBOX", "wallet.dat" },
-                  { "TIMEOUT_TEXTBOX", "3000" }, { "RPC_TIMEOUT_TEXTBOX", "0" },
-                  { "MAX_CONNECTIONS_TEXTBOX", " " }, { "PEER_PORT_TEXTBOX", "9333" },
-                  { "RPC_PORT_TEXTBOX", "9332" }, { "UACOMMENT_TEXTBOX", "my node" },
-                  { "RPC_USER_TEXTBOX", "IM_ALL_IN" }, { "RPC_PASSWORD_TEXTBOX", "grüße" } };
-        for (const auto& [box, text] : texts)
-            rig.at<QLineEdit>(box)->setText(text);
-        rig.at("NO_2X_BUTTON")->click(); // replaces the comment
-        rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
-        w.FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
-        w.show();
-        MultiLineBox* const userBlock = rig.at<MultiLineBox>("USER_DEFINED_SETTINGS_TEXTBOX");
-        QTest::keyClicks(userBlock, "regtest=1");
-        QTest::keyClick(userBlock, Qt::Key_Return, Qt::ControlModifier); // a new line
-        QTest::keyClicks(userBlock, "txindex=1");
-        rig.at("SAVE_BUTTON")->click(); // the user goes back
-        QCOMPARE(fileBytes(rig.confPath()), QByteArray(20000, 'x'));
-        QVERIFY(saved.writtenKeys.isEmpty());
-        QCOMPARE(rig.at("CANCEL_BUTTON")->text(), "Cancel");
-        rig.fakes.dialogs.proceedAnswers = { true };
+        const QString daemon = fillEveryField(rig);
         rig.at("SAVE_BUTTON")->click();
+        QCOMPARE(rig.fakes.dialogs.questions, QStringList(refusedOnRegtest(daemon)));
+        QCOMPARE(fileBytes(rig.confPath()), QByteArray(20000, 'x'));
+        QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
+        QCOMPARE(rig.at("CANCEL_BUTTON")->text(), "Cancel");
+    }
 
-        // On regtest the node refuses five lines, and the dialog lists the ignored one after them;
-        // "Save anyway" saves as SAVE always has, and the ignored line needs no note then.
-        const QString question
-            = QString("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
-                      "Line 2, wallet%1\nLine 15, port%1\nLine 16, rpcport%1\nLine 27, addnode%1\n"
-                      "Line 28, addnode%1\n\nAlso worth knowing (these alone do not stop SAVE):\n"
-                      "Line 17, uacomment: the node ignores it (not among its options)\n\n"
-                      "Checked against %2 (Litecoin Core version v0.21.2.1).\nSave anyway\nGo back")
-                  .arg(": the node refuses to start, because on regtest this line belongs in a [regtest] "
-                       "section",
-                      daemon);
-        QCOMPARE(rig.fakes.dialogs.questions, QStringList({ question, question }));
+    // "Save anyway" stores the window's place and every field; the ignored line then counts as told,
+    // so no note comes.
+    void savingAnywayStoresEveryField()
+    {
+        ConfGeneratorRig rig;
+        const QString daemon = saveAnyway(rig);
+        QCOMPARE(rig.fakes.dialogs.questions, QStringList(refusedOnRegtest(daemon)));
+        const QStringList& keys = rig.fakes.settings.writtenKeys;
+        QCOMPARE(keys.mid(0, 2), QStringList({ "MAIN-Left", "MAIN-Top" }));
+        QCOMPARE(rig.fakes.settings.writtenValues.mid(2, keys.size() - 3), kFilledFields);
+        QCOMPARE(keys.last(), "CONF_CHECK_NOTED");
         QVERIFY(rig.notes().isEmpty());
-        QCOMPARE(saved.writtenKeys.takeLast(), "CONF_CHECK_NOTED"); // the ignored line counts as told
-        saved.writtenValues.removeLast();
-        QCOMPARE((saved.writtenKeys.mid(0, 2) + saved.writtenValues.mid(2)).join('|'),
-            "MAIN-Left|MAIN-Top|CRYPTO_NAME_TEXTBOX=LTC - Litecoin|WALLET_FILE_TEXTBOX=wallet.dat|"
-            "WALLET_TICKBOX=1|DISABLE_WALLET_TICKBOX=1|SERVER_TICKBOX=1|ALERTS_TICKBOX=0|LISTEN_TICKBOX=1|"
-            "UPNP_TICKBOX=0|DNS_TICKBOX=0|OLD_WALLET_SUPPORT_TICKBOX=0|DAEMON_TICKBOX=0|"
-            "PEER_LOCALHOST_TICKBOX=0|RPC_LOCALHOST_TICKBOX=1|TIMEOUT_TEXTBOX=3000|RPC_TIMEOUT_TEXTBOX=0|"
-            "MAX_CONNECTIONS_TEXTBOX= |PEER_PORT_TEXTBOX=9333|RPC_PORT_TEXTBOX=9332|"
-            "UACOMMENT_TEXTBOX=NO2X|RPC_USER_TEXTBOX=IM_ALL_IN|RPC_PASSWORD_TEXTBOX=grüße|"
-            "RPC_AUTH_TEXTBOX=IM_ALL_IN:ab$cd\r\nsecond line|"
-            "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2|"
-            "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1");
-        QCOMPARE(ctl<QLineEdit>(rig.mainWindow, "CRYPTO_NAME_TEXTBOX")->text(), "LTC - Litecoin");
-        QCOMPARE(rig.at("CANCEL_BUTTON")->text(), "Close");
-        QVERIFY(w.isVisible() && rig.fakes.dialogs.errors.isEmpty());
-        // The file is the preview, rendered from the edits at once, in UTF-8 with CR LF.
+    }
+
+    // The file written is the preview, rendered from the edits at once, in UTF-8 with CR LF; the main
+    // window takes the coin's name, and the window stays open, its Cancel now Close.
+    void savingAnywayWritesThePreview()
+    {
+        ConfGeneratorRig rig;
+        saveAnyway(rig);
         const QString preview = rig.at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text();
         QCOMPARE(fileBytes(rig.confPath()), preview.toUtf8() + "\r\n");
+        QCOMPARE(ctl<QLineEdit>(rig.mainWindow, "CRYPTO_NAME_TEXTBOX")->text(), "LTC - Litecoin");
+        QCOMPARE(rig.at("CANCEL_BUTTON")->text(), "Close");
+        QVERIFY(rig.window->isVisible() && rig.fakes.dialogs.errors.isEmpty());
+    }
 
+    // A copy of the program under another name, in the same folder and over the same store, writes
+    // its own file from its own fields and leaves the other file alone.
+    void aCopyUnderAnotherNameWritesItsOwnFile()
+    {
+        ConfGeneratorRig rig;
+        saveAnyway(rig);
+        const QByteArray saved = fileBytes(rig.confPath());
         Platform copy = rig.context.platform;
-        copy.executable.name = "BTC-NODE"; // in the same folder, over the same store
+        copy.executable.name = "BTC-NODE";
         AppContext copyContext(copy);
         QUORLIN_CONF_GENERATOR_MAIN copyWindow(copyContext, nullptr);
         ctl<QPushButton>(copyWindow, "SAVE_BUTTON")->click();
         QCOMPARE(
             fileBytes(rig.folder.path() + "/BTC-NODE-CRYPTO-CONFIG.conf"), kFirstRunText.toUtf8() + "\r\n");
+        QCOMPARE(fileBytes(rig.confPath()), saved);
+    }
 
+    // A reopened window shows the saved file again and leaves the file as it is.
+    void reopenedWindowShowsTheSavedFile()
+    {
+        ConfGeneratorRig rig;
+        saveAnyway(rig);
+        const QString preview = rig.at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text();
         rig.at("CANCEL_BUTTON")->click();
         rig.open();
         QCOMPARE(rig.at<MultiLineBox>("CONF_OUTPUT_TEXTBOX")->text(), preview);
         QCOMPARE(fileBytes(rig.confPath()), preview.toUtf8() + "\r\n");
+    }
+
+    // Clear All empties every stored field and unticks every box; the file's place stays.
+    void clearAllEmptiesEveryField()
+    {
+        ConfGeneratorRig rig;
+        saveAnyway(rig);
+        rig.open();
         for (QCheckBox* box : rig.window->findChildren<QCheckBox*>())
             box->setChecked(true);
         rig.at("CLEAR_ALL_BUTTON")->click();
         QCOMPARE(rig.at<QLineEdit>("CONF_FILE_LOCATION_TEXTBOX")->text(), rig.confPath());
-        QCOMPARE(rig.preview(), kFirstRunText); // every field empty, every tick box unticked
+        QCOMPARE(rig.preview(), kFirstRunText);
     }
 
     // Lines the node ignores and public credentials on the main chain do not stop SAVE: Enter writes

@@ -130,9 +130,10 @@ private slots:
         at("far right", area.right() + 5000, 80, QPoint(area.right() - 263, 80));
         at("far below", 100, area.bottom() + 3000, QPoint(100, area.bottom() - 114));
         at("above and left", -200, -200, area.topLeft());
-        for (const char* pairs :
-            { "MAIN_Top=-1e30", "MAIN_Height=-5000", "MAIN_Width=3e38 MAIN_Height=3e38" })
-            QTest::newRow(pairs) << QString::fromLatin1(pairs).split(u' ') << QPoint();
+        QTest::newRow("top beyond any screen") << QStringList { u"MAIN_Top=-1e30"_s } << QPoint();
+        QTest::newRow("negative height") << QStringList { u"MAIN_Height=-5000"_s } << QPoint();
+        QTest::newRow("size beyond any screen")
+            << QStringList { u"MAIN_Width=3e38"_s, u"MAIN_Height=3e38"_s } << QPoint();
     }
 
     void restoresPlacement()

@@ -1,7 +1,4 @@
-#include "fakes/fake_platform.h"
-#include "fakes/find_control.h"
-#include "node_control/QUORLIN_MAIN.h"
-#include "node_control/QUORLIN_NODE_STATUS.h"
+#include "fakes/main_window_rig.h"
 
 #include <QtTest>
 
@@ -9,31 +6,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A live node setup as the crypto settings save leaves it.
-const std::pair<QString, QString> kNodeSetup[] = {
-    { u"CRYPTO_NAME_TEXTBOX"_s, u"Litecoin"_s },
-    { u"QT_NAME_TEXTBOX"_s, u"litecoin-qt"_s },
-    { u"CLI_NAME_TEXTBOX"_s, u"litecoin-cli"_s },
-    { u"DAEMON_NAME_TEXTBOX"_s, u"litecoind"_s },
-    { u"KD_QT_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoin-qt\" -conf=\"/c.conf\" "_s },
-    { u"KD_D_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoind\" -conf=\"/c.conf\" "_s },
-    { u"KDCLI_STOP_COMMAND_TEXTBOX"_s, u"\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop"_s },
-};
+// The node's answers to the status window's two calls.
+const ClientAnswer kChainAnswer { ClientAnswer::Outcome::Finished, 0,
+    u"{\"chain\":\"<b>x</b>\",\"blocks\":3,\"verificationprogress\":1}"_s, {} };
+const ClientAnswer kNetworkAnswer { ClientAnswer::Outcome::Finished, 0,
+    u"{\"connections\":8,\"connections_in\":2,\"connections_out\":6}"_s, {} };
 
-// The main window on that setup, shown and active.
-struct Shown {
-    TestContext t;
-    QUORLIN_MAIN window { (seed(), t.context) };
-    const bool active = (window.show(), window.activateWindow(), QTest::qWaitForWindowActive(&window));
-
-    void seed()
-    {
-        for (const auto& [key, value] : kNodeSetup)
-            t.fakes.store(key, value);
-    }
-    QPushButton* button(const char* name) const { return ctl<QPushButton>(window, name); }
-    void tick() { QMetaObject::invokeMethod(&window, "MULTI_PROCESS_WATCHER_TIMER_Timer"); }
-};
+QString label(const QUORLIN_NODE_STATUS& w, const char* name)
+{
+    return ctl<QLabel>(w, name)->text();
+}
 
 } // namespace
 
@@ -45,7 +27,7 @@ private slots:
     // and stores nothing; the stacking timer runs only while ticked.
     void loadsStoreOrDefaults()
     {
-        Shown s;
+        MainWindowRig s;
         QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s };
         for (const auto& [key, value] : kNodeSetup)
             keys << key;
@@ -66,81 +48,108 @@ private slots:
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
-    // The node status window opens from a status box or the menu, once, and
-    // leaves the main window usable. Its client runs, like the daemon the conf
-    // check asks for its options, are not the user's: a tick, taking one look,
-    // paints them stopped. It asks one call at a time; closed, it drops late
-    // answers and is deleted; it closes with the main window, storing its place.
-    void nodeStatusWindowAsksOneCallAtATime()
+    // The node status window opens from a status box or the menu, once, and leaves the main window
+    // usable.
+    void nodeStatusWindowOpensOnce()
     {
-        Shown s;
-        s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
-        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
+        MainWindowRig s;
+        s.openNodeStatus();
         s.window.NODE_MENU.actions().first()->trigger();
         QCOMPARE(s.window.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
         QUORLIN_NODE_STATUS* w = s.window.findChild<QUORLIN_NODE_STATUS*>();
         QVERIFY(w->isVisible() && !w->isModal());
-        QCOMPARE(w->windowTitle() + u' ' + QString::number(w->REFRESH_TIMER.interval()),
-            u"QUORLIN - NODE STATUS - Litecoin 2000"_s);
+        QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
+        QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
+    }
 
-        FakeClientRunner& clients = s.t.fakes.clients;
+    // Its client runs, like the daemon the conf check asks for its options, are not the user's: a
+    // tick, taking one look, paints them stopped.
+    void nodeStatusCallsAreNotTheUsers()
+    {
+        MainWindowRig s;
+        s.openNodeStatus();
         FakeProcessQuery& processes = s.t.fakes.processes;
-        processes.processIds = { { clients.runs.first().pid, u"litecoin-cli"_s }, { 4242, u"litecoind"_s },
-            { 1, u"LITECOIN-QT"_s } };
+        processes.processIds = { { s.t.fakes.clients.runs.first().pid, u"litecoin-cli"_s },
+            { 4242, u"litecoind"_s }, { 1, u"LITECOIN-QT"_s } };
         s.t.fakes.programs.pids = { 4242 };
         processes.looks.clear();
         s.tick();
-        QStringList shown;
-        for (const char* name : { "PROCESS_TEXTBOX_1", "PROCESS_TEXTBOX_2", "PROCESS_TEXTBOX_3" }) {
+        const std::pair<const char*, QString> boxes[]
+            = { { "PROCESS_TEXTBOX_1", u"#00ff00 litecoin-qt - QT PROCESS RUNNING"_s },
+                  { "PROCESS_TEXTBOX_2", u"#ff0000 litecoind - DAEMON PROCESS STOPPED"_s },
+                  { "PROCESS_TEXTBOX_3", u"#ff0000 litecoin-cli - CLI PROCESS STOPPED"_s } };
+        for (const auto& [name, shown] : boxes) {
             const QLineEdit* box = ctl<QLineEdit>(s.window, name);
-            shown << box->palette().color(QPalette::Base).name() + u' ' + box->toolTip();
+            QCOMPARE(box->palette().color(QPalette::Base).name() + u' ' + box->toolTip(), shown);
         }
-        for (const char* name : { "QT_START_BUTTON", "DAEMON_START_BUTTON", "CLI_STOP_BUTTON" })
-            shown << (s.button(name)->isEnabled() ? u"on"_s : u"off"_s);
-        QCOMPARE(shown.join(u" | "_s),
-            u"#00ff00 litecoin-qt - QT PROCESS RUNNING | #ff0000 litecoind - DAEMON PROCESS STOPPED | "
-            u"#ff0000 litecoin-cli - CLI PROCESS STOPPED | off | off | on"_s);
+        QVERIFY(!s.button("QT_START_BUTTON")->isEnabled() && !s.button("DAEMON_START_BUTTON")->isEnabled());
+        QVERIFY(s.button("CLI_STOP_BUTTON")->isEnabled());
         QCOMPARE(
             processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s, u"litecoin-cli"_s } }));
+    }
 
-        const QString stopLine = s.window.KDCLI_STOP_COMMAND_TEXTBOX(), call = stopLine.chopped(4);
+    // It asks one call at a time, the stop line's with its last word swapped, and shows the
+    // node's answers as typed.
+    void nodeStatusAsksOneCallAtATime()
+    {
+        MainWindowRig s;
+        QUORLIN_NODE_STATUS* w = s.openNodeStatus();
+        FakeClientRunner& clients = s.t.fakes.clients;
+        const QString call = s.window.KDCLI_STOP_COMMAND_TEXTBOX().chopped(4);
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer"); // still waiting for the first answer
         QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
         QCOMPARE(clients.runs.first().timeoutMs, 10000);
-        QVERIFY(clients.answer({ ClientAnswer::Outcome::Finished, 0,
-            u"{\"chain\":\"<b>x</b>\",\"blocks\":3,\"verificationprogress\":1}"_s, {} }));
+        QVERIFY(clients.answer(kChainAnswer));
         QCOMPARE(clients.commandLines.last(), call + u"getnetworkinfo"_s);
-        QVERIFY(clients.answer({ ClientAnswer::Outcome::Finished, 0,
-            u"{\"connections\":8,\"connections_in\":2,\"connections_out\":6}"_s, {} }));
-        const auto label = [w](const char* name) { return ctl<QLabel>(*w, name)->text(); };
-        QCOMPARE(QStringList({ label("STATE_LABEL"), label("CHAIN_LABEL"), label("BLOCKS_LABEL"),
-                     label("PEERS_LABEL"), QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
+        QVERIFY(clients.answer(kNetworkAnswer));
+        QCOMPARE(
+            QStringList({ label(*w, "STATE_LABEL"), label(*w, "CHAIN_LABEL"), label(*w, "BLOCKS_LABEL"),
+                label(*w, "PEERS_LABEL"), QString::number(ctl<QProgressBar>(*w, "PROGRESS_BAR")->value()) }),
             QStringList({ u"answering"_s, u"<b>x</b>"_s, u"3"_s, u"8 (in 2, out 6)"_s, u"10000"_s }));
-        for (const QLabel* shown : w->findChildren<QLabel*>()) // the node's texts show as typed
+        for (const QLabel* shown : w->findChildren<QLabel*>())
             if (shown->objectName().endsWith(u"_LABEL"_s))
                 QCOMPARE(shown->textFormat(), Qt::PlainText);
+    }
 
+    // Without a stop line it calls nothing and says where to set one.
+    void nodeStatusWithoutAStopLineSaysWhere()
+    {
+        MainWindowRig s;
+        QUORLIN_NODE_STATUS* w = s.openNodeStatus();
+        QVERIFY(s.t.fakes.clients.answer(kChainAnswer) && s.t.fakes.clients.answer(kNetworkAnswer));
         s.t.context.node.setText(NodeText::StopCommand, QString());
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QCOMPARE(label("STATE_LABEL"), u"No command-line client configured: open CRYPTO SETTINGS"_s);
-        QCOMPARE(clients.commandLines.size(), 2);
+        QCOMPARE(label(*w, "STATE_LABEL"), u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        QCOMPARE(s.t.fakes.clients.commandLines.size(), 2);
+    }
 
-        s.t.context.node.setText(NodeText::StopCommand, stopLine);
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        // A long message of the client shows its first 300 characters: its label grows in an area
-        // that scrolls.
-        QVERIFY(clients.answer(
+    // A long message of the client shows its first 300 characters: its label grows in an area that
+    // scrolls.
+    void nodeStatusShowsTheStartOfALongMessage()
+    {
+        MainWindowRig s;
+        QUORLIN_NODE_STATUS* w = s.openNodeStatus();
+        QVERIFY(s.t.fakes.clients.answer(
             { ClientAnswer::Outcome::Finished, 1, {}, u"error: "_s + u"word "_s.repeated(99) }));
         const QLabel* state = ctl<QLabel>(*w, "STATE_LABEL");
         QTRY_VERIFY(state->height() >= state->heightForWidth(state->width()));
         QCOMPARE(state->text(), (u"not answering: "_s + u"word "_s.repeated(99)).first(300) + u"…"_s);
-        QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
-        QTest::keyClick(w, Qt::Key_Escape);
-        QTRY_VERIFY(!s.window.findChild<QUORLIN_NODE_STATUS*>());
-        QVERIFY(clients.answer({}) && clients.runs.isEmpty());
+    }
 
-        QTest::mouseDClick(ctl<QLineEdit>(s.window, "PROCESS_TEXTBOX_3"), Qt::LeftButton);
-        s.window.findChild<QUORLIN_NODE_STATUS*>()->move(300, 200);
+    // Closed, it is deleted and drops a late answer.
+    void closedNodeStatusDropsLateAnswers()
+    {
+        MainWindowRig s;
+        QTest::keyClick(s.openNodeStatus(), Qt::Key_Escape);
+        QTRY_VERIFY(!s.window.findChild<QUORLIN_NODE_STATUS*>());
+        QVERIFY(s.t.fakes.clients.answer({}) && s.t.fakes.clients.runs.isEmpty());
+    }
+
+    // It closes with the main window, storing its place.
+    void nodeStatusClosesWithTheMainWindow()
+    {
+        MainWindowRig s;
+        s.openNodeStatus("PROCESS_TEXTBOX_3")->move(300, 200);
         s.window.unload();
         QCOMPARE(s.t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
@@ -153,7 +162,7 @@ private slots:
     // lives on.
     void buttonsHandOverTheirLines()
     {
-        Shown s;
+        MainWindowRig s;
         const QString qtLine = s.window.KD_QT_COMMAND_TEXTBOX(), daemonLine = s.window.KD_D_COMMAND_TEXTBOX();
         const QString changed = u"\"/opt/new/prog\"  -x -rpcpassword s3cret "_s;
         const auto clickStarts = [&] {
@@ -216,7 +225,7 @@ private slots:
                 { false, QString(), ProcessEnd { true, u"exit code 1"_s },
                     u"QUORLIN - Litecoin\nlitecoind stopped after it was started (exit code 1).\n\n"_s
                         + noOutput } }) {
-            Shown s;
+            MainWindowRig s;
             s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
             s.t.fakes.processes.processIds.insert(1, u"litecoind"_s);
             s.t.context.node.setText(
@@ -241,7 +250,7 @@ private slots:
     // command line, while the program runs on.
     void outputProblemIsToldOnce()
     {
-        Shown s;
+        MainWindowRig s;
         s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
         s.t.fakes.launcher.program->processEnd = std::nullopt;
         s.t.context.node.setText(NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=secret"_s);

@@ -21,10 +21,16 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A main and a conf generator window over fakes; the executable's folder is a
-// temporary one, written with the platform's separators as the running
-// program's own folder is.
-struct ConfGeneratorRig {
+// Fakes whose executable's folder is a temporary one, written with the
+// platform's separators as the running program's own folder is.
+struct FakesInFolder {
+    FakesInFolder() { fakes.executable.folder = QDir::toNativeSeparators(folder.path()); }
+    QTemporaryDir folder;
+    FakePlatform fakes;
+};
+
+// A main and a conf generator window over those fakes.
+struct ConfGeneratorRig : FakesInFolder {
     ConfGeneratorRig() { open(); }
     void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow); }
     QString confPath() const
@@ -83,10 +89,7 @@ struct ConfGeneratorRig {
         QCOMPARE(entries(), before);
     }
 
-    QTemporaryDir folder;
-    FakePlatform fakes;
-    AppContext context { (
-        fakes.executable.folder = QDir::toNativeSeparators(folder.path()), fakes.platform()) };
+    AppContext context { fakes.platform() };
     QUORLIN_MAIN mainWindow { context };
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window;
 };

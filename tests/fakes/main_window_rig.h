@@ -1,0 +1,53 @@
+#pragma once
+
+#include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
+#include "node_control/QUORLIN_MAIN.h"
+#include "node_control/QUORLIN_NODE_STATUS.h"
+
+#include <QtTest>
+
+// A live node setup as the crypto settings save leaves it.
+inline const std::pair<QString, QString> kNodeSetup[] = {
+    { QStringLiteral("CRYPTO_NAME_TEXTBOX"), QStringLiteral("Litecoin") },
+    { QStringLiteral("QT_NAME_TEXTBOX"), QStringLiteral("litecoin-qt") },
+    { QStringLiteral("CLI_NAME_TEXTBOX"), QStringLiteral("litecoin-cli") },
+    { QStringLiteral("DAEMON_NAME_TEXTBOX"), QStringLiteral("litecoind") },
+    { QStringLiteral("KD_QT_COMMAND_TEXTBOX"),
+        QStringLiteral("\"/opt/ltc/litecoin-qt\" -conf=\"/c.conf\" ") },
+    { QStringLiteral("KD_D_COMMAND_TEXTBOX"), QStringLiteral("\"/opt/ltc/litecoind\" -conf=\"/c.conf\" ") },
+    { QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"),
+        QStringLiteral("\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop") },
+};
+
+// Fakes whose store holds that node setup.
+struct NodeSetupContext : TestContext {
+    NodeSetupContext()
+    {
+        for (const auto& [key, value] : kNodeSetup)
+            fakes.store(key, value);
+    }
+};
+
+// The main window on that setup, shown and active.
+struct MainWindowRig {
+    MainWindowRig()
+    {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    QPushButton* button(const char* name) const { return ctl<QPushButton>(window, name); }
+    void tick() { QMetaObject::invokeMethod(&window, "MULTI_PROCESS_WATCHER_TIMER_Timer"); }
+
+    // Stops the watcher, so that only tick() looks, and opens the node status window from a status box.
+    QUORLIN_NODE_STATUS* openNodeStatus(const char* box = "PROCESS_TEXTBOX_2")
+    {
+        window.MULTI_PROCESS_WATCHER_TIMER.stop();
+        QTest::mouseDClick(ctl<QLineEdit>(window, box), Qt::LeftButton);
+        return window.findChild<QUORLIN_NODE_STATUS*>();
+    }
+
+    NodeSetupContext t;
+    QUORLIN_MAIN window { t.context };
+};
