@@ -104,6 +104,14 @@ QStringList shown(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
         ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text(), green.join(' ') };
 }
 
+// Types a user, a password and two rpcauth lines into the conf generator.
+void typeCredentials(ConfGeneratorRig& rig)
+{
+    rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText("typed");
+    rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText("secret");
+    rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("one\r\ntwo\r\n");
+}
+
 // Credentials as the presets make them: a password of 32 random bytes in URL-safe base64, and
 // rpcauth user:salt$hash, the hash being HMAC-SHA256 of the password keyed with the salt text.
 void checkRpcauthScheme(const QStringList& credentials)
@@ -440,23 +448,42 @@ private slots:
         QVERIFY(!presets.isVisible());
     }
 
-    // The preset whose user name is exactly the conf generator's shows green; a preset or new
-    // credentials show in the window and are handed over only by "use", as they are then.
-    void credentials()
+    // The preset whose user name is exactly the conf generator's shows green.
+    void presetOfTheSameUserShowsGreen_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("green");
+        QTest::newRow("the same") << QString("IM_ALL_IN") << QString("9");
+        QTest::newRow("other case") << QString("im_all_in") << QString();
+        QTest::newRow("trailing space") << QString("IM_ALL_IN ") << QString();
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("no preset's") << QString("typed") << QString();
+    }
+
+    void presetOfTheSameUserShowsGreen()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, green);
+        ConfGeneratorRig rig;
+        rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText(user);
+        QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, *rig.window)).value(3), green);
+    }
+
+    // The credentials window opens with the conf generator's credentials.
+    void credentialsWindowShowsTheGeneratorsCredentials()
     {
         ConfGeneratorRig rig;
-        rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText("secret");
-        rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("one\r\ntwo\r\n");
-        const std::pair<QString, QString> marked[] = { { "IM_ALL_IN", "9" }, { "im_all_in", "" },
-            { "IM_ALL_IN ", "" }, { "", "" }, { "typed", "" } };
-        for (const auto& [user, green] : marked) {
-            rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText(user);
-            QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, *rig.window)).value(3), green);
-        }
-
+        typeCredentials(rig);
         QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
-        window.show();
         QCOMPARE(shown(window), QStringList({ "typed", "secret", "one\r\ntwo\r\n", "" }));
+    }
+
+    // Each preset button shows its preset, green, in the window and hands nothing over.
+    void presetsShowInTheWindowOnly()
+    {
+        ConfGeneratorRig rig;
+        typeCredentials(rig);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
         QStringList presets; // each preset's user and the green button after a click
         for (int n = 1; n <= 10; ++n) {
             ctl<QPushButton>(window, QByteArray("TEST_CFG_" + QByteArray::number(n) + "_BUTTON"))->click();
@@ -468,9 +495,17 @@ private slots:
             "CRYPTO_MOONSHOT 1 BULLS_GO_LONG 2 BEARS_GO_SHORT 3 GENESIS_BLOCK_01 4 BITCOIN_IS_KING 5 "
             "BITCONNECT_LIVES_ON 6 CRYPTO_TO_INFINITY 7 CRYPTO_ALWAYS 8 IM_ALL_IN 9 HODL_HODL_HODL 10");
         QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
-            QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" })); // nothing handed over
+            QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" }));
+    }
 
-        // New credentials: a random user, and the same scheme as the presets.
+    // New credentials, from a button in the clear: a random user, a new password each time and the
+    // presets' scheme, shown in the window only, with no preset green.
+    void newCredentialsAreRandom()
+    {
+        ConfGeneratorRig rig;
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        window.show();
+        ctl<QPushButton>(window, "TEST_CFG_9_BUTTON")->click(); // a preset shows green until then
         QPushButton* const newCredentials = ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON");
         for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY(control == newCredentials || !control->geometry().intersects(newCredentials->geometry()));
@@ -483,11 +518,22 @@ private slots:
         checkRpcauthScheme(boxes);
         QVERIFY(boxes[3].isEmpty() && boxes[1] != first);
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Cancel");
+    }
+
+    // "Use" hands the credentials over as they are in the window then; the window stays, its Cancel
+    // now Close.
+    void useHandsTheCredentialsOver()
+    {
+        ConfGeneratorRig rig;
+        typeCredentials(rig);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        window.show();
+        ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON")->click();
         ctl<QLineEdit>(window, "RPC_USER_TEXTBOX")->setText("mine");
         ctl<MultiLineBox>(window, "RPC_AUTH_TEXTBOX")->clear();
         ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
         QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
-            QStringList({ "rpcuser=mine", "rpcpassword=" + boxes[1], "#rpcauth=" }));
+            QStringList({ "rpcuser=mine", "rpcpassword=" + shown(window).value(1), "#rpcauth=" }));
         QVERIFY(window.isVisible());
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
     }
