@@ -17,8 +17,15 @@ public:
         const QString& application, const QString& section, const QString& key, const QString& defaultValue)
         = 0;
 
-    // Stores the text, creating what is missing; written through at once.
+    // Stores the text, creating what is missing; written through at once,
+    // or at the end of the outermost batch when a batch is open.
     virtual void SaveSetting(
         const QString& application, const QString& section, const QString& key, const QString& value)
         = 0;
+
+    // Saves between beginBatch and the matching endBatch may be held and
+    // written through together at the end of the outermost batch; batches
+    // nest. A backing that writes each value at once needs nothing here.
+    virtual void beginBatch() { }
+    virtual void endBatch() { }
 };

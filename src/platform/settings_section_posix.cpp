@@ -42,10 +42,14 @@ std::optional<QString> readSettingsValue(QSettings& settings, const QString& key
     return value.isValid() ? std::optional(value.toString()) : std::nullopt;
 }
 
-bool saveSettingsValue(
-    QSettings& settings, const QString& key, const QString& value, const QSet<QString>& changedKeys)
+bool saveSettingsValue(QSettings& settings, const QString& key, const QString& value)
 {
     settings.setValue(key, value);
+    return true;
+}
+
+bool writeSettingsSection(QSettings& settings, const QSet<QString>& changedKeys)
+{
     const QByteArray file = QFile::encodeName(settings.fileName());
     const QString folder = QFileInfo(settings.fileName()).absolutePath();
     // Permissions change only on what is created here, never on a folder or

@@ -58,13 +58,19 @@ std::optional<QString> readSettingsValue(QSettings& settings, const QString& key
 }
 
 // Each value is written to the registry at once, creating the key when it is missing.
-bool saveSettingsValue(QSettings& settings, const QString& key, const QString& value, const QSet<QString>&)
+bool saveSettingsValue(QSettings& settings, const QString& key, const QString& value)
 {
     const std::wstring section = keyBelowCurrentUser(settings), name = key.toStdWString();
     const std::wstring text = value.toStdWString();
     return ::RegSetKeyValueW(HKEY_CURRENT_USER, section.c_str(), name.c_str(), REG_SZ, text.c_str(),
                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)))
         == ERROR_SUCCESS;
+}
+
+// Nothing is held: each value reached the registry when it was saved.
+bool writeSettingsSection(QSettings&, const QSet<QString>&)
+{
+    return true;
 }
 
 QString settingsFolder(const QString&, const QString& application)

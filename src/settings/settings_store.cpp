@@ -13,6 +13,17 @@ SettingsStore::SettingsStore(SettingsBacking& backing, const ExecutableIdentity&
 {
 }
 
+SettingsStore::Batch::Batch(SettingsStore& store)
+    : m_backing(store.m_backing)
+{
+    m_backing.beginBatch();
+}
+
+SettingsStore::Batch::~Batch()
+{
+    m_backing.endBatch();
+}
+
 namespace {
 
 // A number in the user's locale, in the C locale, or in ASCII digits with the

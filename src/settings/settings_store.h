@@ -25,6 +25,20 @@ public:
 
     const ExecutableIdentity& executable() const { return m_executable; }
 
+    // One user action's writes: the store is written once, when the outermost
+    // batch ends, and a failure is told at most once. Reads within it give
+    // the values written in it.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore& store);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        SettingsBacking& m_backing;
+    };
+
 private:
     QString readValue(const QString& key, const QString& defaultText) const;
     void writeValue(const QString& key, const QString& value);

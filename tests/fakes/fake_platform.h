@@ -9,7 +9,11 @@
 #include <QPointer>
 #include <QStringList>
 
-// In-memory settings store that remembers the order of its writes.
+#include <utility>
+
+// In-memory settings store that remembers the order of its writes and counts
+// how often it is written through: each save outside a batch, and each
+// outermost batch that saved something.
 class FakeSettingsBacking final : public SettingsBacking {
 public:
     QString GetSetting(
@@ -24,6 +28,15 @@ public:
         values.insert(address(app, section, key), value);
         writtenKeys.append(key);
         writtenValues.append(key + u'=' + value);
+        beginBatch();
+        held = true;
+        endBatch();
+    }
+    void beginBatch() override { ++batchDepth; }
+    void endBatch() override
+    {
+        if (--batchDepth == 0 && std::exchange(held, false))
+            ++commits;
     }
     static QString address(const QString& app, const QString& section, const QString& key)
     {
@@ -34,6 +47,9 @@ public:
     QStringList readKeys; // every key read, in order
     QStringList writtenKeys; // every key saved, in order
     QStringList writtenValues; // "key=value", in order
+    int commits = 0;
+    int batchDepth = 0;
+    bool held = false; // saved in the open batch
 };
 
 // A started program as the test sets it. By default its process ended at

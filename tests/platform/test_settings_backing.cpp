@@ -180,6 +180,27 @@ private slots:
         QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
     }
 
+    // A batch of saves writes the file once, when the outermost batch ends,
+    // with the bytes the saves one by one would write; reads within it give
+    // its own values.
+    void batchWritesTheFileOnce()
+    {
+        const QByteArray stored = "[General]\nA=caf\xe9\nB=1\n";
+        QVERIFY(writeFile(m_file, stored));
+        Store store(m_root->path());
+        store.backing.beginBatch();
+        store.save(u"B"_s, u"2"_s);
+        store.backing.beginBatch();
+        store.save(u"A"_s, store.get(u"A"_s));
+        store.save(u"C"_s, u"3"_s);
+        store.backing.endBatch();
+        QCOMPARE(store.get(u"B"_s), u"2"_s);
+        QCOMPARE(readFile(m_file), stored);
+        store.backing.endBatch();
+        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=2\nC=3\n");
+        QVERIFY(store.reports.isEmpty());
+    }
+
     // Each save goes at once to an owner-only file (none for a section only
     // read; modes the user set stay), where a second copy saving at the same
     // time reads it exactly; the file keeps the keys of both. On Windows a
