@@ -70,7 +70,5 @@ void QUORLIN_CONF_GENERATOR_IDS::COIN_IMPORT_BUTTON_Click(std::size_t coin)
 
 void QUORLIN_CONF_GENERATOR_IDS::CANCEL_BUTTON_Click()
 {
-    // The button stores the position and the unload step stores it again: the second write repeats the first.
-    savePosition();
-    unload();
+    savePositionAndUnload();
 }

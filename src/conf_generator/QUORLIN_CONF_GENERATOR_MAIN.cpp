@@ -203,15 +203,23 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
     if (!confirmConfSave(this, m_context.platform.dialogs, check))
         return;
 
-    savePosition();
-    storeConfFields(m_context.store, m_context.node, saved);
+    // The store is written once, before any message is shown.
+    std::optional<QString> error;
+    bool noteFindings = false;
+    {
+        const SettingsStore::Batch batch(m_context.store);
+        savePosition();
+        storeConfFields(m_context.store, m_context.node, saved);
+        error = writeConfFile(m_context.store.executable(), text);
+        // Findings that a dialog has listed count as told as well.
+        noteFindings = !error && firstTimeNoted(m_context.store, check) && !stopsSave(check);
+    }
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
-    if (const std::optional<QString> error = writeConfFile(m_context.store.executable(), text)) {
+    if (error) {
         m_context.platform.dialogs.showError(this, windowTitle(), *error);
         return;
     }
-    // Findings that a dialog has listed count as told as well.
-    if (firstTimeNoted(m_context.store, check) && !stopsSave(check)) {
+    if (noteFindings) {
         m_note = new QUORLIN_CONF_CHECK_NOTE(m_context, saveNoteText(check), this);
         m_note->show();
         // The note asks not to be activated; where the window system activates

@@ -111,7 +111,5 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click()
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::CANCEL_BUTTON_Click()
 {
-    // The button stores the position and the unload step stores it again: the second write repeats the first.
-    savePosition();
-    unload();
+    savePositionAndUnload();
 }

@@ -52,6 +52,13 @@ void FormWindow::unload()
     done(QDialog::Accepted);
 }
 
+void FormWindow::savePositionAndUnload()
+{
+    const SettingsStore::Batch batch(m_store);
+    savePosition();
+    unload();
+}
+
 void FormWindow::setCancelButton(QPushButton* button)
 {
     m_cancelButton = button;
@@ -61,6 +68,7 @@ void FormWindow::done(int result)
 {
     if (!m_unloaded) {
         m_unloaded = true;
+        const SettingsStore::Batch batch(m_store);
         savePosition();
         Form_Unload();
     }

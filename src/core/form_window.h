@@ -25,7 +25,8 @@ class FormWindow : public QDialog {
 public:
     FormWindow(QWidget* owner, SettingsStore& store, const WindowGeometryKeys& placement);
 
-    // Closes the window; the unload step runs first.
+    // Closes the window; the unload step runs first. What the window and its
+    // unload step store is written to the store once.
     void unload();
 
 protected:
@@ -34,6 +35,10 @@ protected:
 
     void restorePlacement();
     void savePosition();
+    // A close button that stores the position itself before the unload step
+    // stores it again: the second write repeats the first, and the store is
+    // written once.
+    void savePositionAndUnload();
     void setCancelButton(QPushButton* button);
 
     void done(int result) override;

@@ -114,6 +114,7 @@ void savePosition(const QWidget& window, SettingsStore& store, const WindowGeome
     const QPoint position = window.pos();
     const QPoint placed = window.property(kPlacedPixels).toPoint();
     const QPointF twips = window.property(kPlacedTwips).toPointF();
+    const SettingsStore::Batch batch(store);
     store.writeGeometry(keys.left(), savedTwips(position.x(), placed.x(), twips.x()));
     store.writeGeometry(keys.top(), savedTwips(position.y(), placed.y(), twips.y()));
 }

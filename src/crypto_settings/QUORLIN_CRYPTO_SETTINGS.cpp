@@ -199,6 +199,7 @@ void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
 
     SettingsStore& store = m_context.store;
     NodeSettings& node = m_context.node;
+    const SettingsStore::Batch batch(store);
     for (const auto& field : kTextFields) {
         const QString text = (ui.get()->*field.box)->text();
         std::visit(Overloaded { [&](const TextKey& own) { store.write(own, text); },

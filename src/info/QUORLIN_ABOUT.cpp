@@ -46,7 +46,5 @@ void QUORLIN_ABOUT::DONATIONS_BUTTON_Click()
 
 void QUORLIN_ABOUT::OK_BUTTON_Click()
 {
-    // The button stores the position and the unload step stores it again: the second write repeats the first.
-    savePosition();
-    unload();
+    savePositionAndUnload();
 }

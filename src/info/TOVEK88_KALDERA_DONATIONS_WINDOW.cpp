@@ -104,9 +104,7 @@ void TOVEK88_KALDERA_DONATIONS_WINDOW::restAddress(QLineEdit& box)
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::OK_BUTTON_Click()
 {
-    // The button stores the position and the unload step stores it again: the second write repeats the first.
-    savePosition();
-    unload();
+    savePositionAndUnload();
 }
 
 void TOVEK88_KALDERA_DONATIONS_WINDOW::BTC_DONATION_ADDRESS_TEXTBOX_DblClick()

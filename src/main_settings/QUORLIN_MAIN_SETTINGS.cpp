@@ -81,6 +81,7 @@ void QUORLIN_MAIN_SETTINGS::Form_Load()
 void QUORLIN_MAIN_SETTINGS::saveChoices()
 {
     SettingsStore& store = m_context.store;
+    const SettingsStore::Batch batch(store);
     store.write(keys::kUseOwnConf, tickState(*ui->USE_OWN_CONF_TICKBOX));
     store.write(keys::kConfFileLocation, ui->CONF_FILE_LOCATION_TEXTBOX->text());
     m_context.node.setAlwaysOnTop(tickState(*ui->AlwaysOnTop_TICKBOX));
@@ -93,6 +94,7 @@ void QUORLIN_MAIN_SETTINGS::Form_Unload()
 
 void QUORLIN_MAIN_SETTINGS::OK_BUTTON_Click()
 {
+    const SettingsStore::Batch batch(m_context.store);
     saveChoices();
     unload();
 }
@@ -113,6 +115,7 @@ void QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click()
     ui->CONF_MANAGER_BUTTON->setEnabled(!own);
     ui->CONF_FILE_LOCATION_TEXTBOX->setText(
         own ? store.read(keys::kConfFileLocation) : defaultConfPath(store.executable()));
+    const SettingsStore::Batch batch(store);
     store.write(keys::kUseOwnConf, tickState(*ui->USE_OWN_CONF_TICKBOX));
     store.write(keys::kConfFileLocation, ui->CONF_FILE_LOCATION_TEXTBOX->text());
 }

@@ -90,7 +90,9 @@ void QUORLIN_MAIN::Form_Unload()
 
 void QUORLIN_MAIN::EXIT_BUTTON_Click()
 {
-    // Exit stores these itself and the unload step stores them again: the second write repeats the first.
+    // Exit stores these itself and the unload step stores them again: the
+    // second write repeats the first, and the store is written once.
+    const SettingsStore::Batch batch(m_context.store);
     savePosition();
     m_context.node.saveAlwaysOnTop();
     unload();

@@ -30,6 +30,7 @@ QString fillEveryField(ConfGeneratorRig& rig)
             "addnode" });
     rig.fakes.settings.writtenKeys.clear();
     rig.fakes.settings.writtenValues.clear();
+    rig.fakes.settings.commits = 0;
     rig.window->show();
     for (const char* box : { "WALLET_TICKBOX", "DISABLE_WALLET_TICKBOX", "SERVER_TICKBOX", "LISTEN_TICKBOX",
              "RPC_LOCALHOST_TICKBOX" })
@@ -184,7 +185,7 @@ private slots:
     }
 
     // "Save anyway" stores the window's place and every field; the ignored line then counts as told,
-    // so no note comes.
+    // so no note comes. The store is written once.
     void savingAnywayStoresEveryField()
     {
         ConfGeneratorRig rig;
@@ -194,6 +195,7 @@ private slots:
         QCOMPARE(keys.mid(0, 2), QStringList({ "MAIN-Left", "MAIN-Top" }));
         QCOMPARE(rig.fakes.settings.writtenValues.mid(2, keys.size() - 3), kFilledFields);
         QCOMPARE(keys.last(), "CONF_CHECK_NOTED");
+        QCOMPARE(rig.fakes.settings.commits, 1);
         QVERIFY(rig.notes().isEmpty());
     }
 

@@ -97,7 +97,8 @@ private slots:
     }
 
     // Unmoved, a window stores the place it was opened at, not the rounded
-    // pixels (67 px); moved, where it is now; its size never.
+    // pixels (67 px); moved, where it is now; its size never. Each storing is
+    // one write of the store.
     void storesItsPositionOnly()
     {
         TestContext t;
@@ -112,6 +113,7 @@ private slots:
         QCOMPARE(t.fakes.settings.writtenValues,
             QStringList(
                 { u"MAIN_Left=1000"_s, u"MAIN_Top=1000"_s, u"MAIN_Left=2250"_s, u"MAIN_Top=1800"_s }));
+        QCOMPARE(t.fakes.settings.commits, 2);
     }
 
     // A stored frame that leaves the screen or is too large is brought back

@@ -125,7 +125,9 @@ void TestCryptoSettings::saveStoresBuildsAndHandsOver()
         o.box(i)->click();
     QCOMPARE(ctl<QPushButton>(o.w, "CANCEL_BUTTON")->text(), "Cancel");
     t.fakes.settings.writtenValues.clear();
+    t.fakes.settings.commits = 0;
     ctl<QPushButton>(o.w, "SAVE_BUTTON")->click();
+    QCOMPARE(t.fakes.settings.commits, 1);
 
     const QString conf = R"(" -conf="/opt/nodes)" + sep + R"(KD-QUORLIN-CRYPTO-CONFIG.conf")";
     const QString data = R"( -datadir="D:\BitcoinData")", daemon = '"' + kDaemonFolder;

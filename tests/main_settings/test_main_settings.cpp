@@ -49,7 +49,7 @@ class TestMainSettings : public QObject {
 
 private slots:
     // First run, tick/untick/tick, browsing, the always-on-top box; then loading an own file. Each
-    // choice is stored as it is made.
+    // choice is stored as it is made, one write of the store per click; OK stores them in one write.
     void choices()
     {
         TestContext t;
@@ -90,6 +90,10 @@ private slots:
                     u"USE_OWN_CONF_TICKBOX=0"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s + kDefaultConf,
                     u"USE_OWN_CONF_TICKBOX=1"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s + kDefaultConf,
                     u"AlwaysOnTop_TICKBOX=0"_s, u"AlwaysOnTop_TICKBOX=1"_s }));
+            QCOMPARE(t.fakes.settings.commits, 5);
+            t.fakes.settings.commits = 0;
+            o.click("OK_BUTTON");
+            QCOMPARE(t.fakes.settings.commits, 1);
         }
         t.fakes.store(u"CONF_FILE_LOCATION_TEXTBOX"_s, u"/home/ann/own.conf"_s);
         const Opened own { t };

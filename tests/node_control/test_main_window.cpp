@@ -154,6 +154,22 @@ private slots:
         QCOMPARE(s.t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 
+    // Exit stores the main window's position, the node status window's
+    // position and the tick, each again as the windows unload, in one write
+    // of the store.
+    void exitWritesTheStoreOnce()
+    {
+        MainWindowRig s;
+        QVERIFY(s.openNodeStatus());
+        s.t.fakes.settings.writtenKeys.clear();
+        s.t.fakes.settings.commits = 0;
+        s.button("EXIT_BUTTON")->click();
+        QCOMPARE(s.t.fakes.settings.writtenKeys.join(u' '),
+            u"MAIN_Left MAIN_Top AlwaysOnTop_TICKBOX MAIN_Left MAIN_Top NODE_STATUS-Left NODE_STATUS-Top "
+            u"AlwaysOnTop_TICKBOX"_s);
+        QCOMPARE(s.t.fakes.settings.commits, 1);
+    }
+
     // Each start button hands its line, window style and output log over; a
     // line another window changes is used at once; a failing launch shows the
     // line, passwords masked, and the reason. The stop line runs in the background, without a
