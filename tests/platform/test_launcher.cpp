@@ -330,8 +330,10 @@ private slots:
         const int timeoutMs = ending == u"time limit"_s ? 10000 : 0;
         runner->run(client.path, timeoutMs, ClientRunner::Caller::Panel, receiver.get(),
             [&](const ClientAnswer& a) { answer = a; });
+        // The script's program is up; while it starts a command of its own, a
+        // forked copy of it may count as a second one for a moment.
         if (ending != u"output limit"_s)
-            QTRY_COMPARE_WITH_TIMEOUT(client.innerRunning(), 1, kSlowStartMs);
+            QTRY_VERIFY_WITH_TIMEOUT(client.innerRunning() > 0, kSlowStartMs);
         if (ending == u"window closed"_s)
             receiver.reset();
         else if (ending == u"panel exit"_s)
