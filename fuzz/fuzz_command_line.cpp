@@ -1,6 +1,7 @@
 // The command-line splitter takes any text the user typed into a command-line
 // field. It must never crash, and where it accepts a line it splits it exactly
-// as QProcess::splitCommand does, whose rules it follows.
+// as QProcess::splitCommand does, whose rules it follows. Replacing the last
+// argument by any text (the input itself here) changes that argument only.
 #include "platform/command_line.h"
 
 #include <QProcess>
@@ -10,14 +11,21 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::optional<QStringList> args = splitCommandLine(line);
-    if (!args)
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const CommandLine line(text);
+    if (line.quoteLeftOpen())
         return 0;
-    if (*args != QProcess::splitCommand(line))
+    QStringList words;
+    for (const CommandLine::Word& word : line.words())
+        words += word.text;
+    if (words != QProcess::splitCommand(text) || words.contains(QString()))
         std::abort();
-    for (const QString& arg : *args)
-        if (arg.isEmpty())
-            std::abort();
+    if (line.arguments().isEmpty() || text.isEmpty())
+        return 0;
+    const CommandLine replaced(line.withLastArgument(text).text());
+    QStringList expected = line.arguments();
+    expected.last() = text;
+    if (replaced.quoteLeftOpen() || replaced.program() != line.program() || replaced.arguments() != expected)
+        std::abort();
     return 0;
 }

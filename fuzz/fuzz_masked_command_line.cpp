@@ -31,15 +31,21 @@ QString expectedArgument(const QStringList& args, qsizetype i)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString masked = maskPasswords(line);
-    const std::optional<QStringList> args = splitCommandLine(line);
-    if (!args)
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const CommandLine line(text);
+    const CommandLine masked(maskPasswords(line));
+    if (line.quoteLeftOpen())
         return 0;
+    QStringList words;
+    for (const CommandLine::Word& word : line.words())
+        words += word.text;
     QStringList expected;
-    for (qsizetype i = 0; i < args->size(); ++i)
-        expected += expectedArgument(*args, i);
-    if (splitCommandLine(masked) != expected)
+    for (qsizetype i = 0; i < words.size(); ++i)
+        expected += expectedArgument(words, i);
+    QStringList maskedWords;
+    for (const CommandLine::Word& word : masked.words())
+        maskedWords += word.text;
+    if (masked.quoteLeftOpen() || maskedWords != expected)
         std::abort();
     return 0;
 }

@@ -35,12 +35,12 @@ QSet<QString> parseHelpOptions(const QString& help)
 
 NodeOptions readNodeOptions(const QString& daemonCommandLine, ProgramRunner& runner)
 {
-    const std::optional<QStringList> args = splitCommandLine(daemonCommandLine);
-    if (!args)
+    const CommandLine line(daemonCommandLine);
+    if (line.quoteLeftOpen())
         return notChecked(QStringLiteral("the daemon command line has a double quote that is never closed"));
-    if (args->isEmpty())
+    if (line.isEmpty())
         return notChecked(QStringLiteral("no daemon command line is set"));
-    const QString& name = args->first();
+    const QString name = line.program();
     const QString path
         = name.contains(u'/') || QFileInfo(name).isAbsolute() ? name : QStandardPaths::findExecutable(name);
     const QFileInfo file(path);

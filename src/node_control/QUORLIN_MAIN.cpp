@@ -109,7 +109,7 @@ namespace {
 QString couldNotStart(const QString& commandLine, const QString& reason)
 {
     return QStringLiteral("Could not start this command line:\n\n%1\n\n%2")
-        .arg(maskPasswords(commandLine), reason);
+        .arg(maskPasswords(CommandLine(commandLine)), reason);
 }
 
 } // namespace
@@ -132,7 +132,7 @@ void QUORLIN_MAIN::launch(
     if (!result.logProblem.isEmpty())
         m_context.platform.dialogs.showError(this, windowTitle(),
             QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
-                .arg(log, maskPasswords(commandLine), result.logProblem));
+                .arg(log, maskPasswords(CommandLine(commandLine)), result.logProblem));
     m_launches.started(
         program, result.program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
     m_followed.append({ result.program, log, commandLine });
@@ -151,7 +151,7 @@ void QUORLIN_MAIN::reportOutputProblems()
             problems.append(
                 QStringLiteral("The output of this command line is no longer kept in %1:\n\n%2\n\n%3\n\n"
                                "The program runs on; what it prints from now on is dropped.")
-                    .arg(followed.log, maskPasswords(followed.commandLine), problem));
+                    .arg(followed.log, maskPasswords(CommandLine(followed.commandLine)), problem));
         if (finished)
             m_followed.removeAt(i);
         else

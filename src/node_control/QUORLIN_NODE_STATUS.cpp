@@ -40,7 +40,7 @@ void QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click()
 
 void QUORLIN_NODE_STATUS::ask(const QString& call, ClientRunner::Done done)
 {
-    m_context.platform.clients.run(clientCallLine(m_stopLine, call).line, kCallTimeoutMs,
+    m_context.platform.clients.run(m_stopLine.withLastArgument(call).text(), kCallTimeoutMs,
         ClientRunner::Caller::Panel, this, std::move(done));
 }
 
@@ -49,8 +49,8 @@ void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
     if (m_asking)
         return;
     setWindowTitle(QStringLiteral("QUORLIN - NODE STATUS - ") + m_source.coinName());
-    m_stopLine = m_source.stopCommandLine();
-    if (const QString problem = clientCallLine(m_stopLine, {}).problem; !problem.isEmpty()) {
+    m_stopLine = CommandLine(m_source.stopCommandLine());
+    if (const QString problem = clientCallProblem(m_stopLine); !problem.isEmpty()) {
         display({ .state = problem });
         return;
     }

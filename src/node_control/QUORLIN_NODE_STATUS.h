@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/form_window.h"
 #include "node_status_reader.h"
+#include "platform/command_line.h"
 
 #include <QTimer>
 
@@ -49,6 +50,6 @@ private:
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_NODE_STATUS> ui;
     Source m_source;
-    QString m_stopLine; // the stop line of the refresh under way
+    CommandLine m_stopLine; // the stop line of the refresh under way
     bool m_asking = false;
 };

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "platform/command_line.h"
 
-// The command line that asks the node one RPC call: the user's stop line with
-// its final word "stop" replaced by the call, so the client finds the chain,
-// port and credentials exactly as it does for "stop".
-struct ClientCallLine {
-    QString line; // the call's command line, or "" when `problem` says why not
-    QString problem;
-};
-
-ClientCallLine clientCallLine(const QString& stopLine, const QString& call);
+// Why the user's stop line cannot ask the node an RPC call, or "" when it
+// can: the call is the stop line with its last argument "stop" replaced
+// (`stopLine.withLastArgument(call)`), so the client finds the chain, port
+// and credentials exactly as it does for "stop".
+QString clientCallProblem(const CommandLine& stopLine);

@@ -33,11 +33,12 @@ ClientAnswer notStarted(const QString& reason)
 void QProcessClientRunner::run(
     const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done)
 {
-    const std::optional<QStringList> args = splitCommandLine(commandLine);
-    if (!args || args->isEmpty()) {
+    const CommandLine line(commandLine);
+    if (line.quoteLeftOpen() || line.isEmpty()) {
         answerLater(receiver, std::move(done),
-            notStarted(args ? QStringLiteral("The command line is empty.")
-                            : QStringLiteral("The command line has a double quote that is never closed.")));
+            notStarted(line.quoteLeftOpen()
+                    ? QStringLiteral("The command line has a double quote that is never closed.")
+                    : QStringLiteral("The command line is empty.")));
         return;
     }
 
@@ -45,8 +46,8 @@ void QProcessClientRunner::run(
     // keeps running when the window that asked for it closes. The panel's own
     // runs are of no use once their window is gone, and are ended with it.
     auto* process = new QProcess(this);
-    process->setProgram(args->first());
-    process->setArguments(args->mid(1));
+    process->setProgram(line.program());
+    process->setArguments(line.arguments());
     process->setStandardInputFile(QProcess::nullDevice());
     m_runs.push_back({ process, std::make_unique<ChildGroup>(*process), caller });
     auto run = std::make_shared<Run>();

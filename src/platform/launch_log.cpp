@@ -9,7 +9,7 @@
 
 QString launchLogHeader(const QDateTime& when, const QString& commandLine)
 {
-    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + maskPasswords(commandLine);
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + maskPasswords(CommandLine(commandLine));
 }
 
 QString prepareLaunchLog(const QString& path, const QString& commandLine)

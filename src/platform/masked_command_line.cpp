@@ -8,7 +8,7 @@ namespace {
 
 const QString kMask = QStringLiteral("***");
 
-bool isSecretOption(const ScannedArgument& argument)
+bool isSecretOption(const CommandLine::Word& argument)
 {
     const QString name = argument.text.left(argument.text.indexOf(u'='));
     return name.startsWith(u'-') && name.contains(QStringLiteral("pass"), Qt::CaseInsensitive);
@@ -16,13 +16,13 @@ bool isSecretOption(const ScannedArgument& argument)
 
 } // namespace
 
-QString maskPasswords(const QString& commandLine)
+QString maskPasswords(const CommandLine& commandLine)
 {
-    const QStringView line(commandLine);
+    const QStringView line(commandLine.text());
     QString masked;
     qsizetype copied = 0;
     bool valueFollows = false;
-    for (const ScannedArgument& argument : scanCommandLine(commandLine).arguments) {
+    for (const CommandLine::Word& argument : commandLine.words()) {
         masked += line.sliced(copied, argument.begin - copied);
         copied = argument.end;
         const bool secret = isSecretOption(argument);

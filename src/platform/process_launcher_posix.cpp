@@ -91,14 +91,14 @@ PosixProcessLauncher::PosixProcessLauncher(BoundedLog::Opener openLog)
 LaunchResult PosixProcessLauncher::launch(
     const QString& commandLine, WindowStyle style, const QString& outputLog)
 {
-    const std::optional<QStringList> args = splitCommandLine(commandLine);
-    if (!args)
+    const CommandLine line(commandLine);
+    if (line.quoteLeftOpen())
         return notStarted(QStringLiteral("The command line has a double quote that is never closed."));
-    if (args->isEmpty())
+    if (line.isEmpty())
         return notStarted(QStringLiteral("The command line is empty."));
 
     QString program;
-    if (LaunchResult checked = checkProgram(args->first(), program); !checked.started)
+    if (LaunchResult checked = checkProgram(line.program(), program); !checked.started)
         return checked;
 
     // A log that cannot be written does not keep the program from starting.
@@ -137,7 +137,7 @@ LaunchResult PosixProcessLauncher::launch(
         &attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     QList<QByteArray> bytes { QFile::encodeName(program) };
-    for (const QString& argument : args->mid(1))
+    for (const QString& argument : line.arguments())
         bytes.append(argument.toLocal8Bit());
     std::vector<char*> argv;
     for (QByteArray& argument : bytes)

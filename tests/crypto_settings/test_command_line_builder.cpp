@@ -29,11 +29,51 @@ private slots:
                 fields.daemonWalletSwitch },
             { fields.daemonCliLocation + separator + fields.cliName, conf, fields.cliDaemonSwitch, "stop" } };
         QList<QStringList> split;
-        for (const QString& line : { lines.qt, lines.daemon, lines.stop })
-            split << splitCommandLine(line).value_or(QStringList { "(quote left open)" });
+        for (const QString& text : { lines.qt, lines.daemon, lines.stop }) {
+            const CommandLine line(text);
+            split << (line.quoteLeftOpen() ? QStringList { "(quote left open)" }
+                                           : QStringList { line.program() } + line.arguments());
+        }
         for (QStringList& arguments : intended)
             arguments.removeAll(QString());
         QCOMPARE(split, intended);
+    }
+
+    void splitsLines_data(); // defined below: moc misreads raw strings
+
+    // The program and arguments, "(quote left open)" added when the line has one.
+    void splitsLines()
+    {
+        QFETCH(QString, text);
+        const CommandLine line(text);
+        QStringList words;
+        for (const CommandLine::Word& word : line.words())
+            words += word.text;
+        if (line.quoteLeftOpen())
+            words += "(quote left open)";
+        QTEST(words, "words");
+        QCOMPARE(line.text(), text);
+        QCOMPARE(line.program(), words.value(0));
+    }
+
+    void replacesTheLastArgument_data(); // defined below: moc misreads raw strings
+
+    // The new line splits into the old one's words with the last replaced.
+    void replacesTheLastArgument()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, argument);
+        const CommandLine line = CommandLine(text).withLastArgument(argument);
+        QTEST(line.text(), "replaced");
+        QCOMPARE(CommandLine(line.text()).arguments().last(), argument);
+    }
+
+    void formatsForWindows_data(); // defined below: moc misreads raw strings
+
+    void formatsForWindows()
+    {
+        QFETCH(QString, text);
+        QTEST(windowsCommandLine(CommandLine(text)), "windows");
     }
 };
 
@@ -83,6 +123,62 @@ void TestCommandLineBuilder::commandLines_data()
                    + R"( -datadir=" D:\My "Data" " )",
                R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
                R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" };
+}
+
+void TestCommandLineBuilder::splitsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("blanks only") << " \t " << QStringList {};
+    QTest::newRow("blanks between words") << " a  b\tc " << QStringList { "a", "b", "c" };
+    QTest::newRow("quoted blanks, backslashes kept")
+        << R"("C:\a b\" -x="D:\")" << QStringList { R"(C:\a b\)", R"(-x=D:\)" };
+    QTest::newRow("three quotes for one") << R"(a """b" c"""" d)" << QStringList { "a", R"("b c")", "d" };
+    QTest::newRow("empty quotes make no word") << R"(a "" b)" << QStringList { "a", "b" };
+    QTest::newRow("quote left open") << R"(a "b  c)" << QStringList { "a", "b  c", "(quote left open)" };
+}
+
+void TestCommandLineBuilder::replacesTheLastArgument_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("replaced");
+    QTest::newRow("blanks around kept") << R"( "/my cli" -conf="/a b.conf"  stop  )"
+                                        << "getinfo"
+                                        << R"( "/my cli" -conf="/a b.conf"  getinfo  )";
+    QTest::newRow("quoted last argument") << R"(cli "st op")"
+                                          << "getinfo"
+                                          << "cli getinfo";
+    QTest::newRow("argument with blanks and quotes") << "cli stop"
+                                                     << R"(a "b" c)"
+                                                     << R"(cli "a """b""" c")";
+    QTest::newRow("only quotes") << "cli stop"
+                                 << R"("")"
+                                 << R"(cli """""""")";
+    QTest::newRow("program alone") << "cli"
+                                   << "getinfo"
+                                   << "cli getinfo";
+}
+
+void TestCommandLineBuilder::formatsForWindows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("windows");
+    QTest::newRow("builder line")
+        << R"("C:\Program Files\b.exe" -conf="C:\N\x.conf" -datadir="D:\Data" -disablewallet=0)"
+        << R"("C:\Program Files\b.exe" -conf=C:\N\x.conf -datadir=D:\Data -disablewallet=0)";
+    QTest::newRow("blanks in a value") << R"("C:\b.exe" -conf="C:\My Nodes\x.conf")"
+                                       << R"("C:\b.exe" "-conf=C:\My Nodes\x.conf")";
+    QTest::newRow("data folder a drive root") << R"("C:\b.exe" -datadir="D:\" -x)"
+                                              << R"("C:\b.exe" -datadir=D:\ -x)";
+    QTest::newRow("drive root with a blank") << R"(b -datadir="D:\ x\" -x)"
+                                             << R"("b" "-datadir=D:\ x\\" -x)";
+    QTest::newRow("literal quotes after backslashes") << R"(b a\"""b c)"
+                                                      << R"("b" "a\\\"b" c)";
+    QTest::newRow("quote left open") << R"(b "-x=a b)"
+                                     << R"("b" "-x=a b")";
+    QTest::newRow("blanks only") << "  "
+                                 << "";
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

@@ -94,15 +94,18 @@ private slots:
         QCOMPARE(flat, network.isEmpty() ? shown + u" | - | - | - | - | - | - | - | - | - | - | 0"_s : shown);
     }
 
-    void replacesStop_data()
+    // The stop line's last argument "stop" is what a call replaces.
+    void checksTheStopLine_data()
     {
         QTest::addColumn<QString>("stopLine");
-        QTest::addColumn<QString>("shown"); // the call's line, or the problem
+        QTest::addColumn<QString>("problem");
         const QString notStop = u"The command-line client line does not end in \"stop\", so it is not a stop "
                                 "command: "_s;
-        QTest::newRow("two blanks, quoted paths") << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  stop  "_s
-                                                  << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  getinfo"_s;
-        QTest::newRow("empty") << u"  "_s << u"No command-line client configured: open CRYPTO SETTINGS"_s;
+        QTest::newRow("quoted paths, blanks after stop")
+            << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  stop  "_s << QString();
+        QTest::newRow("stop quoted") << u"cli \"stop\""_s << QString();
+        QTest::newRow("a literal quote before stop") << u"cli -uacomment=\"\"\" stop"_s << QString();
+        QTest::newRow("blank") << u"  "_s << u"No command-line client configured: open CRYPTO SETTINGS"_s;
         QTest::newRow("open quote")
             << u"\"/opt/cli stop"_s
             << u"The command-line client line cannot be split: a double quote is never closed."_s;
@@ -113,12 +116,10 @@ private slots:
             << u"cli -rpcpassword s3cret"_s << notStop + u"cli -rpcpassword ***"_s;
     }
 
-    void replacesStop()
+    void checksTheStopLine()
     {
         QFETCH(QString, stopLine);
-        QFETCH(QString, shown);
-        const ClientCallLine call = clientCallLine(stopLine, u"getinfo"_s);
-        QCOMPARE(call.line + call.problem, shown);
+        QTEST(clientCallProblem(CommandLine(stopLine)), "problem");
     }
 
     // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told:
@@ -179,7 +180,7 @@ private slots:
     void masksPasswords()
     {
         QFETCH(QString, line);
-        QTEST(maskPasswords(line), "masked");
+        QTEST(maskPasswords(CommandLine(line)), "masked");
     }
 
     // A start appends its line, passwords masked, to its log, starting over
