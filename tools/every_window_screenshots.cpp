@@ -86,7 +86,7 @@ int main(int argc, char* argv[])
     QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW commands(t.context, &mainSettings);
     click(commands, "QT_COMMAND_BUTTON");
     QUORLIN_CONF_GENERATOR_MAIN confGenerator(t.context, &mainSettings);
-    QUORLIN_CONF_GENERATOR_IDS presets(t.context, confGenerator);
+    QUORLIN_CONF_GENERATOR_IDS presets(t.context, confGenerator.model(), &confGenerator);
     bool saved = save(main, folder, "main.png") && save(mainSettings, folder, "main_settings.png")
         && save(crypto, folder, "crypto_settings.png") && save(commands, folder, "output_commands.png");
 
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
     presets.hide();
     saved = saved && save(confGenerator, folder, "conf_generator.png", 1300);
 
-    QUORLIN_CONF_GENERATOR_TEST_RPC credentials(t.context, confGenerator);
+    QUORLIN_CONF_GENERATOR_TEST_RPC credentials(t.context, confGenerator.model(), &confGenerator);
     click(credentials, "TEST_CFG_9_BUTTON");
     QUORLIN_ABOUT about(t.context, &mainSettings);
     TOVEK88_KALDERA_DONATIONS_WINDOW donations(t.context, &about);

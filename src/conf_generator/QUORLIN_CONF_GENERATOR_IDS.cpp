@@ -1,17 +1,17 @@
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "ui_QUORLIN_CONF_GENERATOR_IDS.h"
 
-#include "QUORLIN_CONF_GENERATOR_MAIN.h"
 #include "coin_presets.h"
+#include "conf_generator_model.h"
 
 #include <QTextOption>
 
 QUORLIN_CONF_GENERATOR_IDS::QUORLIN_CONF_GENERATOR_IDS(
-    AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator)
-    : FormWindow(&confGenerator, context.store, geometry::kCoinPresets)
+    AppContext& context, ConfGeneratorModel& confFields, QWidget* owner)
+    : FormWindow(owner, context.store, geometry::kCoinPresets)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_IDS>())
-    , m_confGenerator(confGenerator)
+    , m_confFields(confFields)
 {
     ui->setupUi(this);
     setCancelButton(ui->CANCEL_BUTTON);
@@ -52,9 +52,7 @@ void QUORLIN_CONF_GENERATOR_IDS::IMPORT_SETTINGS_TICKBOX_Click()
 
 void QUORLIN_CONF_GENERATOR_IDS::BASIC_SETTINGS_BUTTON_Click()
 {
-    ConfFields fields = m_confGenerator.fields();
-    applyBasicSettings(fields);
-    m_confGenerator.setFields(fields);
+    m_confFields.applyBasicSettings();
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 
@@ -62,9 +60,7 @@ void QUORLIN_CONF_GENERATOR_IDS::COIN_IMPORT_BUTTON_Click(std::size_t coin)
 {
     // Disarms the window first: the pressed button is disabled with the others.
     ui->IMPORT_SETTINGS_TICKBOX->setChecked(false);
-    ConfFields fields = m_confGenerator.fields();
-    applyCoinPreset(fields, kCoinPresets[coin], m_confGenerator.VTC_NODE_LIST_TEXTBOX);
-    m_confGenerator.setFields(fields);
+    m_confFields.applyCoinPreset(kCoinPresets[coin]);
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 

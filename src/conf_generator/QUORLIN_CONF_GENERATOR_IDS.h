@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-class QUORLIN_CONF_GENERATOR_MAIN;
+class ConfGeneratorModel;
 
 namespace Ui {
 class QUORLIN_CONF_GENERATOR_IDS;
@@ -22,7 +22,7 @@ class QUORLIN_CONF_GENERATOR_IDS : public FormWindow {
     Q_OBJECT
 
 public:
-    QUORLIN_CONF_GENERATOR_IDS(AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator);
+    QUORLIN_CONF_GENERATOR_IDS(AppContext& context, ConfGeneratorModel& confFields, QWidget* owner);
     ~QUORLIN_CONF_GENERATOR_IDS() override;
 
 private slots:
@@ -38,5 +38,5 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_IDS> ui;
-    QUORLIN_CONF_GENERATOR_MAIN& m_confGenerator;
+    ConfGeneratorModel& m_confFields;
 };

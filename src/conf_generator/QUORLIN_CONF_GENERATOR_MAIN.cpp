@@ -5,78 +5,22 @@
 #include "QUORLIN_CONF_GENERATOR_IDS.h"
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "conf_file.h"
-#include "conf_store.h"
+#include "conf_text.h"
 #include "core/default_conf_path.h"
 #include "core/timer_switch.h"
 #include "noted_findings.h"
 #include "save_check.h"
 
-namespace {
-
 using Window = QUORLIN_CONF_GENERATOR_MAIN;
-using Form = Ui::QUORLIN_CONF_GENERATOR_MAIN;
-
-// The controls that show the fields.
-const struct {
-    QLineEdit* Form::*box;
-    QString ConfFields::*field;
-} kLineBoxes[] = {
-    { &Form::CRYPTO_NAME_TEXTBOX, &ConfFields::cryptoName },
-    { &Form::WALLET_FILE_TEXTBOX, &ConfFields::walletFile },
-    { &Form::TIMEOUT_TEXTBOX, &ConfFields::timeout },
-    { &Form::RPC_TIMEOUT_TEXTBOX, &ConfFields::rpcTimeout },
-    { &Form::MAX_CONNECTIONS_TEXTBOX, &ConfFields::maxConnections },
-    { &Form::PEER_PORT_TEXTBOX, &ConfFields::peerPort },
-    { &Form::RPC_PORT_TEXTBOX, &ConfFields::rpcPort },
-    { &Form::UACOMMENT_TEXTBOX, &ConfFields::uaComment },
-    { &Form::RPC_USER_TEXTBOX, &ConfFields::rpcUser },
-    { &Form::RPC_PASSWORD_TEXTBOX, &ConfFields::rpcPassword },
-};
-
-const struct {
-    MultiLineBox* Form::*box;
-    QString ConfFields::*field;
-} kBlockBoxes[] = {
-    { &Form::RPC_AUTH_TEXTBOX, &ConfFields::rpcAuth },
-    { &Form::USER_DEFINED_SETTINGS_TEXTBOX, &ConfFields::userDefinedSettings },
-};
-
-// The wallet box comes before Disabled, old wallet support before Daemon:
-// their rules untick the second box when the first is unticked.
-const struct {
-    QCheckBox* Form::*box;
-    bool ConfFields::*field;
-} kTickBoxes[] = {
-    { &Form::WALLET_TICKBOX, &ConfFields::wallet },
-    { &Form::DISABLE_WALLET_TICKBOX, &ConfFields::disableWallet },
-    { &Form::SERVER_TICKBOX, &ConfFields::server },
-    { &Form::ALERTS_TICKBOX, &ConfFields::alerts },
-    { &Form::LISTEN_TICKBOX, &ConfFields::listen },
-    { &Form::UPNP_TICKBOX, &ConfFields::upnp },
-    { &Form::DNS_TICKBOX, &ConfFields::dns },
-    { &Form::OLD_WALLET_SUPPORT_TICKBOX, &ConfFields::oldWalletSupport },
-    { &Form::DAEMON_TICKBOX, &ConfFields::daemon },
-    { &Form::PEER_LOCALHOST_TICKBOX, &ConfFields::peerLocalhost },
-    { &Form::RPC_LOCALHOST_TICKBOX, &ConfFields::rpcLocalhost },
-};
-
-// A box that its rule's box greys: ticked, it is enabled; unticked, it is
-// greyed and unticked.
-void followRule(const QCheckBox& rule, QCheckBox& dependent)
-{
-    dependent.setEnabled(rule.isChecked());
-    if (!rule.isChecked())
-        dependent.setChecked(false);
-}
-
-} // namespace
 
 QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner)
     : FormWindow(owner, context.store, geometry::kConfGenerator)
     , m_context(context)
+    , m_model(context.store, context.node)
     , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_MAIN>())
 {
     ui->setupUi(this);
+    CONF_OUTPUT_TIMER.setObjectName(QStringLiteral("CONF_OUTPUT_TIMER"));
 
     connect(&CONF_OUTPUT_TIMER, &QTimer::timeout, this, &Window::CONF_OUTPUT_TIMER_Timer);
     const struct {
@@ -93,61 +37,67 @@ QUORLIN_CONF_GENERATOR_MAIN::QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QW
     for (const auto& click : clicks)
         connect(click.button, &QPushButton::clicked, this, click.handler);
 
-    // The preview renders again once a field has changed; the node list, a
-    // plain string, is compared at the tick.
-    const auto stale = [this] { m_previewStale = true; };
-    for (const auto& line : kLineBoxes)
-        connect(ui.get()->*line.box, &QLineEdit::textChanged, this, stale);
-    for (const auto& block : kBlockBoxes)
-        connect(ui.get()->*block.box, &QPlainTextEdit::textChanged, this, stale);
-    for (const auto& tick : kTickBoxes)
-        connect(ui.get()->*tick.box, &QCheckBox::stateChanged, this, stale);
-
-    // The rules run on every change of state, whoever makes it.
-    connect(ui->WALLET_TICKBOX, &QCheckBox::stateChanged, this, &Window::WALLET_TICKBOX_Click);
-    connect(ui->OLD_WALLET_SUPPORT_TICKBOX, &QCheckBox::stateChanged, this,
-        &Window::OLD_WALLET_SUPPORT_TICKBOX_Click);
+    // Each field's control is named after its stored key; the node list, a
+    // hidden field, has none.
+    bindText(ui->CRYPTO_NAME_TEXTBOX, &ConfFields::cryptoName, &QLineEdit::textChanged);
+    for (const ConfFieldRow& row : kConfFieldRows) {
+        QWidget* const control = findChild<QWidget*>(QString(row.key));
+        if (auto* const box = qobject_cast<QCheckBox*>(control))
+            bindTick(box, std::get<ConfTick>(row.member));
+        else if (auto* const line = qobject_cast<QLineEdit*>(control))
+            bindText(line, std::get<ConfText>(row.member), &QLineEdit::textChanged);
+        else if (auto* const block = qobject_cast<MultiLineBox*>(control))
+            bindText(block, std::get<ConfText>(row.member), &QPlainTextEdit::textChanged);
+    }
+    // The preview renders again at the next tick once a field has changed.
+    connect(&m_model, &ConfGeneratorModel::changed, this, [this] {
+        showFields();
+        m_previewStale = true;
+    });
 
     Form_Load();
 }
 
 QUORLIN_CONF_GENERATOR_MAIN::~QUORLIN_CONF_GENERATOR_MAIN() = default;
 
-ConfFields QUORLIN_CONF_GENERATOR_MAIN::fields() const
+// Every change of the box's text goes to the model, whoever makes it.
+template <class Box, class Edited>
+void QUORLIN_CONF_GENERATOR_MAIN::bindText(Box* box, ConfText field, Edited edited)
 {
-    ConfFields fields;
-    for (const auto& line : kLineBoxes)
-        fields.*line.field = (ui.get()->*line.box)->text();
-    for (const auto& block : kBlockBoxes)
-        fields.*block.field = (ui.get()->*block.box)->text();
-    for (const auto& tick : kTickBoxes)
-        fields.*tick.field = (ui.get()->*tick.box)->isChecked();
-    fields.fullNodeList = FULL_NODE_LIST_TEXTBOX;
-    return fields;
+    connect(box, edited, this, [this, box, field] { m_model.setText(field, box->text()); });
+    // A text box keeps its cursor and undo steps unless its text changes.
+    m_showFields.push_back([this, box, field] {
+        if (box->text() != m_model.fields().*field)
+            box->setText(m_model.fields().*field);
+    });
 }
 
-// A text box keeps its cursor and undo steps unless its text changes.
-void QUORLIN_CONF_GENERATOR_MAIN::setFields(const ConfFields& fields)
+// Every change of state goes to the model; a box the model keeps as it was
+// (a greyed one ticked by code) shows the model's state again at once.
+void QUORLIN_CONF_GENERATOR_MAIN::bindTick(QCheckBox* box, ConfTick tick)
 {
-    const auto show = [](auto& box, const QString& text) {
-        if (box.text() != text)
-            box.setText(text);
+    const auto show = [this, box, tick] {
+        box->setEnabled(m_model.isEnabled(tick));
+        box->setChecked(m_model.fields().*tick);
     };
-    for (const auto& line : kLineBoxes)
-        show(*(ui.get()->*line.box), fields.*line.field);
-    for (const auto& block : kBlockBoxes)
-        show(*(ui.get()->*block.box), fields.*block.field);
-    for (const auto& tick : kTickBoxes)
-        (ui.get()->*tick.box)->setChecked(fields.*tick.field);
-    FULL_NODE_LIST_TEXTBOX = fields.fullNodeList;
+    connect(box, &QCheckBox::stateChanged, this, [this, box, tick, show] {
+        m_model.setTick(tick, box->isChecked());
+        show();
+    });
+    m_showFields.push_back(show);
+}
+
+void QUORLIN_CONF_GENERATOR_MAIN::showFields()
+{
+    for (const auto& show : m_showFields)
+        show();
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
 {
     const SettingsStore& store = m_context.store;
     restorePlacement();
-    setFields(loadConfFields(store));
-    ui->DAEMON_TICKBOX->setEnabled(ui->OLD_WALLET_SUPPORT_TICKBOX->isChecked());
+    m_model.load();
     ui->CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
     CONF_OUTPUT_TIMER.setInterval(1000);
     setTimerEnabled(CONF_OUTPUT_TIMER, true);
@@ -165,26 +115,15 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Unload()
         m_note->unload();
 }
 
-void QUORLIN_CONF_GENERATOR_MAIN::WALLET_TICKBOX_Click()
-{
-    followRule(*ui->WALLET_TICKBOX, *ui->DISABLE_WALLET_TICKBOX);
-}
-
-void QUORLIN_CONF_GENERATOR_MAIN::OLD_WALLET_SUPPORT_TICKBOX_Click()
-{
-    followRule(*ui->OLD_WALLET_SUPPORT_TICKBOX, *ui->DAEMON_TICKBOX);
-}
-
 // Without a change since the last render the preview already shows the text
 // a render would give: rendering a block of several MB every second would take
 // the panel's time from its other windows.
 void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
 {
-    if (!m_previewStale && FULL_NODE_LIST_TEXTBOX == m_renderedNodeList)
+    if (!m_previewStale)
         return;
     m_previewStale = false;
-    m_renderedNodeList = FULL_NODE_LIST_TEXTBOX;
-    ui->CONF_OUTPUT_TEXTBOX->setText(renderConfText(fields()));
+    ui->CONF_OUTPUT_TEXTBOX->setText(renderConfText(m_model.fields()));
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
@@ -193,8 +132,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
     // before the latest edit. What would stop the node or expose it is shown
     // before anything is stored or written; keys it ignores and public
     // credentials are noted once, after the file is written.
-    const ConfFields saved = fields();
-    const QString text = renderConfText(saved);
+    const QString text = renderConfText(m_model.fields());
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
     const SaveCheck check
         = checkBeforeSave(m_context.platform.programs, m_context.node.text(NodeText::DaemonCommand), text);
@@ -209,7 +147,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
     {
         const SettingsStore::Batch batch(m_context.store);
         savePosition();
-        storeConfFields(m_context.store, m_context.node, saved);
+        m_model.store();
         error = writeConfFile(m_context.store.executable(), text);
         // Findings that a dialog has listed count as told as well.
         noteFindings = !error && firstTimeNoted(m_context.store, check) && !stopsSave(check);
@@ -233,25 +171,25 @@ void QUORLIN_CONF_GENERATOR_MAIN::CANCEL_BUTTON_Click()
     unload();
 }
 
-// Empties every field and unticks every box; the ".conf" path stays.
+// The ".conf" path stays.
 void QUORLIN_CONF_GENERATOR_MAIN::CLEAR_ALL_BUTTON_Click()
 {
-    setFields(ConfFields {});
+    m_model.clearAll();
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::NO_2X_BUTTON_Click()
 {
-    ui->UACOMMENT_TEXTBOX->setText(QStringLiteral("NO2X"));
+    m_model.useNo2xComment();
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::IDS_BUTTON_Click()
 {
-    QUORLIN_CONF_GENERATOR_IDS window(m_context, *this);
+    QUORLIN_CONF_GENERATOR_IDS window(m_context, m_model, this);
     window.exec();
 }
 
 void QUORLIN_CONF_GENERATOR_MAIN::KD_RPC_TEST_CREDENTIALS_BUTTON_Click()
 {
-    QUORLIN_CONF_GENERATOR_TEST_RPC window(m_context, *this);
+    QUORLIN_CONF_GENERATOR_TEST_RPC window(m_context, m_model, this);
     window.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conf_text.h"
+#include "conf_generator_model.h"
 #include "core/app_context.h"
 #include "core/form_window.h"
 
@@ -8,18 +8,21 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class QUORLIN_CONF_GENERATOR_MAIN;
 }
 class QUORLIN_CONF_CHECK_NOTE;
+class QCheckBox;
 
 // The window in which the user composes the node's ".conf" file. Its controls
-// and the node list are the file's fields: the preview shows the text they
-// render, SAVE stores them and writes the text beside the executable. The
-// coin presets and RPC test credentials windows change them through fields()
-// and setFields().
+// show the fields of its model and hand each edit to it: the preview shows the
+// text the fields render, SAVE stores them and writes the text beside the
+// executable. The coin presets and RPC test credentials windows change the
+// model, and the controls follow.
 class QUORLIN_CONF_GENERATOR_MAIN : public FormWindow {
     Q_OBJECT
 
@@ -27,18 +30,7 @@ public:
     QUORLIN_CONF_GENERATOR_MAIN(AppContext& context, QWidget* owner);
     ~QUORLIN_CONF_GENERATOR_MAIN() override;
 
-    // The fields as the controls show them now.
-    ConfFields fields() const;
-    // Shows new fields; tick boxes change through their controls, so the
-    // tick box rules run.
-    void setFields(const ConfFields& fields);
-
-    // Hidden fields: the node list block of the file (stored, filled by the
-    // coin presets) and the list the Vertcoin preset copies into it.
-    QString FULL_NODE_LIST_TEXTBOX;
-    QString VTC_NODE_LIST_TEXTBOX;
-
-    QTimer CONF_OUTPUT_TIMER;
+    ConfGeneratorModel& model() { return m_model; }
 
 private slots:
     void Form_Load();
@@ -50,13 +42,17 @@ private slots:
     void NO_2X_BUTTON_Click();
     void IDS_BUTTON_Click();
     void KD_RPC_TEST_CREDENTIALS_BUTTON_Click();
-    void WALLET_TICKBOX_Click();
-    void OLD_WALLET_SUPPORT_TICKBOX_Click();
 
 private:
+    template <class Box, class Edited> void bindText(Box* box, ConfText field, Edited edited);
+    void bindTick(QCheckBox* box, ConfTick tick);
+    void showFields();
+
     AppContext& m_context;
+    ConfGeneratorModel m_model;
     std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_MAIN> ui;
+    QTimer CONF_OUTPUT_TIMER { this };
+    std::vector<std::function<void()>> m_showFields; // each shows one field of the model in its control
     QPointer<QUORLIN_CONF_CHECK_NOTE> m_note; // the note of the last SAVE, until the next
     bool m_previewStale = true; // a field changed since the preview's last render
-    QString m_renderedNodeList; // the node list of that render
 };

@@ -1,7 +1,7 @@
 #include "QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "ui_QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 
-#include "QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "conf_generator_model.h"
 #include "core/control_colours.h"
 #include "core/look.h"
 #include "rpc_test_credentials.h"
@@ -14,11 +14,11 @@ const QString kRpcUserInfoText = QStringLiteral(
     "Open the script in Notepad to check that you haven't downloaded an HTML page !!!\r\n");
 
 QUORLIN_CONF_GENERATOR_TEST_RPC::QUORLIN_CONF_GENERATOR_TEST_RPC(
-    AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator)
-    : FormWindow(&confGenerator, context.store, geometry::kRpcTestCredentials)
+    AppContext& context, ConfGeneratorModel& confFields, QWidget* owner)
+    : FormWindow(owner, context.store, geometry::kRpcTestCredentials)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_CONF_GENERATOR_TEST_RPC>())
-    , m_confGenerator(confGenerator)
+    , m_confFields(confFields)
 {
     ui->setupUi(this);
     setCancelButton(ui->CANCEL_BUTTON);
@@ -52,7 +52,7 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::Form_Load()
 {
     restorePlacement();
 
-    const ConfFields fields = m_confGenerator.fields();
+    const ConfFields& fields = m_confFields.fields();
     ui->RPC_USER_TEXTBOX->setText(fields.rpcUser);
     ui->RPC_PASSWORD_TEXTBOX->setText(fields.rpcPassword);
     ui->RPC_AUTH_TEXTBOX->setText(fields.rpcAuth);
@@ -101,11 +101,8 @@ void QUORLIN_CONF_GENERATOR_TEST_RPC::NEW_SECURE_CREDENTIALS_BUTTON_Click()
 
 void QUORLIN_CONF_GENERATOR_TEST_RPC::USE_CURRENT_CREDENTIALS_BUTTON_Click()
 {
-    ConfFields fields = m_confGenerator.fields();
-    fields.rpcUser = ui->RPC_USER_TEXTBOX->text();
-    fields.rpcPassword = ui->RPC_PASSWORD_TEXTBOX->text();
-    fields.rpcAuth = ui->RPC_AUTH_TEXTBOX->text();
-    m_confGenerator.setFields(fields);
+    m_confFields.useCredentials(
+        ui->RPC_USER_TEXTBOX->text(), ui->RPC_PASSWORD_TEXTBOX->text(), ui->RPC_AUTH_TEXTBOX->text());
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }
 

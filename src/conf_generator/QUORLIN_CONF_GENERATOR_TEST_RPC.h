@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-class QUORLIN_CONF_GENERATOR_MAIN;
+class ConfGeneratorModel;
 
 namespace Ui {
 class QUORLIN_CONF_GENERATOR_TEST_RPC;
@@ -26,7 +26,7 @@ class QUORLIN_CONF_GENERATOR_TEST_RPC : public FormWindow {
     Q_OBJECT
 
 public:
-    QUORLIN_CONF_GENERATOR_TEST_RPC(AppContext& context, QUORLIN_CONF_GENERATOR_MAIN& confGenerator);
+    QUORLIN_CONF_GENERATOR_TEST_RPC(AppContext& context, ConfGeneratorModel& confFields, QWidget* owner);
     ~QUORLIN_CONF_GENERATOR_TEST_RPC() override;
 
     // Preset n's button at index n - 1.
@@ -44,7 +44,7 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_CONF_GENERATOR_TEST_RPC> ui;
-    QUORLIN_CONF_GENERATOR_MAIN& m_confGenerator;
+    ConfGeneratorModel& m_confFields;
     QColor m_buttonFace;
 };
 

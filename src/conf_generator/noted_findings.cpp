@@ -7,7 +7,10 @@
 
 namespace {
 
-// The store keeps this many sets, the latest last; older ones may be told again.
+// Digests of the notes already shown, kept in the store under the one key
+// named after no control. The store keeps this many sets, the latest last;
+// older ones may be told again.
+constexpr TextKey kNotedKey { QLatin1StringView("CONF_CHECK_NOTED") };
 constexpr qsizetype kKeptSets = 20;
 
 // A short digest of the program and version with the set of findings, or
@@ -31,11 +34,10 @@ QString noteDigest(const SaveCheck& check)
 bool firstTimeNoted(SettingsStore& store, const SaveCheck& check)
 {
     const QString digest = noteDigest(check);
-    QStringList noted = store.read(keys::kConfCheckNoted).split(u' ', Qt::SkipEmptyParts);
+    QStringList noted = store.read(kNotedKey).split(u' ', Qt::SkipEmptyParts);
     if (digest.isEmpty() || noted.contains(digest))
         return false;
     noted.append(digest);
-    store.write(
-        keys::kConfCheckNoted, noted.mid(std::max<qsizetype>(0, noted.size() - kKeptSets)).join(u' '));
+    store.write(kNotedKey, noted.mid(std::max<qsizetype>(0, noted.size() - kKeptSets)).join(u' '));
     return true;
 }

@@ -1,6 +1,5 @@
 #include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
-#include "conf_generator/coin_presets.h"
 #include "conf_generator/rpc_test_credentials.h"
 #include "core/look.h"
 #include "fakes/conf_generator_rig.h"
@@ -44,7 +43,7 @@ QString fillEveryField(ConfGeneratorRig& rig)
         rig.at<QLineEdit>(box)->setText(text);
     rig.at("NO_2X_BUTTON")->click(); // replaces the comment
     rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("IM_ALL_IN:ab$cd\r\nsecond line");
-    rig.window->FULL_NODE_LIST_TEXTBOX = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
+    rig.model().setText(&ConfFields::fullNodeList, "addnode=10.0.0.1\r\naddnode=10.0.0.2");
     MultiLineBox* const userBlock = rig.at<MultiLineBox>("USER_DEFINED_SETTINGS_TEXTBOX");
     QTest::keyClicks(userBlock, "regtest=1");
     QTest::keyClick(userBlock, Qt::Key_Return, Qt::ControlModifier); // a new line
@@ -105,12 +104,14 @@ QStringList shown(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
         ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text(), green.join(' ') };
 }
 
-// Types a user, a password and two rpcauth lines into the conf generator.
-void typeCredentials(ConfGeneratorRig& rig)
+// A user, a password and two rpcauth lines of the conf generator.
+const QStringList kTypedCredentials { "RPC_USER_TEXTBOX=typed", "RPC_PASSWORD_TEXTBOX=secret",
+    "RPC_AUTH_TEXTBOX=one\r\ntwo\r\n" };
+
+// The credential lines of the ".conf" text.
+QStringList credentialLines(const ConfModelRig& rig)
 {
-    rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText("typed");
-    rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText("secret");
-    rig.at<MultiLineBox>("RPC_AUTH_TEXTBOX")->setText("one\r\ntwo\r\n");
+    return { rig.line(19), rig.line(20), rig.line(21) };
 }
 
 // Credentials as the presets make them: a password of 32 random bytes in URL-safe base64, and
@@ -139,36 +140,36 @@ private slots:
     {
         ConfGeneratorRig rig;
         QCOMPARE(rig.window->windowTitle(), "QUORLIN - CRYPTO \".CONF\" CONFIGURATION FILE GENERATOR");
-        QVERIFY(rig.window->CONF_OUTPUT_TIMER.isActive());
-        QCOMPARE(rig.window->CONF_OUTPUT_TIMER.interval(), 1000);
+        const QTimer* const timer = rig.window->findChild<QTimer*>("CONF_OUTPUT_TIMER");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
         QVERIFY(!rig.at("DISABLE_WALLET_TICKBOX")->isEnabled());
         QVERIFY(!rig.at("DAEMON_TICKBOX")->isEnabled());
     }
 
-    // Ticking a rule's box frees its dependent; unticking it unticks and greys the dependent, which
+    // Ticking the wallet box frees the Disabled box; unticking it unticks and greys that box, which
     // then ignores a click.
-    void untickingARuleGreysItsDependent_data()
+    void untickingTheWalletGreysDisabled()
     {
-        QTest::addColumn<QByteArray>("rule");
-        QTest::addColumn<QByteArray>("dependent");
-        QTest::newRow("wallet") << QByteArray("WALLET_TICKBOX") << QByteArray("DISABLE_WALLET_TICKBOX");
-        QTest::newRow("old wallet support")
-            << QByteArray("OLD_WALLET_SUPPORT_TICKBOX") << QByteArray("DAEMON_TICKBOX");
-    }
-
-    void untickingARuleGreysItsDependent()
-    {
-        QFETCH(QByteArray, rule);
-        QFETCH(QByteArray, dependent);
         ConfGeneratorRig rig;
-        QAbstractButton* const box = rig.at(dependent.constData());
-        rig.at(rule.constData())->click();
+        QAbstractButton* const box = rig.at("DISABLE_WALLET_TICKBOX");
+        rig.at("WALLET_TICKBOX")->click();
         box->click();
         QVERIFY(box->isEnabled() && box->isChecked());
-        rig.at(rule.constData())->click();
+        rig.at("WALLET_TICKBOX")->click();
         QVERIFY(!box->isEnabled() && !box->isChecked());
         box->click();
         QVERIFY(!box->isChecked());
+    }
+
+    // A greyed box ticked by code shows unticked again: it shows the fields, which keep it unticked.
+    void greyedBoxTickedByCodeStaysUnticked()
+    {
+        ConfGeneratorRig rig;
+        QAbstractButton* const box = rig.at("DAEMON_TICKBOX");
+        box->setChecked(true);
+        QVERIFY(!box->isChecked());
+        QCOMPARE(rig.line(9), "#daemon=0");
     }
 
     // Going back from the node's findings writes nothing and stores nothing.
@@ -254,56 +255,76 @@ private slots:
         QCOMPARE(rig.preview(), kFirstRunText);
     }
 
-    // Lines the node ignores and public credentials on the main chain do not stop SAVE: Enter writes
-    // the file, and a note that takes no focus tells them once per program, version and set of findings.
-    void ignoredFindingsSaveWithANoteOnce()
+    // Lines the node ignores do not stop SAVE: Enter writes the file without a question.
+    void ignoredLinesDoNotStopSave()
     {
-        ConfGeneratorRig rig;
-        const QStringList options { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip",
-            "timeout", "maxconnections", "rpcpassword" };
-        const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1", options);
-        ConfFields basic;
-        applyBasicSettings(basic);
-        rig.window->setFields(basic);
-        rig.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
-        QLineEdit* const name = rig.at<QLineEdit>("CRYPTO_NAME_TEXTBOX");
-        name->setFocus();
-        const auto note = [&](const QString& findings, const QString& version) {
-            return QStringList { "Saved. Worth knowing about this file:\n\n" + findings
-                + "\n\nChecked against " + daemon + " (Litecoin Core version " + version
-                + ").\nThis note comes once for these findings with this program and version." };
-        };
-        const QString ignored = "Line 5, alerts: the node ignores it (not among its options)\n"
-                                "Line 10, allowip: the node ignores it (not among its options)\n"
-                                "Line 13, rpctimeout: the node ignores it (not among its options)";
-        const auto saves = [&] { return rig.fakes.settings.writtenKeys.count("MAIN-Left"); };
-
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(saves(), 1);
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        QCOMPARE(rig.saves(), 1);
         QVERIFY(rig.fakes.dialogs.questions.isEmpty());
         QCOMPARE(fileBytes(rig.confPath()), rig.preview().toUtf8() + "\r\n");
-        QCOMPARE(rig.notes(), note(ignored, "v0.21.2.1"));
-        QTest::qWait(100); // the time a window would take to be activated
-        QCOMPARE(QApplication::focusWidget(), name);
-        QTest::keyClick(name, Qt::Key_Return); // the same findings: the note goes and none comes
-        QCOMPARE(saves(), 2);
-        QCOMPARE(rig.notes(), QStringList());
+    }
 
-        const QString findings
-            = ignored + "\nLine 20, rpcpassword: these credentials are public; use them only on test nodes";
+    // A note that takes no focus tells the ignored lines after the save.
+    void ignoredLinesAreNotedWithoutTakingTheFocus()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        QCOMPARE(rig.notes(), rig.note());
+        QTest::qWait(100); // the time a window would take to be activated
+        QCOMPARE(QApplication::focusWidget(), rig.name());
+    }
+
+    // The same findings again: the note goes and none comes.
+    void sameFindingsAreNotedOnce()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        rig.at("SAVE_BUTTON")->click();
+        QCOMPARE(rig.saves(), 2);
+        QCOMPARE(rig.notes(), QStringList());
+    }
+
+    // A new finding, public credentials on the main chain, brings a note of every finding.
+    void newFindingsAreNoted()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
         rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText(kRpcTestPresets[4].password.toString());
-        QTest::keyClick(name, Qt::Key_Return);
-        QCOMPARE(rig.notes(), note(findings, "v0.21.2.1"));
-        rig.open(); // a later run
+        rig.at("SAVE_BUTTON")->click();
+        QCOMPARE(rig.notes(),
+            rig.note(IgnoredLinesRig::kIgnored
+                + "\nLine 20, rpcpassword: these credentials are public; use them only on test nodes"));
+    }
+
+    // A later run remembers what was told.
+    void aLaterRunRemembersTheNote()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        rig.open();
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(rig.notes(), QStringList());
-        rig.useDaemon("Litecoin Core version v0.21.3", options);
+    }
+
+    // Another version of the node is news.
+    void anotherVersionIsNotedAgain()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        rig.useDaemon("Litecoin Core version v0.21.3",
+            { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip", "timeout",
+                "maxconnections" });
         rig.at("SAVE_BUTTON")->click();
-        QCOMPARE(rig.notes(), note(findings, "v0.21.3"));
-        QCOMPARE(saves(), 5);
-        QVERIFY(rig.fakes.dialogs.questions.isEmpty());
-        rig.at("CANCEL_BUTTON")->click(); // the note closes with the window and stores its place
+        QCOMPARE(rig.notes(), rig.note(IgnoredLinesRig::kIgnored, "v0.21.3"));
+    }
+
+    // The note closes with the window and stores its place.
+    void noteClosesWithTheWindow()
+    {
+        IgnoredLinesRig rig;
+        rig.pressEnter();
+        rig.at("CANCEL_BUTTON")->click();
         QCOMPARE(rig.notes(), QStringList());
         QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");
     }
@@ -377,7 +398,7 @@ private slots:
         ConfGeneratorRig rig;
         MultiLineBox& preview = *rig.at<MultiLineBox>("CONF_OUTPUT_TEXTBOX");
         QVERIFY(preview.find("CONF FILE CREATED"));
-        QSignalSpy tick(&rig.window->CONF_OUTPUT_TIMER, &QTimer::timeout);
+        QSignalSpy tick(rig.window->findChild<QTimer*>("CONF_OUTPUT_TIMER"), &QTimer::timeout);
         QVERIFY(tick.wait(5000));
         QCOMPARE(preview.textCursor().selectedText(), "CONF FILE CREATED");
     }
@@ -391,7 +412,7 @@ private slots:
             { [&] { rig.at<MultiLineBox>("USER_DEFINED_SETTINGS_TEXTBOX")->setText("txindex=1"); },
                 "\r\ntxindex=1\r\n" },
             { [&] { rig.at("SERVER_TICKBOX")->click(); }, "\r\nserver=1\r\n" },
-            { [&] { rig.window->FULL_NODE_LIST_TEXTBOX = "addnode=x"; }, "\r\naddnode=x" },
+            { [&] { rig.model().setText(&ConfFields::fullNodeList, "addnode=x"); }, "\r\naddnode=x" },
         };
         for (const auto& [change, line] : changes) {
             QVERIFY(!rig.preview().contains(line));
@@ -409,44 +430,33 @@ private slots:
         rig.saveFails(rig.confPath() + "/inside", "a folder");
     }
 
-    // Armed by the tick box, each coin button fills the conf generator from its
-    // coin's preset and disarms the window; basic settings undo NMC's daemon switch.
-    void presets()
+    // The tick box arms the seven buttons and changes no field.
+    void importTickBoxArmsThePresets()
     {
         ConfGeneratorRig rig;
-        QUORLIN_CONF_GENERATOR_MAIN& conf = *rig.window;
-        conf.FULL_NODE_LIST_TEXTBOX = "addnode=old";
-        conf.VTC_NODE_LIST_TEXTBOX = "addnode=vtc";
         const QString before = rig.preview();
-        QUORLIN_CONF_GENERATOR_IDS presets(rig.context, conf);
-        QCheckBox* const armed = ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX");
+        QUORLIN_CONF_GENERATOR_IDS presets(rig.context, rig.model(), rig.window.get());
         QCOMPARE(enabledPresetButtons(presets), 0);
-        armed->click();
+        ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
         QCOMPARE(enabledPresetButtons(presets), 7);
         QCOMPARE(rig.preview(), before);
+    }
 
-        QStringList filled; // name, ports, node list and daemon line
-        for (const QString coin : { "BTC", "NMC", "LTC", "VTC", "DASH", "BTG" }) {
-            armed->setChecked(true);
-            presets.findChild<QPushButton*>(coin + "_IMPORT_BUTTON")->click();
-            QVERIFY(!armed->isChecked() && enabledPresetButtons(presets) == 0);
-            const ConfFields f = conf.fields();
-            filled << QStringList { f.cryptoName, f.peerPort, f.rpcPort, f.fullNodeList, rig.line(9) }.join(
-                ' ');
-        }
-        QCOMPARE(filled,
-            QStringList({ "BTC - Bitcoin 8333 8332  #daemon=0", "NMC - Namecoin 8334 8336  daemon=1",
-                "LTC - Litecoin 9333 9332  daemon=1", "VTC - Vertcoin 5889 5888 addnode=vtc daemon=1",
-                "DASH - Dash 9999 9998  daemon=1", "BTG - BitcoinGold 8338 8332  daemon=1" }));
+    // A coin button fills the conf generator and disarms the window, its Cancel now Close; Esc
+    // closes it as Cancel.
+    void coinButtonFillsTheGeneratorAndDisarms()
+    {
+        ConfGeneratorRig rig;
+        QUORLIN_CONF_GENERATOR_IDS presets(rig.context, rig.model(), rig.window.get());
+        presets.show();
+        ctl<QCheckBox>(presets, "IMPORT_SETTINGS_TICKBOX")->click();
+        ctl<QPushButton>(presets, "NMC_IMPORT_BUTTON")->click();
+        QCOMPARE(enabledPresetButtons(presets), 0);
+        QCOMPARE(rig.at<QLineEdit>("CRYPTO_NAME_TEXTBOX")->text(), "NMC - Namecoin");
+        QCOMPARE(rig.line(9), "daemon=1");
         QVERIFY(rig.at("DAEMON_TICKBOX")->isEnabled());
         QCOMPARE(ctl<QPushButton>(presets, "CANCEL_BUTTON")->text(), "Close");
-
-        armed->click();
-        ctl<QPushButton>(presets, "BASIC_SETTINGS_BUTTON")->click();
-        QCOMPARE(rig.line(2) + ' ' + rig.line(9), "wallet=wallet.dat #daemon=0");
-        QVERIFY(!rig.at("DAEMON_TICKBOX")->isEnabled() && rig.at("DISABLE_WALLET_TICKBOX")->isEnabled());
-        presets.show();
-        QTest::keyClick(&presets, Qt::Key_Escape); // as Cancel
+        QTest::keyClick(&presets, Qt::Key_Escape);
         QVERIFY(!presets.isVisible());
     }
 
@@ -466,26 +476,23 @@ private slots:
     {
         QFETCH(QString, user);
         QFETCH(QString, green);
-        ConfGeneratorRig rig;
-        rig.at<QLineEdit>("RPC_USER_TEXTBOX")->setText(user);
-        QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, *rig.window)).value(3), green);
+        ConfModelRig rig({ "RPC_USER_TEXTBOX=" + user });
+        QCOMPARE(shown(QUORLIN_CONF_GENERATOR_TEST_RPC(rig.context, rig.model, nullptr)).value(3), green);
     }
 
     // The credentials window opens with the conf generator's credentials.
     void credentialsWindowShowsTheGeneratorsCredentials()
     {
-        ConfGeneratorRig rig;
-        typeCredentials(rig);
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        ConfModelRig rig(kTypedCredentials);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, rig.model, nullptr);
         QCOMPARE(shown(window), QStringList({ "typed", "secret", "one\r\ntwo\r\n", "" }));
     }
 
     // Each preset button shows its preset, green, in the window and hands nothing over.
     void presetsShowInTheWindowOnly()
     {
-        ConfGeneratorRig rig;
-        typeCredentials(rig);
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        ConfModelRig rig(kTypedCredentials);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, rig.model, nullptr);
         QStringList presets; // each preset's user and the green button after a click
         for (int n = 1; n <= 10; ++n) {
             ctl<QPushButton>(window, QByteArray("TEST_CFG_" + QByteArray::number(n) + "_BUTTON"))->click();
@@ -496,16 +503,15 @@ private slots:
         QCOMPARE(presets.join(' '),
             "CRYPTO_MOONSHOT 1 BULLS_GO_LONG 2 BEARS_GO_SHORT 3 GENESIS_BLOCK_01 4 BITCOIN_IS_KING 5 "
             "BITCONNECT_LIVES_ON 6 CRYPTO_TO_INFINITY 7 CRYPTO_ALWAYS 8 IM_ALL_IN 9 HODL_HODL_HODL 10");
-        QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
-            QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" }));
+        QCOMPARE(credentialLines(rig), QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" }));
     }
 
     // New credentials, from a button in the clear: a random user, a new password each time and the
     // presets' scheme, shown in the window only, with no preset green.
     void newCredentialsAreRandom()
     {
-        ConfGeneratorRig rig;
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        ConfModelRig rig;
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, rig.model, nullptr);
         window.show();
         ctl<QPushButton>(window, "TEST_CFG_9_BUTTON")->click(); // a preset shows green until then
         QPushButton* const newCredentials = ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON");
@@ -526,15 +532,14 @@ private slots:
     // now Close.
     void useHandsTheCredentialsOver()
     {
-        ConfGeneratorRig rig;
-        typeCredentials(rig);
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        ConfModelRig rig(kTypedCredentials);
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, rig.model, nullptr);
         window.show();
         ctl<QPushButton>(window, "NEW_SECURE_CREDENTIALS_BUTTON")->click();
         ctl<QLineEdit>(window, "RPC_USER_TEXTBOX")->setText("mine");
         ctl<MultiLineBox>(window, "RPC_AUTH_TEXTBOX")->clear();
         ctl<QPushButton>(window, "USE_CURRENT_CREDENTIALS_BUTTON")->click();
-        QCOMPARE(rig.preview().split("\r\n").mid(18, 3),
+        QCOMPARE(credentialLines(rig),
             QStringList({ "rpcuser=mine", "rpcpassword=" + shown(window).value(1), "#rpcauth=" }));
         QVERIFY(window.isVisible());
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
@@ -544,8 +549,8 @@ private slots:
     // source stands in.
     void newCredentialsNeedTheSystemGenerator()
     {
-        ConfGeneratorRig rig;
-        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, *rig.window);
+        ConfModelRig rig;
+        QUORLIN_CONF_GENERATOR_TEST_RPC window(rig.context, rig.model, nullptr);
         window.show();
         ctl<QPushButton>(window, "TEST_CFG_9_BUTTON")->click();
         const QStringList before = shown(window);

@@ -2,6 +2,7 @@
 
 #include "conf_generator/QUORLIN_CONF_CHECK_NOTE.h"
 #include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
+#include "conf_generator/conf_text.h"
 #include "core/multi_line_box.h"
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
@@ -29,10 +30,28 @@ struct FakesInFolder {
     FakePlatform fakes;
 };
 
+// The conf generator's fields over fakes that hold these "key=value" pairs.
+struct ConfModelRig {
+    explicit ConfModelRig(const QStringList& stored = {})
+    {
+        for (const QString& pair : stored)
+            fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+        context.node.load();
+        model.load();
+    }
+    // Line n (from 1) of the ".conf" text.
+    QString line(int n) const { return renderConfText(model.fields()).split("\r\n").value(n - 1); }
+
+    FakePlatform fakes;
+    AppContext context { fakes.platform() };
+    ConfGeneratorModel model { context.store, context.node };
+};
+
 // A main and a conf generator window over those fakes.
 struct ConfGeneratorRig : FakesInFolder {
     ConfGeneratorRig() { open(); }
     void open() { window = std::make_unique<QUORLIN_CONF_GENERATOR_MAIN>(context, &mainWindow); }
+    ConfGeneratorModel& model() const { return window->model(); }
     QString confPath() const
     {
         return QDir::toNativeSeparators(folder.filePath("KD-QUORLIN-CRYPTO-CONFIG.conf"));
@@ -92,4 +111,35 @@ struct ConfGeneratorRig : FakesInFolder {
     AppContext context { fakes.platform() };
     QUORLIN_MAIN mainWindow { context };
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window;
+};
+
+// The basic settings shown over a daemon that ignores three of their lines,
+// with the focus in the coin's name box, where Enter saves.
+struct IgnoredLinesRig : ConfGeneratorRig {
+    IgnoredLinesRig()
+    {
+        daemon = useDaemon("Litecoin Core version v0.21.2.1",
+            { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip", "timeout", "maxconnections",
+                "rpcpassword" });
+        model().applyBasicSettings();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        name()->setFocus();
+    }
+    QLineEdit* name() const { return at<QLineEdit>("CRYPTO_NAME_TEXTBOX"); }
+    void pressEnter() const { QTest::keyClick(name(), Qt::Key_Return); }
+    int saves() const { return fakes.settings.writtenKeys.count("MAIN-Left"); }
+
+    // The note on these findings, checked against this version.
+    QStringList note(const QString& findings = kIgnored, const QString& version = "v0.21.2.1") const
+    {
+        return { "Saved. Worth knowing about this file:\n\n" + findings + "\n\nChecked against " + daemon
+            + " (Litecoin Core version " + version
+            + ").\nThis note comes once for these findings with this program and version." };
+    }
+    static inline const QString kIgnored = "Line 5, alerts: the node ignores it (not among its options)\n"
+                                           "Line 10, allowip: the node ignores it (not among its options)\n"
+                                           "Line 13, rpctimeout: the node ignores it (not among its options)";
+
+    QString daemon;
 };

@@ -64,8 +64,8 @@ struct Opened : Stored {
                 t.context, u"Line 5, alerts: the node ignores it"_s, &confGenerator);
         make<QUORLIN_CRYPTO_SETTINGS>(name, QString(), &settings);
         make<QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW>(name, &settings);
-        make<QUORLIN_CONF_GENERATOR_IDS>(name, confGenerator);
-        make<QUORLIN_CONF_GENERATOR_TEST_RPC>(name, confGenerator);
+        make<QUORLIN_CONF_GENERATOR_IDS>(name, confGenerator.model(), &confGenerator);
+        make<QUORLIN_CONF_GENERATOR_TEST_RPC>(name, confGenerator.model(), &confGenerator);
         make<QUORLIN_ABOUT>(name, &settings);
         make<TOVEK88_KALDERA_DONATIONS_WINDOW>(name, &settings);
     }

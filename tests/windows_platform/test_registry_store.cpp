@@ -20,6 +20,11 @@ const QString kCopySection = u"KD-QUORLIN copy"_s;
 const QString kCommand
     = u"\"C:\\My Nodes\\quorlind.exe\" -conf=\"C:\\My Nodes\\a.conf\" -datadir=\"\\\\nas\\x\" "_s;
 const QString kAtText = u"@Invalid()"_s;
+// Fields of the conf generator, under the keys it stores them with.
+const TickKey kServer { "SERVER_TICKBOX"_L1, 0 };
+const TickKey kListen { "LISTEN_TICKBOX"_L1, 0 };
+const TickKey kWallet { "WALLET_TICKBOX"_L1, 0 };
+const TextKey kRpcPassword { "RPC_PASSWORD_TEXTBOX"_L1 };
 
 // Runs Windows' reg.exe with these arguments, no shell between; its output.
 QString reg(const QStringList& arguments)
@@ -74,10 +79,10 @@ private slots:
     {
         Stores s;
         s.own.writeGeometry(u"MAIN_Left"_s, 4500);
-        s.own.write(keys::kServer, 1);
-        s.own.write(keys::kListen, 0);
+        s.own.write(kServer, 1);
+        s.own.write(kListen, 0);
         s.own.write(keys::kDaemonCommand, kCommand);
-        s.own.write(keys::kRpcPassword, kAtText);
+        s.own.write(kRpcPassword, kAtText);
         QCOMPARE(regValues(kOwnSection),
             QStringList({ u"    KD_D_COMMAND_TEXTBOX    REG_SZ    "_s + kCommand,
                 u"    LISTEN_TICKBOX    REG_SZ    0"_s, u"    MAIN_Left    REG_SZ    4500"_s,
@@ -96,10 +101,10 @@ private slots:
         Stores s;
         QCOMPARE(s.own.readGeometry(u"MAIN_Top"_s, 0), 3000.0f);
         QCOMPARE(s.own.read(keys::kAlwaysOnTop), 0);
-        QCOMPARE(s.own.read(keys::kWallet), 1);
+        QCOMPARE(s.own.read(kWallet), 1);
         QCOMPARE(s.own.read(keys::kDaemonCommand), kCommand);
-        QCOMPARE(s.own.read(keys::kRpcPassword), kAtText);
-        QCOMPARE(s.own.read(keys::kServer), 0);
+        QCOMPARE(s.own.read(kRpcPassword), kAtText);
+        QCOMPARE(s.own.read(kServer), 0);
         QCOMPARE(regValues(kOwnSection).size(), 5);
     }
 
