@@ -147,21 +147,6 @@ private slots:
         QVERIFY(!rig.at("DAEMON_TICKBOX")->isEnabled());
     }
 
-    // Ticking the wallet box frees the Disabled box; unticking it unticks and greys that box, which
-    // then ignores a click.
-    void untickingTheWalletGreysDisabled()
-    {
-        ConfGeneratorRig rig;
-        QAbstractButton* const box = rig.at("DISABLE_WALLET_TICKBOX");
-        rig.at("WALLET_TICKBOX")->click();
-        box->click();
-        QVERIFY(box->isEnabled() && box->isChecked());
-        rig.at("WALLET_TICKBOX")->click();
-        QVERIFY(!box->isEnabled() && !box->isChecked());
-        box->click();
-        QVERIFY(!box->isChecked());
-    }
-
     // A greyed box ticked by code shows unticked again: it shows the fields, which keep it unticked.
     void greyedBoxTickedByCodeStaysUnticked()
     {
@@ -259,7 +244,6 @@ private slots:
     void ignoredLinesDoNotStopSave()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         QCOMPARE(rig.saves(), 1);
         QVERIFY(rig.fakes.dialogs.questions.isEmpty());
         QCOMPARE(fileBytes(rig.confPath()), rig.preview().toUtf8() + "\r\n");
@@ -269,7 +253,6 @@ private slots:
     void ignoredLinesAreNotedWithoutTakingTheFocus()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         QCOMPARE(rig.notes(), rig.note());
         QTest::qWait(100); // the time a window would take to be activated
         QCOMPARE(QApplication::focusWidget(), rig.name());
@@ -279,7 +262,6 @@ private slots:
     void sameFindingsAreNotedOnce()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(rig.saves(), 2);
         QCOMPARE(rig.notes(), QStringList());
@@ -289,7 +271,6 @@ private slots:
     void newFindingsAreNoted()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         rig.at<QLineEdit>("RPC_PASSWORD_TEXTBOX")->setText(kRpcTestPresets[4].password.toString());
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(rig.notes(),
@@ -301,7 +282,6 @@ private slots:
     void aLaterRunRemembersTheNote()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         rig.open();
         rig.at("SAVE_BUTTON")->click();
         QCOMPARE(rig.notes(), QStringList());
@@ -311,7 +291,6 @@ private slots:
     void anotherVersionIsNotedAgain()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         rig.useDaemon("Litecoin Core version v0.21.3",
             { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip", "timeout",
                 "maxconnections" });
@@ -323,7 +302,6 @@ private slots:
     void noteClosesWithTheWindow()
     {
         IgnoredLinesRig rig;
-        rig.pressEnter();
         rig.at("CANCEL_BUTTON")->click();
         QCOMPARE(rig.notes(), QStringList());
         QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");

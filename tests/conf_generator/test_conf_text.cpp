@@ -3,8 +3,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(ConfFields)
-
 namespace {
 
 // The tick box stored under this key.
@@ -22,58 +20,9 @@ class TestConfText : public QObject {
     Q_OBJECT
 
 private slots:
-    void renders_data()
-    {
-        QTest::addColumn<ConfFields>("fields");
-        QTest::addColumn<QStringList>("lines"); // CR LF between them, none after the last
-
-        // Each box line follows its rule's box; blanks and "0" are values;
-        // values and blocks go in as they are.
-        ConfFields typed;
-        typed.cryptoName = "LTC";
-        typed.disableWallet = typed.daemon = typed.upnp = typed.rpcLocalhost = true;
-        typed.timeout = " ";
-        typed.rpcTimeout = "0";
-        typed.uaComment = "Grüße \"x\" \\";
-        typed.rpcUser = "IM_ALL_IN";
-        typed.rpcAuth = "a:b$c\r\nsecond";
-        typed.userDefinedSettings = "regtest=1\r\ntxindex=1";
-        typed.fullNodeList = "addnode=10.0.0.1\r\naddnode=10.0.0.2";
-        QTest::newRow("typed")
-            << typed
-            << QStringList { "# - LTC - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-                   "#wallet=", "#disablewallet=1", "#server=0", "#alerts=0", "#listen=0", "upnp=1", "#dns=0",
-                   "#daemon=1", "#allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout= ", "rpctimeout=0",
-                   "#maxconnections=", "#port=", "#rpcport=", "uacomment=Grüße \"x\" \\", "",
-                   "rpcuser=IM_ALL_IN", "#rpcpassword=", "rpcauth=a:b$c", "second", "", "regtest=1",
-                   "txindex=1", "", "addnode=10.0.0.1", "addnode=10.0.0.2" };
-
-        // Basic settings keep the wallet's Disabled box, the credentials and
-        // the user's block; a coin other than Vertcoin empties the node list.
-        ConfFields litecoin = typed;
-        litecoin.wallet = true;
-        applyBasicSettings(litecoin);
-        applyCoinPreset(litecoin, kCoinPresets[2], "addnode=vtc");
-        QTest::newRow("basic, LTC")
-            << litecoin
-            << QStringList {
-                   "# - LTC - Litecoin - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -",
-                   "wallet=wallet.dat", "disablewallet=1", "server=1", "alerts=1", "listen=1", "#upnp=0",
-                   "dns=1", "#daemon=0", "allowip=127.0.0.1", "rpcallowip=127.0.0.1", "timeout=3000",
-                   "rpctimeout=3000", "maxconnections=20", "port=9333", "rpcport=9332", "#uacomment=", "",
-                   "rpcuser=IM_ALL_IN", "#rpcpassword=", "rpcauth=a:b$c", "second", "", "regtest=1",
-                   "txindex=1", "", ""
-               };
-    }
-
-    void renders()
-    {
-        QFETCH(ConfFields, fields);
-        QFETCH(QStringList, lines);
-        QCOMPARE(renderConfText(fields), lines.join("\r\n"));
-    }
-
-    // Each field read from its key reaches its line; the coin's name comes from the node settings.
+    // Each field read from its key reaches its line, active while its box is ticked or its value is
+    // not empty (blanks and "0" are values), values and blocks as they are; the coin's name comes from
+    // the node settings.
     void storedFieldRendersItsLine_data()
     {
         QTest::addColumn<QStringList>("stored");
@@ -84,9 +33,11 @@ private slots:
         };
         row("coin's name", { "CRYPTO_NAME_TEXTBOX=LTC" }, 1,
             "# - LTC - CONF FILE CREATED USING KALDERA - MIRANEL - CONF-GENERATOR -");
+        row("no wallet file", {}, 2, "#wallet=");
         row("wallet file", { "WALLET_FILE_TEXTBOX=w.dat" }, 2, "wallet=w.dat");
         row("wallet disabled", { "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1" }, 3, "disablewallet=1");
         row("disabled, wallet unticked", { "DISABLE_WALLET_TICKBOX=1" }, 3, "#disablewallet=0");
+        row("no server", {}, 4, "#server=0");
         row("server", { "SERVER_TICKBOX=1" }, 4, "server=1");
         row("alerts", { "ALERTS_TICKBOX=1" }, 5, "alerts=1");
         row("listen", { "LISTEN_TICKBOX=1" }, 6, "listen=1");
@@ -94,18 +45,19 @@ private slots:
         row("dns", { "DNS_TICKBOX=1" }, 8, "dns=1");
         row("daemon", { "OLD_WALLET_SUPPORT_TICKBOX=1", "DAEMON_TICKBOX=1" }, 9, "daemon=1");
         row("peer localhost", { "PEER_LOCALHOST_TICKBOX=1" }, 10, "allowip=127.0.0.1");
+        row("no rpc localhost", {}, 11, "#rpcallowip=127.0.0.1");
         row("rpc localhost", { "RPC_LOCALHOST_TICKBOX=1" }, 11, "rpcallowip=127.0.0.1");
-        row("timeout", { "TIMEOUT_TEXTBOX=30" }, 12, "timeout=30");
-        row("rpc timeout", { "RPC_TIMEOUT_TEXTBOX=31" }, 13, "rpctimeout=31");
+        row("blank timeout", { "TIMEOUT_TEXTBOX= " }, 12, "timeout= ");
+        row("zero rpc timeout", { "RPC_TIMEOUT_TEXTBOX=0" }, 13, "rpctimeout=0");
         row("max connections", { "MAX_CONNECTIONS_TEXTBOX=8" }, 14, "maxconnections=8");
         row("peer port", { "PEER_PORT_TEXTBOX=9333" }, 15, "port=9333");
         row("rpc port", { "RPC_PORT_TEXTBOX=9332" }, 16, "rpcport=9332");
-        row("comment", { "UACOMMENT_TEXTBOX=NO2X" }, 17, "uacomment=NO2X");
+        row("comment", { "UACOMMENT_TEXTBOX=Grüße \"x\" \\" }, 17, "uacomment=Grüße \"x\" \\");
         row("rpc user", { "RPC_USER_TEXTBOX=me" }, 19, "rpcuser=me");
         row("rpc password", { "RPC_PASSWORD_TEXTBOX=pw" }, 20, "rpcpassword=pw");
-        row("rpcauth", { "RPC_AUTH_TEXTBOX=me:a$b" }, 21, "rpcauth=me:a$b");
-        row("user's block", { "USER_DEFINED_SETTINGS_TEXTBOX=txindex=1" }, 23, "txindex=1");
-        row("node list", { "FULL_NODE_LIST_TEXTBOX=addnode=x" }, 25, "addnode=x");
+        row("rpcauth, two lines", { "RPC_AUTH_TEXTBOX=me:a$b\r\nsecond" }, 22, "second");
+        row("user's block", { "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" }, 24, "txindex=1");
+        row("node list, the last line", { "FULL_NODE_LIST_TEXTBOX=addnode=x" }, 25, "addnode=x");
     }
 
     void storedFieldRendersItsLine()
@@ -169,14 +121,21 @@ private slots:
             filled);
     }
 
-    // Basic settings undo Namecoin's daemon switch and grey the daemon box again.
-    void basicSettingsUndoTheDaemonSwitch()
+    // Basic settings set the lines every coin shares, keep the wallet's Disabled box and the coin's
+    // ports, and undo Namecoin's daemon switch.
+    void basicSettingsSetTheSharedLines()
     {
-        ConfModelRig rig;
+        ConfModelRig rig({ "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "UACOMMENT_TEXTBOX=x" });
         rig.model.applyCoinPreset(kCoinPresets[1]);
         rig.model.applyBasicSettings();
-        QCOMPARE(rig.line(9), "#daemon=0");
-        QVERIFY(!rig.model.isEnabled(&ConfFields::daemon) && rig.model.isEnabled(&ConfFields::disableWallet));
+        QStringList lines;
+        for (int n = 2; n <= 17; ++n)
+            lines << rig.line(n);
+        QCOMPARE(lines.join(' '),
+            "wallet=wallet.dat disablewallet=1 server=1 alerts=1 listen=1 #upnp=0 dns=1 #daemon=0 "
+            "allowip=127.0.0.1 rpcallowip=127.0.0.1 timeout=3000 rpctimeout=3000 maxconnections=20 "
+            "port=8334 rpcport=8336 #uacomment=");
+        QVERIFY(!rig.model.isEnabled(&ConfFields::daemon));
     }
 };
 

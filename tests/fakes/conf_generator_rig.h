@@ -113,8 +113,8 @@ struct ConfGeneratorRig : FakesInFolder {
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window;
 };
 
-// The basic settings shown over a daemon that ignores three of their lines,
-// with the focus in the coin's name box, where Enter saves.
+// The basic settings over a daemon that ignores three of their lines, saved
+// by Enter in the coin's name box.
 struct IgnoredLinesRig : ConfGeneratorRig {
     IgnoredLinesRig()
     {
@@ -125,9 +125,9 @@ struct IgnoredLinesRig : ConfGeneratorRig {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         name()->setFocus();
+        QTest::keyClick(name(), Qt::Key_Return);
     }
     QLineEdit* name() const { return at<QLineEdit>("CRYPTO_NAME_TEXTBOX"); }
-    void pressEnter() const { QTest::keyClick(name(), Qt::Key_Return); }
     int saves() const { return fakes.settings.writtenKeys.count("MAIN-Left"); }
 
     // The note on these findings, checked against this version.
