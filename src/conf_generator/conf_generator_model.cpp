@@ -114,8 +114,10 @@ void ConfGeneratorModel::useCredentials(const QString& user, const QString& pass
 
 void ConfGeneratorModel::replace(ConfFields fields)
 {
+    // A rule runs when its box goes from ticked to unticked; a stored box
+    // ticked under an unticked rule's box keeps its state, greyed.
     for (const ConfFieldRow& row : kConfFieldRows) {
-        if (row.rule && !(fields.*row.rule))
+        if (row.rule && m_fields.*row.rule && !(fields.*row.rule))
             fields.*std::get<ConfTick>(row.member) = false;
     }
     m_fields = std::move(fields);

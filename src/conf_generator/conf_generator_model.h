@@ -11,10 +11,10 @@ struct CoinPreset;
 
 // The conf generator's fields and what may be done with them: the generator
 // window shows and edits them, the coin presets and the RPC test credentials
-// windows fill them, SAVE stores them. The two tick box rules hold after every
-// change: while the wallet box is unticked the wallet's Disabled box is
-// unticked and greyed, and so is the daemon box while old wallet support is
-// unticked. Every change says `changed`.
+// windows fill them, SAVE stores them. The two tick box rules: unticking the wallet box
+// unticks the wallet's Disabled box, unticking old wallet support unticks the
+// daemon box, and each stays greyed while its rule's box is unticked. A stored
+// state is loaded as it is. Every change says `changed`.
 class ConfGeneratorModel : public QObject {
     Q_OBJECT
 

@@ -36,7 +36,7 @@ private slots:
         row("no wallet file", {}, 2, "#wallet=");
         row("wallet file", { "WALLET_FILE_TEXTBOX=w.dat" }, 2, "wallet=w.dat");
         row("wallet disabled", { "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1" }, 3, "disablewallet=1");
-        row("disabled, wallet unticked", { "DISABLE_WALLET_TICKBOX=1" }, 3, "#disablewallet=0");
+        row("disabled, wallet unticked", { "DISABLE_WALLET_TICKBOX=1" }, 3, "#disablewallet=1");
         row("no server", {}, 4, "#server=0");
         row("server", { "SERVER_TICKBOX=1" }, 4, "server=1");
         row("alerts", { "ALERTS_TICKBOX=1" }, 5, "alerts=1");
@@ -44,6 +44,7 @@ private slots:
         row("upnp", { "UPNP_TICKBOX=1" }, 7, "upnp=1");
         row("dns", { "DNS_TICKBOX=1" }, 8, "dns=1");
         row("daemon", { "OLD_WALLET_SUPPORT_TICKBOX=1", "DAEMON_TICKBOX=1" }, 9, "daemon=1");
+        row("daemon, old wallet support unticked", { "DAEMON_TICKBOX=1" }, 9, "#daemon=1");
         row("peer localhost", { "PEER_LOCALHOST_TICKBOX=1" }, 10, "allowip=127.0.0.1");
         row("no rpc localhost", {}, 11, "#rpcallowip=127.0.0.1");
         row("rpc localhost", { "RPC_LOCALHOST_TICKBOX=1" }, 11, "rpcallowip=127.0.0.1");
