@@ -106,10 +106,10 @@ void QUORLIN_MAIN::SETTINGS_BUTTON_Click()
 
 namespace {
 
-QString couldNotStart(const QString& commandLine, const QString& reason)
+QString couldNotStart(const CommandLine& commandLine, const QString& reason)
 {
     return QStringLiteral("Could not start this command line:\n\n%1\n\n%2")
-        .arg(maskPasswords(CommandLine(commandLine)), reason);
+        .arg(maskPasswords(commandLine), reason);
 }
 
 } // namespace
@@ -117,7 +117,7 @@ QString couldNotStart(const QString& commandLine, const QString& reason)
 // Starts a node program with its output going to "<executable>-<logName>.log"
 // in the settings folder, and watches it for the first seconds of its run.
 void QUORLIN_MAIN::launch(
-    const QString& commandLine, WindowStyle style, const QString& program, const QString& logName)
+    const CommandLine& commandLine, WindowStyle style, const QString& program, const QString& logName)
 {
     const QString log
         = QDir(m_context.platform.settingsFolder)
@@ -132,7 +132,7 @@ void QUORLIN_MAIN::launch(
     if (!result.logProblem.isEmpty())
         m_context.platform.dialogs.showError(this, windowTitle(),
             QStringLiteral("This command line was started, but its output is not kept in %1:\n\n%2\n\n%3")
-                .arg(log, maskPasswords(CommandLine(commandLine)), result.logProblem));
+                .arg(log, maskPasswords(commandLine), result.logProblem));
     m_launches.started(
         program, result.program, result.logProblem.isEmpty() ? log : QString(), logOffset, m_clock.elapsed());
     m_followed.append({ result.program, log, commandLine });
@@ -151,7 +151,7 @@ void QUORLIN_MAIN::reportOutputProblems()
             problems.append(
                 QStringLiteral("The output of this command line is no longer kept in %1:\n\n%2\n\n%3\n\n"
                                "The program runs on; what it prints from now on is dropped.")
-                    .arg(followed.log, maskPasswords(CommandLine(followed.commandLine)), problem));
+                    .arg(followed.log, maskPasswords(followed.commandLine), problem));
         if (finished)
             m_followed.removeAt(i);
         else
@@ -163,12 +163,14 @@ void QUORLIN_MAIN::reportOutputProblems()
 
 void QUORLIN_MAIN::QT_START_BUTTON_Click()
 {
-    launch(KD_QT_COMMAND_TEXTBOX(), WindowStyle::Normal, QT_NAME_TEXTBOX(), QStringLiteral("qt"));
+    launch(m_context.node.commandLine(NodeText::QtCommand), WindowStyle::Normal, QT_NAME_TEXTBOX(),
+        QStringLiteral("qt"));
 }
 
 void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 {
-    launch(KD_D_COMMAND_TEXTBOX(), WindowStyle::Hidden, DAEMON_NAME_TEXTBOX(), QStringLiteral("daemon"));
+    launch(m_context.node.commandLine(NodeText::DaemonCommand), WindowStyle::Hidden, DAEMON_NAME_TEXTBOX(),
+        QStringLiteral("daemon"));
 }
 
 // The stop command runs in the background; only a failure is told, in the
@@ -176,9 +178,9 @@ void QUORLIN_MAIN::DAEMON_START_BUTTON_Click()
 void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
     m_launches.forgetAll();
-    const QString commandLine = KDCLI_STOP_COMMAND_TEXTBOX();
-    m_context.platform.clients.run(
-        commandLine, 0, ClientRunner::Caller::User, this, [this, commandLine](const ClientAnswer& answer) {
+    const CommandLine commandLine = m_context.node.commandLine(NodeText::StopCommand);
+    m_context.platform.clients.run(commandLine.text(), 0, ClientRunner::Caller::User, this,
+        [this, commandLine](const ClientAnswer& answer) {
             if (answer.outcome == ClientAnswer::Outcome::NotStarted)
                 m_context.platform.dialogs.showError(
                     this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
@@ -192,7 +194,7 @@ void QUORLIN_MAIN::PROCESS_TEXTBOX_DblClick()
     if (!m_nodeStatus)
         m_nodeStatus = new QUORLIN_NODE_STATUS(m_context,
             { [this] { return ui->CRYPTO_NAME_TEXTBOX->text(); },
-                [this] { return KDCLI_STOP_COMMAND_TEXTBOX(); } },
+                [this] { return m_context.node.commandLine(NodeText::StopCommand); } },
             this);
     m_nodeStatus->show();
     m_nodeStatus->raise();

@@ -63,7 +63,7 @@ private:
     bool IsProcessRunning(const QString& imageName);
     void paintWatcherView(const WatcherView& view);
     void launch(
-        const QString& commandLine, WindowStyle style, const QString& program, const QString& logName);
+        const CommandLine& commandLine, WindowStyle style, const QString& program, const QString& logName);
     void reportShortLivedPrograms();
     void reportOutputProblems();
     void showNodeSettings();
@@ -77,7 +77,7 @@ private:
     struct Followed {
         std::shared_ptr<StartedProgram> program;
         QString log;
-        QString commandLine;
+        CommandLine commandLine;
     };
     QList<Followed> m_followed;
     QElapsedTimer m_clock;

@@ -49,7 +49,7 @@ void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
     if (m_asking)
         return;
     setWindowTitle(QStringLiteral("QUORLIN - NODE STATUS - ") + m_source.coinName());
-    m_stopLine = CommandLine(m_source.stopCommandLine());
+    m_stopLine = m_source.stopCommandLine();
     if (const QString problem = clientCallProblem(m_stopLine); !problem.isEmpty()) {
         display({ .state = problem });
         return;

@@ -29,7 +29,7 @@ public:
     // at every refresh, so a saved change takes effect at once.
     struct Source {
         std::function<QString()> coinName;
-        std::function<QString()> stopCommandLine;
+        std::function<CommandLine()> stopCommandLine;
     };
 
     QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner);

@@ -7,12 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString launchLogHeader(const QDateTime& when, const QString& commandLine)
+QString launchLogHeader(const QDateTime& when, const CommandLine& commandLine)
 {
-    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + maskPasswords(CommandLine(commandLine));
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) + maskPasswords(commandLine);
 }
 
-QString prepareLaunchLog(const QString& path, const QString& commandLine)
+QString prepareLaunchLog(const QString& path, const CommandLine& commandLine)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "command_line.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,13 +15,13 @@
 inline constexpr qint64 kLaunchLogLimit = 1024 * 1024;
 
 // The line a start appends: "2026-12-06 14:05:09 <masked command line>".
-QString launchLogHeader(const QDateTime& when, const QString& commandLine);
+QString launchLogHeader(const QDateTime& when, const CommandLine& commandLine);
 
 // Makes the file ready for a start: creates it and its folder readable by the
 // owner only, starts it over when the line would take it past the limit, and appends the
 // start's line. A link, a folder or another user's file at the path is left
 // alone. Gives the reason when the file cannot be written, else "".
-QString prepareLaunchLog(const QString& path, const QString& commandLine);
+QString prepareLaunchLog(const QString& path, const CommandLine& commandLine);
 
 // The size of the file now (0 when missing): where the next start's lines begin.
 qint64 launchLogSize(const QString& path);

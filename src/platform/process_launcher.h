@@ -1,5 +1,7 @@
 #pragma once
 
+#include "command_line.h"
+
 #include <QString>
 
 #include <memory>
@@ -46,5 +48,6 @@ struct LaunchResult {
 class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
-    virtual LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) = 0;
+    virtual LaunchResult launch(const CommandLine& commandLine, WindowStyle style, const QString& outputLog)
+        = 0;
 };

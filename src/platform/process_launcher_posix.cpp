@@ -1,7 +1,6 @@
 #include "process_launcher_posix.h"
 
 #include "child_program.h"
-#include "command_line.h"
 #include "launch_log.h"
 
 #include <QFile>
@@ -89,16 +88,15 @@ PosixProcessLauncher::PosixProcessLauncher(BoundedLog::Opener openLog)
 }
 
 LaunchResult PosixProcessLauncher::launch(
-    const QString& commandLine, WindowStyle style, const QString& outputLog)
+    const CommandLine& commandLine, WindowStyle style, const QString& outputLog)
 {
-    const CommandLine line(commandLine);
-    if (line.quoteLeftOpen())
+    if (commandLine.quoteLeftOpen())
         return notStarted(QStringLiteral("The command line has a double quote that is never closed."));
-    if (line.isEmpty())
+    if (commandLine.isEmpty())
         return notStarted(QStringLiteral("The command line is empty."));
 
     QString program;
-    if (LaunchResult checked = checkProgram(line.program(), program); !checked.started)
+    if (LaunchResult checked = checkProgram(commandLine.program(), program); !checked.started)
         return checked;
 
     // A log that cannot be written does not keep the program from starting.
@@ -137,7 +135,7 @@ LaunchResult PosixProcessLauncher::launch(
         &attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     QList<QByteArray> bytes { QFile::encodeName(program) };
-    for (const QString& argument : line.arguments())
+    for (const QString& argument : commandLine.arguments())
         bytes.append(argument.toLocal8Bit());
     std::vector<char*> argv;
     for (QByteArray& argument : bytes)

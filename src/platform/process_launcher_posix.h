@@ -10,7 +10,7 @@
 class PosixProcessLauncher final : public ProcessLauncher {
 public:
     explicit PosixProcessLauncher(BoundedLog::Opener openLog = BoundedLog::openFile);
-    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override;
+    LaunchResult launch(const CommandLine& commandLine, WindowStyle style, const QString& outputLog) override;
 
 private:
     BoundedLog::Opener m_openLog;

@@ -2,6 +2,7 @@
 // functions in win32/.
 
 #include "child_program.h"
+#include "command_line.h"
 #include "launch_log.h"
 #include "system_platform.h"
 #include "win32/process_launcher_win32.h"
@@ -30,15 +31,17 @@ ProcessEnd describeExit(unsigned long code)
 
 class Win32ProcessLauncher final : public ProcessLauncher {
 public:
-    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
+    // The program receives the arguments the line splits into here, quoted
+    // for its own splitting: a data folder such as "D:\" stays one argument.
+    LaunchResult launch(const CommandLine& commandLine, WindowStyle style, const QString& outputLog) override
     {
         // A log that cannot be written does not keep the program from starting.
         const QString logProblem = outputLog.isEmpty() ? QString() : prepareLaunchLog(outputLog, commandLine);
         const bool copied = !outputLog.isEmpty() && logProblem.isEmpty();
         const auto handles = std::make_shared<Win32Handles>();
         std::wstring error;
-        if (!win32Launch(
-                commandLine.toStdWString(), style == WindowStyle::Hidden, copied, handles->program, error))
+        if (!win32Launch(windowsCommandLine(commandLine).toStdWString(), style == WindowStyle::Hidden, copied,
+                handles->program, error))
             return { false, QString::fromStdWString(error), {}, {} };
         ChildProgram::Os os { [handles] { return describeExit(win32WaitForExit(handles->program)); },
             [handles] { return win32GroupRunning(handles->program); },

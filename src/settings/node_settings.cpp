@@ -10,6 +10,16 @@ std::size_t indexOf(NodeText field)
     return static_cast<std::size_t>(field);
 }
 
+std::size_t commandIndexOf(NodeText field)
+{
+    return indexOf(field) - indexOf(NodeText::QtCommand);
+}
+
+bool isCommand(NodeText field)
+{
+    return indexOf(field) >= indexOf(NodeText::QtCommand);
+}
+
 } // namespace
 
 NodeSettings::NodeSettings(SettingsStore& store)
@@ -27,10 +37,17 @@ const QString& NodeSettings::text(NodeText field) const
     return m_texts[indexOf(field)];
 }
 
+const CommandLine& NodeSettings::commandLine(NodeText field) const
+{
+    return m_commandLines[commandIndexOf(field)];
+}
+
 void NodeSettings::load()
 {
     for (std::size_t i = 0; i < kTextKeys.size(); ++i)
         m_texts[i] = m_store.read(kTextKeys[i]);
+    for (const NodeText field : { NodeText::QtCommand, NodeText::DaemonCommand, NodeText::StopCommand })
+        m_commandLines[commandIndexOf(field)] = CommandLine(text(field));
     m_alwaysOnTop = m_store.read(keys::kAlwaysOnTop);
     emit changed();
 }
@@ -42,6 +59,8 @@ void NodeSettings::setText(NodeText field, const QString& value)
     if (held == value)
         return;
     held = value;
+    if (isCommand(field))
+        m_commandLines[commandIndexOf(field)] = CommandLine(value);
     emit changed();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/command_line.h"
 #include "settings_store.h"
 
 #include <QObject>
@@ -24,6 +25,9 @@ public:
     static const TextKey& key(NodeText field);
 
     const QString& text(NodeText field) const;
+    // The command line of QtCommand, DaemonCommand or StopCommand, split once
+    // when its text was read or set.
+    const CommandLine& commandLine(NodeText field) const;
     int alwaysOnTop() const { return m_alwaysOnTop; }
 
     // Reads every value, the texts first, and announces them.
@@ -43,5 +47,6 @@ signals:
 private:
     SettingsStore& m_store;
     std::array<QString, 7> m_texts;
+    std::array<CommandLine, 3> m_commandLines;
     int m_alwaysOnTop = keys::kAlwaysOnTop.defaultState;
 };

@@ -71,9 +71,9 @@ public:
 // hidden window; a start hands out `program`.
 class FakeProcessLauncher final : public ProcessLauncher {
 public:
-    LaunchResult launch(const QString& commandLine, WindowStyle style, const QString& outputLog) override
+    LaunchResult launch(const CommandLine& commandLine, WindowStyle style, const QString& outputLog) override
     {
-        calls.append(commandLine + QStringLiteral(" > ") + outputLog
+        calls.append(commandLine.text() + QStringLiteral(" > ") + outputLog
             + (style == WindowStyle::Hidden ? QStringLiteral(" hidden") : QString()));
         LaunchResult result = nextResult;
         if (result.started)

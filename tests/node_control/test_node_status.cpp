@@ -190,7 +190,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"new/x-daemon.log"_s);
-        QCOMPARE(prepareLaunchLog(path, u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, CommandLine(u"d -rpcpassword=s3cret -rpcuser=u  -datadir=/pass"_s)),
+            QString());
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         for (int i = 1; i <= 25; ++i)
@@ -200,18 +201,18 @@ private slots:
         QVERIFY(lastLogLines(path, 0, 30)
                     .contains(u" d -rpcpassword=*** -rpcuser=u  -datadir=/pass\nline 1\n"_s));
         const qint64 size = launchLogSize(path);
-        QCOMPARE(prepareLaunchLog(path, u"e"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, CommandLine(u"e"_s)), QString());
         QVERIFY(
             lastLogLines(path, size, 20).endsWith(u" e"_s) && !lastLogLines(path, size, 20).contains(u'\n'));
 
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(kLaunchLogLimit, 'x'));
         file.close();
-        QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, CommandLine(u"d"_s)), QString());
         QVERIFY(launchLogSize(path) < 100);
         QVERIFY(lastLogLines(path, size, 20).endsWith(u" d"_s)); // started over: read from the beginning
 
-        QVERIFY(!prepareLaunchLog(dir.path(), u"g"_s).isEmpty());
+        QVERIFY(!prepareLaunchLog(dir.path(), CommandLine(u"g"_s)).isEmpty());
         QCOMPARE(goneMessage({ u"litecoind"_s, path, 0, 1250, {} }, u"a"_s),
             u"litecoind stopped 1.3 s after it was started.\n\nThe last lines of its output (%1):\n\na"_s.arg(
                 path));

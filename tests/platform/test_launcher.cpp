@@ -83,7 +83,8 @@ private slots:
                     u"No program named \"qrl-no-such-program-7a1\" was found on the search path."_s,
                     u"qrl-no-such-program-7a1: "_s },
                 { u"\"/etc/passwd\" -x"_s, u"/etc/passwd: Permission denied"_s, u"/etc/passwd: "_s } }) {
-            const LaunchResult result = PosixProcessLauncher().launch(line, WindowStyle::Hidden, {});
+            const LaunchResult result
+                = PosixProcessLauncher().launch(CommandLine(line), WindowStyle::Hidden, {});
             QCOMPARE(std::pair(result.started, result.error), std::pair(false, reason));
             QProcessClientRunner runner;
             std::optional<ClientAnswer> answer;
@@ -103,8 +104,12 @@ private slots:
         QTemporaryDir out;
         PosixProcessLauncher launcher;
         QVERIFY(
-            launcher.launch(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path()), WindowStyle::Hidden, {}).started);
-        QVERIFY(launcher.launch(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path()), WindowStyle::Hidden, {})
+            launcher
+                .launch(CommandLine(u"\"/bin/echo\" ;touch %1/x"_s.arg(out.path())), WindowStyle::Hidden, {})
+                .started);
+        QVERIFY(launcher
+                    .launch(CommandLine(u"\"/usr/bin/touch\" \"%1/later\""_s.arg(out.path())),
+                        WindowStyle::Hidden, {})
                     .started);
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
@@ -144,7 +149,7 @@ private slots:
             // sh is the program started, not a shell around it; it writes its pid and becomes sleep.
             const QString line
                 = u"/bin/sh -c \"echo $$ > '%1.part'; mv '%1.part' '%1'; exec sleep 30\""_s.arg(pidFile);
-            QVERIFY(PosixProcessLauncher().launch(line, style, log).started);
+            QVERIFY(PosixProcessLauncher().launch(CommandLine(line), style, log).started);
             QTRY_VERIFY(QFile::exists(pidFile));
             QFile file(pidFile);
             const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
@@ -176,8 +181,8 @@ private slots:
                  { u"failed-with-child"_s, u"sleep 30 & exit 3"_s }, { u"failed"_s, u"exit 3"_s },
                  { u"killed"_s, u"kill -9 $$"_s } }) {
             const QString line = u"/bin/sh -c \"echo $$ > '%1'; %2\""_s.arg(dir.filePath(name), script);
-            watch.started(
-                name, launcher.launch(line, WindowStyle::Hidden, {}).program, {}, 0, clock.elapsed());
+            watch.started(name, launcher.launch(CommandLine(line), WindowStyle::Hidden, {}).program, {}, 0,
+                clock.elapsed());
         }
         QStringList gone;
         const auto tick = [&] {
@@ -202,7 +207,7 @@ private slots:
         QTemporaryDir dir;
         const QString log = dir.filePath(u"x-daemon.log"_s);
         const LaunchResult result
-            = PosixProcessLauncher().launch(u"/usr/bin/seq 1000000"_s, WindowStyle::Hidden, log);
+            = PosixProcessLauncher().launch(CommandLine(u"/usr/bin/seq 1000000"_s), WindowStyle::Hidden, log);
         QVERIFY(result.started);
         QTRY_VERIFY_WITH_TIMEOUT(result.program->finished(), 20000);
         QVERIFY(launchLogSize(log) <= kLaunchLogLimit && launchLogSize(log + u".1"_s) <= kLaunchLogLimit);
@@ -224,7 +229,7 @@ private slots:
             = u"/bin/sh -c \"echo $$ > '%1'; head -c 2000000 /dev/zero; touch '%2'; exec sleep 30\""_s.arg(
                 pidFile, past);
         const LaunchResult result
-            = launcher.launch(line, WindowStyle::Hidden, dir.filePath(u"x-daemon.log"_s));
+            = launcher.launch(CommandLine(line), WindowStyle::Hidden, dir.filePath(u"x-daemon.log"_s));
         QVERIFY(result.started);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(past), 20000);
         QCOMPARE(result.program->takeOutputProblem(), u"No space left on device"_s);
@@ -240,10 +245,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"x-daemon.log"_s);
-        QCOMPARE(prepareLaunchLog(path, u"d"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, CommandLine(u"d"_s)), QString());
         QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
-        QCOMPARE(prepareLaunchLog(path, u"f"_s), QString());
+        QCOMPARE(prepareLaunchLog(path, CommandLine(u"f"_s)), QString());
         QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         const QString link = dir.filePath(u"link.log"_s), theirs = dir.filePath(u"theirs.log"_s);
         QVERIFY(QFile::link(path, link) && QFile::copy(path, theirs));
@@ -251,9 +256,9 @@ private slots:
             = ::geteuid() == 0 && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
         const qint64 sizeBefore = launchLogSize(path);
         for (const QString& refused : { link, u"/dev/full"_s })
-            QVERIFY(!prepareLaunchLog(refused, u"g"_s).isEmpty());
+            QVERIFY(!prepareLaunchLog(refused, CommandLine(u"g"_s)).isEmpty());
         QCOMPARE(launchLogSize(path), sizeBefore);
-        QCOMPARE(prepareLaunchLog(theirs, u"g"_s).isEmpty(), !root);
+        QCOMPARE(prepareLaunchLog(theirs, CommandLine(u"g"_s)).isEmpty(), !root);
     }
 
     // The client runner collects both streams and the exit code, ends a hung

@@ -58,7 +58,7 @@ struct Opened : Stored {
                 window = member;
         if (name == u"QUORLIN_NODE_STATUS") // deletes itself as it closes
             window = new QUORLIN_NODE_STATUS(
-                t.context, { [] { return u"Litecoin"_s; }, [] { return QString(); } }, &main);
+                t.context, { [] { return u"Litecoin"_s; }, [] { return CommandLine(); } }, &main);
         if (name == u"QUORLIN_CONF_CHECK_NOTE") // deletes itself as it closes
             window = new QUORLIN_CONF_CHECK_NOTE(
                 t.context, u"Line 5, alerts: the node ignores it"_s, &confGenerator);

@@ -1,6 +1,6 @@
 // Stands in for a node daemon (quorlind.exe): prints whether its window is
-// hidden and its command line, then runs until the stand-in client asks it to
-// stop. It ends by itself after two minutes, so a failed test leaves nothing
+// hidden and its arguments as it split them, joined by "|", then runs until
+// the stand-in client asks it to stop. It ends by itself after two minutes, so a failed test leaves nothing
 // running. With "-flood=<n>" it prints n lines of 100 characters and
 // "flooded" instead, and fails with exit code 1.
 #include "stand_in.h"
@@ -15,7 +15,10 @@ int wmain(int argc, wchar_t* argv[])
     STARTUPINFOW startup {};
     ::GetStartupInfoW(&startup);
     const bool hidden = (startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_HIDE;
-    std::printf("%s %ls\n", hidden ? "hidden" : "shown", ::GetCommandLineW());
+    std::printf("%s ", hidden ? "hidden" : "shown");
+    for (int i = 1; i < argc; ++i)
+        std::printf(i > 1 ? "|%ls" : "%ls", argv[i]);
+    std::printf("\n");
     std::fflush(stdout);
 
     constexpr std::wstring_view flood = L"-flood=";
