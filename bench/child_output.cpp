@@ -10,9 +10,9 @@
 // a flooding or hanging child without exec (10 s limit); help-yes: a daemon
 // whose -help prints without end (the conf check's run).
 
-#include "platform/client_runner_qprocess.h"
 #include "platform/process_query_linux.h"
-#include "platform/qprocess_program_runner.h"
+#include "platform/process_runner_qprocess.h"
+#include "platform/program_help.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -69,14 +69,19 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     QString answer;
+    QProcessRunner runner;
+    QEventLoop loop;
     if (which == u"help-yes") {
-        answer = QProcessProgramRunner().run(QStringLiteral("/usr/bin/yes"), {}).error;
+        ProgramHelpReader(runner).read(
+            QStringLiteral("/usr/bin/yes"), {}, &loop, [&](const ProgramOutput& a) {
+                answer = a.error;
+                loop.quit();
+            });
+        loop.exec();
     } else if (QStringList { u"yes"_qs, u"line"_qs, u"script-yes"_qs, u"script-hang"_qs }.contains(which)) {
-        QProcessClientRunner runner;
-        QEventLoop loop;
-        runner.run(
-            clientLine(which, dir), 10000, ClientRunner::Caller::Panel, &loop, [&](const ClientAnswer& a) {
-                if (a.outcome == ClientAnswer::Outcome::TimedOut)
+        runCommandLine(runner, CommandLine(clientLine(which, dir)), 10000, ProcessRunner::Caller::Panel,
+            &loop, [&](const ProcessAnswer& a) {
+                if (a.outcome == ProcessAnswer::Outcome::TimedOut)
                     answer = QStringLiteral("timed out");
                 else
                     answer = a.errorOutput.isEmpty() ? QStringLiteral("%1 bytes").arg(a.output.size())

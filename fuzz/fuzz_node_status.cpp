@@ -9,11 +9,11 @@
 
 namespace {
 
-ClientAnswer answer(FuzzedDataProvider& input)
+ProcessAnswer answer(FuzzedDataProvider& input)
 {
-    ClientAnswer answer;
-    answer.outcome = input.PickValueInArray({ ClientAnswer::Outcome::Finished,
-        ClientAnswer::Outcome::NotStarted, ClientAnswer::Outcome::TimedOut });
+    ProcessAnswer answer;
+    answer.outcome = input.PickValueInArray({ ProcessAnswer::Outcome::Finished,
+        ProcessAnswer::Outcome::NotStarted, ProcessAnswer::Outcome::TimedOut });
     answer.exitCode = input.ConsumeIntegral<int>();
     const std::string output = input.ConsumeRandomLengthString(4096);
     answer.output = QString::fromUtf8(output.data(), qsizetype(output.size()));
@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     const QDateTime now
         = QDateTime::fromSecsSinceEpoch(input.ConsumeIntegral<qint64>() % 100'000'000'000, Qt::UTC);
-    const ClientAnswer blockchain = answer(input);
-    const std::optional<ClientAnswer> network
+    const ProcessAnswer blockchain = answer(input);
+    const std::optional<ProcessAnswer> network
         = input.ConsumeBool() ? std::optional(answer(input)) : std::nullopt;
     const NodeStatusView view = readNodeStatus(blockchain, network, now);
     if (view.state.isEmpty() || view.progressHundredths < 0 || view.progressHundredths > 10000)

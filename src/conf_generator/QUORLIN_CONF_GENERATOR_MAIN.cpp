@@ -110,6 +110,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::Form_Load()
 void QUORLIN_CONF_GENERATOR_MAIN::Form_Unload()
 {
     CONF_OUTPUT_TIMER.stop();
+    m_saveCheck.reset();
     // The note closes with this window and stores its position as it does.
     if (m_note)
         m_note->unload();
@@ -126,16 +127,31 @@ void QUORLIN_CONF_GENERATOR_MAIN::CONF_OUTPUT_TIMER_Timer()
     ui->CONF_OUTPUT_TEXTBOX->setText(renderConfText(m_model.fields()));
 }
 
+// The file gets the fields as they are at the click, also when the last tick
+// was before the latest edit. The daemon is asked for its options in the
+// background: the windows and the watcher go on meanwhile, a further click
+// starts nothing, and closing the window ends the check and writes nothing.
 void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
 {
-    // The file gets the fields as they are now, also when the last tick was
-    // before the latest edit. What would stop the node or expose it is shown
-    // before anything is stored or written; keys it ignores and public
-    // credentials are noted once, after the file is written.
-    const QString text = renderConfText(m_model.fields());
+    if (m_saveCheck)
+        return;
+    const ConfFields saved = m_model.fields();
+    const QString text = renderConfText(saved);
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
-    const SaveCheck check
-        = checkBeforeSave(m_context.platform.programs, m_context.node.text(NodeText::DaemonCommand), text);
+    m_saveCheck = std::make_unique<QObject>();
+    checkBeforeSave(m_context.platform.programHelp, m_context.node.text(NodeText::DaemonCommand), text,
+        m_saveCheck.get(), [this, saved, text](const SaveCheck& check) {
+            m_saveCheck.reset();
+            finishSave(saved, text, check);
+        });
+}
+
+// What would stop the node or expose it is shown before anything is stored or
+// written; keys it ignores and public credentials are noted once, after the
+// file is written.
+void QUORLIN_CONF_GENERATOR_MAIN::finishSave(
+    const ConfFields& saved, const QString& text, const SaveCheck& check)
+{
     if (m_note)
         m_note->unload();
     if (!confirmConfSave(this, m_context.platform.dialogs, check))
@@ -147,7 +163,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
     {
         const SettingsStore::Batch batch(m_context.store);
         savePosition();
-        m_model.store();
+        m_model.store(saved);
         error = writeConfFile(m_context.store.executable(), text);
         // Findings that a dialog has listed count as told as well.
         noteFindings = !error && firstTimeNoted(m_context.store, check) && !stopsSave(check);

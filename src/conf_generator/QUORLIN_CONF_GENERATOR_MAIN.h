@@ -17,6 +17,7 @@ class QUORLIN_CONF_GENERATOR_MAIN;
 }
 class QUORLIN_CONF_CHECK_NOTE;
 class QCheckBox;
+struct SaveCheck;
 
 // The window in which the user composes the node's ".conf" file. Its controls
 // show the fields of its model and hand each edit to it: the preview shows the
@@ -47,6 +48,7 @@ private:
     template <class Box, class Edited> void bindText(Box* box, ConfText field, Edited edited);
     void bindTick(QCheckBox* box, ConfTick tick);
     void showFields();
+    void finishSave(const ConfFields& saved, const QString& text, const SaveCheck& check);
 
     AppContext& m_context;
     ConfGeneratorModel m_model;
@@ -54,5 +56,6 @@ private:
     QTimer CONF_OUTPUT_TIMER { this };
     std::vector<std::function<void()>> m_showFields; // each shows one field of the model in its control
     QPointer<QUORLIN_CONF_CHECK_NOTE> m_note; // the note of the last SAVE, until the next
+    std::unique_ptr<QObject> m_saveCheck; // while SAVE waits for its check: the check's runs end with it
     bool m_previewStale = true; // a field changed since the preview's last render
 };

@@ -65,14 +65,14 @@ void ConfGeneratorModel::load()
     replace(fields);
 }
 
-void ConfGeneratorModel::store()
+void ConfGeneratorModel::store(const ConfFields& fields)
 {
-    m_node.setText(NodeText::CryptoName, m_fields.cryptoName);
+    m_node.setText(NodeText::CryptoName, fields.cryptoName);
     for (const ConfFieldRow& row : kConfFieldRows) {
         std::visit(Overloaded {
-                       [&](ConfText text) { m_store.write(TextKey { row.key }, m_fields.*text); },
+                       [&](ConfText text) { m_store.write(TextKey { row.key }, fields.*text); },
                        [&](ConfTick tick) {
-                           m_store.write(TickKey { row.key, 0 }, m_fields.*tick ? 1 : 0);
+                           m_store.write(TickKey { row.key, 0 }, fields.*tick ? 1 : 0);
                        },
                    },
             row.member);

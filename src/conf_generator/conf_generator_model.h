@@ -36,9 +36,9 @@ public:
 
     // Reads the stored fields, the coin's name from the node settings.
     void load();
-    // Stores every field in the rows' order after the coin's name, which the
-    // node settings store and announce.
-    void store();
+    // Stores these fields (SAVE's, as they were at its click) in the rows'
+    // order after the coin's name, which the node settings store and announce.
+    void store(const ConfFields& fields);
 
     // Empties every field and unticks every box.
     void clearAll();

@@ -2,23 +2,20 @@
 
 #include "platform/command_line.h"
 
-#include <QDateTime>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
 
-struct CachedOptions {
-    qint64 size;
-    QDateTime modified;
-    NodeOptions options;
-};
-
 NodeOptions notChecked(const QString& reason)
 {
     return { std::nullopt, QStringLiteral("Unknown keys were not checked: %1.").arg(reason) };
+}
+
+NodeOptions notAsked(const QString& path, const QString& reason)
+{
+    return notChecked(QStringLiteral("%1 could not be asked for its options: %2").arg(path, reason));
 }
 
 } // namespace
@@ -33,40 +30,39 @@ QSet<QString> parseHelpOptions(const QString& help)
     return options;
 }
 
-NodeOptions readNodeOptions(const QString& daemonCommandLine, ProgramRunner& runner)
+void readNodeOptions(const QString& daemonCommandLine, ProgramHelpReader& help, QObject* receiver,
+    std::function<void(const NodeOptions&)> done)
 {
     const CommandLine line(daemonCommandLine);
     if (line.quoteLeftOpen())
-        return notChecked(QStringLiteral("the daemon command line has a double quote that is never closed"));
+        return done(
+            notChecked(QStringLiteral("the daemon command line has a double quote that is never closed")));
     if (line.isEmpty())
-        return notChecked(QStringLiteral("no daemon command line is set"));
+        return done(notChecked(QStringLiteral("no daemon command line is set")));
     const QString name = line.program();
     const QString path
         = name.contains(u'/') || QFileInfo(name).isAbsolute() ? name : QStandardPaths::findExecutable(name);
-    const QFileInfo file(path);
-    if (path.isEmpty() || !file.isFile())
-        return notChecked(QStringLiteral("the daemon \"%1\" was not found").arg(name));
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return done(notChecked(QStringLiteral("the daemon \"%1\" was not found").arg(name)));
 
-    static QHash<QString, CachedOptions> cache;
-    const auto cached = cache.constFind(file.absoluteFilePath());
-    if (cached != cache.cend() && cached->size == file.size() && cached->modified == file.lastModified())
-        return cached->options;
-
-    const ProgramOutput help = runner.run(path, { QStringLiteral("-help") });
-    if (!help.finished)
-        return notChecked(QStringLiteral("%1 could not be asked for its options: %2").arg(path, help.error));
-    QSet<QString> options = parseHelpOptions(help.output);
-    if (options.isEmpty())
-        return notChecked(QStringLiteral("%1 -help lists no options").arg(path));
-    if (options.contains(QStringLiteral("help-debug"))) {
-        const ProgramOutput debug = runner.run(path, { QStringLiteral("-help-debug") });
-        if (!debug.finished)
-            return notChecked(
-                QStringLiteral("%1 could not be asked for its options: %2").arg(path, debug.error));
-        options.unite(parseHelpOptions(debug.output));
-    }
-    const QString version = help.output.trimmed().section(u'\n', 0, 0).trimmed();
-    const NodeOptions result { options, QStringLiteral("Checked against %1 (%2).").arg(path, version) };
-    cache.insert(file.absoluteFilePath(), { file.size(), file.lastModified(), result });
-    return result;
+    help.read(path, { QStringLiteral("-help") }, receiver,
+        [&help, path, receiver, done](const ProgramOutput& main) {
+            if (!main.finished)
+                return done(notAsked(path, main.error));
+            const QSet<QString> options = parseHelpOptions(main.output);
+            if (options.isEmpty())
+                return done(notChecked(QStringLiteral("%1 -help lists no options").arg(path)));
+            const QString version = main.output.trimmed().section(u'\n', 0, 0).trimmed();
+            const NodeOptions checked { options,
+                QStringLiteral("Checked against %1 (%2).").arg(path, version) };
+            if (!options.contains(QStringLiteral("help-debug")))
+                return done(checked);
+            help.read(path, { QStringLiteral("-help-debug") }, receiver,
+                [path, checked, done](const ProgramOutput& debug) {
+                    if (!debug.finished)
+                        return done(notAsked(path, debug.error));
+                    QSet<QString> options = *checked.options;
+                    done({ options.unite(parseHelpOptions(debug.output)), checked.source });
+                });
+        });
 }

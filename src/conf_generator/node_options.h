@@ -1,10 +1,11 @@
 #pragma once
 
-#include "platform/program_runner.h"
+#include "platform/program_help.h"
 
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The options a configured daemon knows, as its own help lists them.
@@ -18,7 +19,8 @@ struct NodeOptions {
 QSet<QString> parseHelpOptions(const QString& help);
 
 // Asks the program of a daemon command line for its options: "-help", and
-// "-help-debug" as well where the help lists it. Answers are kept for the
-// program's path, size and modification time, so a program is asked again
-// only when it has been replaced.
-NodeOptions readNodeOptions(const QString& daemonCommandLine, ProgramRunner& runner);
+// "-help-debug" as well where the help lists it. `done` gets them at once
+// when there is no program to ask or its answers are kept, and otherwise
+// later, unless `receiver` is gone by then.
+void readNodeOptions(const QString& daemonCommandLine, ProgramHelpReader& help, QObject* receiver,
+    std::function<void(const NodeOptions&)> done);

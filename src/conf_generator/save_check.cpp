@@ -48,10 +48,12 @@ QString describe(const SaveCheck& check, bool stopping, qsizetype listed)
 
 } // namespace
 
-SaveCheck checkBeforeSave(ProgramRunner& programs, const QString& daemonCommandLine, const QString& text)
+void checkBeforeSave(ProgramHelpReader& help, const QString& daemonCommandLine, const QString& text,
+    QObject* receiver, std::function<void(const SaveCheck&)> done)
 {
-    const NodeOptions node = readNodeOptions(daemonCommandLine, programs);
-    return { checkConfText(text, node.options), node.source };
+    readNodeOptions(daemonCommandLine, help, receiver, [text, done](const NodeOptions& node) {
+        done({ checkConfText(text, node.options), node.source });
+    });
 }
 
 bool stopsSave(const SaveCheck& check)

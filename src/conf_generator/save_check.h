@@ -2,10 +2,12 @@
 
 #include "conf_check.h"
 #include "platform/dialogs.h"
-#include "platform/program_runner.h"
+#include "platform/program_help.h"
 
 #include <QList>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -16,8 +18,10 @@ struct SaveCheck {
     QString source;
 };
 
-// Reads the text as the configured daemon will.
-SaveCheck checkBeforeSave(ProgramRunner& programs, const QString& daemonCommandLine, const QString& text);
+// Reads the text as the configured daemon will; `done` gets the check as
+// readNodeOptions gets the daemon's options, at once or later.
+void checkBeforeSave(ProgramHelpReader& help, const QString& daemonCommandLine, const QString& text,
+    QObject* receiver, std::function<void(const SaveCheck&)> done);
 
 // Whether a finding stops SAVE.
 bool stopsSave(const SaveCheck& check);

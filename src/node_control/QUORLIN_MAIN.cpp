@@ -179,9 +179,9 @@ void QUORLIN_MAIN::CLI_STOP_BUTTON_Click()
 {
     m_launches.forgetAll();
     const CommandLine commandLine = m_context.node.commandLine(NodeText::StopCommand);
-    m_context.platform.clients.run(commandLine.text(), 0, ClientRunner::Caller::User, this,
-        [this, commandLine](const ClientAnswer& answer) {
-            if (answer.outcome == ClientAnswer::Outcome::NotStarted)
+    runCommandLine(m_context.platform.runner, commandLine, 0, ProcessRunner::Caller::User, this,
+        [this, commandLine](const ProcessAnswer& answer) {
+            if (answer.outcome == ProcessAnswer::Outcome::NotStarted)
                 m_context.platform.dialogs.showError(
                     this, windowTitle(), couldNotStart(commandLine, answer.errorOutput));
             else if (answer.exitCode != 0)
@@ -233,8 +233,7 @@ bool QUORLIN_MAIN::IsProcessRunning(const QString& imageName)
 void QUORLIN_MAIN::MULTI_PROCESS_WATCHER_TIMER_Timer()
 {
     const WatchedNames names { QT_NAME_TEXTBOX(), DAEMON_NAME_TEXTBOX(), CLI_NAME_TEXTBOX() };
-    m_watcher.takeSnapshot(
-        names, m_context.platform.clients.panelGroups() + m_context.platform.programs.panelGroups());
+    m_watcher.takeSnapshot(names, m_context.platform.runner.panelGroups());
     paintWatcherView(decideWatcherView(
         names, { IsProcessRunning(names.qt), IsProcessRunning(names.daemon), IsProcessRunning(names.cli) }));
     reportShortLivedPrograms();

@@ -38,10 +38,10 @@ void QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click()
     unload();
 }
 
-void QUORLIN_NODE_STATUS::ask(const QString& call, ClientRunner::Done done)
+void QUORLIN_NODE_STATUS::ask(const QString& call, ProcessRunner::Done done)
 {
-    m_context.platform.clients.run(m_stopLine.withLastArgument(call).text(), kCallTimeoutMs,
-        ClientRunner::Caller::Panel, this, std::move(done));
+    runCommandLine(m_context.platform.runner, m_stopLine.withLastArgument(call), kCallTimeoutMs,
+        ProcessRunner::Caller::Panel, this, std::move(done));
 }
 
 void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
@@ -56,13 +56,13 @@ void QUORLIN_NODE_STATUS::REFRESH_TIMER_Timer()
     }
     // getnetworkinfo follows getblockchaininfo, and only when the node answered.
     m_asking = true;
-    ask(QStringLiteral("getblockchaininfo"), [this](const ClientAnswer& blockchain) {
-        if (blockchain.outcome != ClientAnswer::Outcome::Finished || blockchain.exitCode != 0) {
+    ask(QStringLiteral("getblockchaininfo"), [this](const ProcessAnswer& blockchain) {
+        if (blockchain.outcome != ProcessAnswer::Outcome::Finished || blockchain.exitCode != 0) {
             m_asking = false;
             display(readNodeStatus(blockchain, std::nullopt, QDateTime::currentDateTimeUtc()));
             return;
         }
-        ask(QStringLiteral("getnetworkinfo"), [this, blockchain](const ClientAnswer& network) {
+        ask(QStringLiteral("getnetworkinfo"), [this, blockchain](const ProcessAnswer& network) {
             m_asking = false;
             display(readNodeStatus(blockchain, network, QDateTime::currentDateTimeUtc()));
         });

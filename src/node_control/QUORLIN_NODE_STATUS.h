@@ -44,7 +44,7 @@ private slots:
     void CLOSE_BUTTON_Click();
 
 private:
-    void ask(const QString& call, ClientRunner::Done done);
+    void ask(const QString& call, ProcessRunner::Done done);
     void display(const NodeStatusView& view);
 
     AppContext& m_context;

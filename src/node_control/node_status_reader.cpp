@@ -97,15 +97,15 @@ QString bestBlockTime(const QJsonObject& chain, const QDateTime& now)
 
 // The state when the client did not answer with data. A node that is still
 // loading answers RPC error -28 with its own progress text.
-QString failureState(const ClientAnswer& answer)
+QString failureState(const ProcessAnswer& answer)
 {
     switch (answer.outcome) {
-    case ClientAnswer::Outcome::TimedOut:
+    case ProcessAnswer::Outcome::TimedOut:
         return QStringLiteral("not answering (no reply in 10 s)");
-    case ClientAnswer::Outcome::NotStarted:
+    case ProcessAnswer::Outcome::NotStarted:
         return QStringLiteral("not answering: the command-line client cannot run: ")
             + answer.errorOutput.trimmed();
-    case ClientAnswer::Outcome::Finished:
+    case ProcessAnswer::Outcome::Finished:
         break;
     }
     const QString error = answer.errorOutput.trimmed();
@@ -164,10 +164,10 @@ QString capped(const QString& text)
 }
 
 NodeStatusView readView(
-    const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now)
+    const ProcessAnswer& blockchain, const std::optional<ProcessAnswer>& network, const QDateTime& now)
 {
     NodeStatusView view;
-    if (blockchain.outcome != ClientAnswer::Outcome::Finished || blockchain.exitCode != 0) {
+    if (blockchain.outcome != ProcessAnswer::Outcome::Finished || blockchain.exitCode != 0) {
         view.state = failureState(blockchain);
         return view;
     }
@@ -180,7 +180,7 @@ NodeStatusView readView(
     readBlockchain(*chain, now, view);
 
     QStringList warnings = warningsTexts(*chain);
-    if (network && network->outcome == ClientAnswer::Outcome::Finished && network->exitCode == 0)
+    if (network && network->outcome == ProcessAnswer::Outcome::Finished && network->exitCode == 0)
         if (const std::optional<QJsonObject> info = jsonObject(network->output)) {
             readNetwork(*info, view);
             warnings.append(warningsTexts(*info));
@@ -193,7 +193,7 @@ NodeStatusView readView(
 
 } // namespace
 
-QString clientErrorText(const ClientAnswer& answer)
+QString clientErrorText(const ProcessAnswer& answer)
 {
     if (const QString error = answer.errorOutput.trimmed(); !error.isEmpty())
         return error;
@@ -203,7 +203,7 @@ QString clientErrorText(const ClientAnswer& answer)
 }
 
 NodeStatusView readNodeStatus(
-    const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now)
+    const ProcessAnswer& blockchain, const std::optional<ProcessAnswer>& network, const QDateTime& now)
 {
     // The fields that may hold the node's or the client's own words.
     NodeStatusView view = readView(blockchain, network, now);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/client_runner.h"
+#include "platform/process_runner.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,8 +29,8 @@ struct NodeStatusView {
 // a number out of its sane range shows "-", and a text of the node or the
 // client shows at most its first 300 characters, then "…".
 NodeStatusView readNodeStatus(
-    const ClientAnswer& blockchain, const std::optional<ClientAnswer>& network, const QDateTime& now);
+    const ProcessAnswer& blockchain, const std::optional<ProcessAnswer>& network, const QDateTime& now);
 
 // The client's own error text of a failed run, as the user would read it in a
 // terminal: its error output, else its output, else the exit code.
-QString clientErrorText(const ClientAnswer& answer);
+QString clientErrorText(const ProcessAnswer& answer);

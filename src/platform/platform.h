@@ -1,11 +1,11 @@
 #pragma once
 
-#include "client_runner.h"
 #include "dialogs.h"
 #include "executable.h"
 #include "process_launcher.h"
 #include "process_query.h"
-#include "program_runner.h"
+#include "process_runner.h"
+#include "program_help.h"
 #include "secure_random.h"
 #include "settings_backing.h"
 #include "window_stacking.h"
@@ -19,8 +19,8 @@ struct Platform {
     WindowStacking& stacking;
     Dialogs& dialogs;
     ExecutableIdentity executable;
-    ClientRunner& clients;
+    ProcessRunner& runner;
     QString settingsFolder; // where the launch logs go
-    ProgramRunner& programs;
+    ProgramHelpReader& programHelp; // over `runner`, keeping the answers
     SecureRandom& random; // for secrets
 };

@@ -1,7 +1,6 @@
 #include "system_platform.h"
 
-#include "client_runner_qprocess.h"
-#include "qprocess_program_runner.h"
+#include "process_runner_qprocess.h"
 #include "qsettings_backing.h"
 #include "qt_dialogs.h"
 #include "settings_location.h"
@@ -18,8 +17,8 @@ SystemPlatform::SystemPlatform()
     , m_processes(createSystemProcessQuery())
     , m_stacking(createSystemWindowStacking())
     , m_dialogs(std::make_unique<QtDialogs>())
-    , m_clients(std::make_unique<QProcessClientRunner>())
-    , m_programs(std::make_unique<QProcessProgramRunner>())
+    , m_runner(std::make_unique<QProcessRunner>())
+    , m_programHelp(std::make_unique<ProgramHelpReader>(*m_runner))
     , m_random(createSystemSecureRandom())
 {
 }
@@ -29,5 +28,5 @@ SystemPlatform::~SystemPlatform() = default;
 Platform SystemPlatform::platform()
 {
     return { *m_settings, *m_launcher, *m_processes, *m_stacking, *m_dialogs, currentExecutableIdentity(),
-        *m_clients, settingsFolder(userConfigRoot(), kApplicationName), *m_programs, *m_random };
+        *m_runner, settingsFolder(userConfigRoot(), kApplicationName), *m_programHelp, *m_random };
 }

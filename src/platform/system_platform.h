@@ -24,7 +24,7 @@ private:
     std::unique_ptr<ProcessQuery> m_processes;
     std::unique_ptr<WindowStacking> m_stacking;
     std::unique_ptr<Dialogs> m_dialogs;
-    std::unique_ptr<ClientRunner> m_clients;
-    std::unique_ptr<ProgramRunner> m_programs;
+    std::unique_ptr<ProcessRunner> m_runner;
+    std::unique_ptr<ProgramHelpReader> m_programHelp;
     std::unique_ptr<SecureRandom> m_random;
 };

@@ -44,6 +44,16 @@ QString listed(const QString& text)
     return (summary + lines.filter(QRegularExpression("^and "))).join(", ");
 }
 
+// The options readNodeOptions gives once the runner has answered.
+NodeOptions read(const QString& commandLine, ProgramHelpReader& reader)
+{
+    QObject receiver;
+    std::optional<NodeOptions> node;
+    readNodeOptions(commandLine, reader, &receiver, [&](const NodeOptions& answer) { node = answer; });
+    return QTest::qWaitFor([&] { return node.has_value(); }) ? *node
+                                                             : NodeOptions { std::nullopt, "no answer" };
+}
+
 } // namespace
 
 class TestConfCheck : public QObject {
@@ -189,7 +199,7 @@ private slots:
     void nodeOptions_data()
     {
         QTest::addColumn<QString>("commandLine"); // "%1" stands for an existing program file
-        QTest::addColumn<QString>("help"); // that program's answer to -help; empty: it cannot run
+        QTest::addColumn<QString>("help"); // that program's answer to -help; empty: it does not start
         QTest::addColumn<QString>("source"); // "%1" again the program
         const auto row = [](const char* name, const char* line, const QString& help, const QString& source) {
             QTest::newRow(name) << QString(line) << help << source;
@@ -218,26 +228,28 @@ private slots:
         const QString program = folder.path() + "/daemon";
         QFile file(program);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("program") && file.flush());
-        FakeProgramRunner runner;
-        if (!help.isEmpty()) {
-            runner.outputs.insert(program + " -help", help);
-            runner.outputs.insert(program + " -help-debug", help + "  -debugonly=<n>\n");
-        }
+        FakeProcessRunner runner;
+        ProgramHelpReader reader(runner);
+        runner.answers.insert(program + " -help",
+            help.isEmpty() ? ProcessAnswer { ProcessAnswer::Outcome::NotStarted, -1, {}, {},
+                "No such file or directory" }
+                           : ProcessAnswer { {}, 0, help });
+        runner.answers.insert(program + " -help-debug", { {}, 0, help + "  -debugonly=<n>\n" });
         commandLine.replace("%1", program);
-        const NodeOptions node = readNodeOptions(commandLine, runner);
+        const NodeOptions node = read(commandLine, reader);
         QCOMPARE(node.source, source.replace("%1", program));
         QCOMPARE(node.options.has_value(), source.startsWith("Checked"));
         if (!node.options)
             return;
         QCOMPARE(*node.options, QSet<QString>({ "port", "help-debug", "debugonly" }));
-        QCOMPARE(readNodeOptions(commandLine, runner).options, node.options);
-        QCOMPARE(runner.calls.size(), 2);
+        QCOMPARE(read(commandLine, reader).options, node.options);
+        QCOMPARE(runner.commandLines.size(), 2);
         QVERIFY(file.write(" replaced") && file.flush());
-        runner.outputs.insert(program + " -help", "Other Core version v2\n  -port=<port>\n");
-        QCOMPARE(readNodeOptions(commandLine, runner).options, std::optional(QSet<QString>({ "port" })));
-        QCOMPARE(runner.calls.size(), 3);
+        runner.answers.insert(program + " -help", { {}, 0, "Other Core version v2\n  -port=<port>\n" });
+        QCOMPARE(read(commandLine, reader).options, std::optional(QSet<QString>({ "port" })));
+        QCOMPARE(runner.commandLines.size(), 3);
     }
 };
 
-QTEST_APPLESS_MAIN(TestConfCheck)
+QTEST_GUILESS_MAIN(TestConfCheck)
 #include "test_conf_check.moc"

@@ -80,7 +80,7 @@ QString saveAnyway(ConfGeneratorRig& rig)
 {
     const QString daemon = fillEveryField(rig);
     rig.fakes.dialogs.proceedAnswers = { true };
-    rig.at("SAVE_BUTTON")->click();
+    rig.save();
     return daemon;
 }
 
@@ -163,7 +163,7 @@ private slots:
         ConfGeneratorRig rig;
         QVERIFY(writeFile(rig.confPath(), QByteArray(20000, 'x')));
         const QString daemon = fillEveryField(rig);
-        rig.at("SAVE_BUTTON")->click();
+        rig.save();
         QCOMPARE(rig.fakes.dialogs.questions, QStringList(refusedOnRegtest(daemon)));
         QCOMPARE(fileBytes(rig.confPath()), QByteArray(20000, 'x'));
         QVERIFY(rig.fakes.settings.writtenKeys.isEmpty());
@@ -294,7 +294,7 @@ private slots:
         rig.useDaemon("Litecoin Core version v0.21.3",
             { "wallet", "disablewallet", "server", "listen", "dns", "rpcallowip", "timeout",
                 "maxconnections" });
-        rig.at("SAVE_BUTTON")->click();
+        rig.save();
         QCOMPARE(rig.notes(), rig.note(IgnoredLinesRig::kIgnored, "v0.21.3"));
     }
 
@@ -305,6 +305,45 @@ private slots:
         rig.at("CANCEL_BUTTON")->click();
         QCOMPARE(rig.notes(), QStringList());
         QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");
+    }
+
+    // SAVE asks the daemon in the background: until it answers nothing is stored or written, the
+    // main window's watcher goes on ticking and a second click asks nothing more; the answer saves
+    // the fields of the first click.
+    void saveWaitsForTheDaemonsAnswer()
+    {
+        ConfGeneratorRig rig;
+        const QString help = rig.useDaemon("Litecoin Core version v0.21.2.1", { "regtest" }) + " -help";
+        const ProcessAnswer answer = rig.fakes.runner.answers.take(help);
+        rig.context.node.setText(NodeText::DaemonName, "litecoind"); // a name the watcher looks for
+        rig.fakes.settings.writtenKeys.clear();
+        rig.window->show();
+        rig.at("SAVE_BUTTON")->click();
+        rig.at<QLineEdit>("CRYPTO_NAME_TEXTBOX")->setText("typed while it waits");
+        rig.at("SAVE_BUTTON")->click();
+        const qsizetype looks = rig.fakes.processes.looks.size();
+        QTRY_VERIFY(rig.fakes.processes.looks.size() >= looks + 2);
+        QCOMPARE(rig.fakes.runner.commandLines, QStringList { help });
+        QVERIFY(rig.fakes.settings.writtenKeys.isEmpty() && !QFile::exists(rig.confPath()));
+        QVERIFY(rig.fakes.runner.answer(answer));
+        QCOMPARE(fileBytes(rig.confPath()), kFirstRunText.toUtf8() + "\r\n");
+        QCOMPARE(rig.fakes.stored("CRYPTO_NAME_TEXTBOX"), "");
+    }
+
+    // Closing the window while SAVE waits drops the check, which ends the daemon's run, and writes
+    // nothing of the file.
+    void closingWhileSaveWaitsWritesNothing()
+    {
+        ConfGeneratorRig rig;
+        const QString help = rig.useDaemon("Litecoin Core version v0.21.2.1", { "regtest" }) + " -help";
+        const ProcessAnswer answer = rig.fakes.runner.answers.take(help);
+        rig.window->show();
+        rig.at("SAVE_BUTTON")->click();
+        rig.at("CANCEL_BUTTON")->click();
+        QVERIFY(!rig.fakes.runner.runs.value(0).receiver);
+        QVERIFY(rig.fakes.runner.answer(answer));
+        QVERIFY(!QFile::exists(rig.confPath()));
+        QVERIFY(!rig.fakes.settings.writtenKeys.contains("CRYPTO_NAME_TEXTBOX"));
     }
 
     // A new file takes the old one's place: a second hard link to the old file
@@ -342,7 +381,7 @@ private slots:
         QtDialogs dialogs;
         const Platform& fakes = rig.context.platform;
         AppContext context({ fakes.settings, fakes.launcher, fakes.processes, fakes.stacking, dialogs,
-            fakes.executable, fakes.clients, fakes.settingsFolder, fakes.programs, fakes.random });
+            fakes.executable, fakes.runner, fakes.settingsFolder, fakes.programHelp, fakes.random });
         QUORLIN_CONF_GENERATOR_MAIN window(context, nullptr);
         ctl<MultiLineBox>(window, "USER_DEFINED_SETTINGS_TEXTBOX")
             ->setText("regtest=1\r\nserver=1" + ("\r\n" + line).repeated(100));
@@ -362,6 +401,7 @@ private slots:
         answer.start(50);
         window.show();
         ctl<QPushButton>(window, "SAVE_BUTTON")->click();
+        QTRY_VERIFY(!shown.isEmpty());
         QCOMPARE(frame.intersected(QGuiApplication::primaryScreen()->availableGeometry()), frame);
         QCOMPARE(proceed.intersected(frame), proceed);
         QCOMPARE(shown.count("\nLine ") < 20, cut);

@@ -5,8 +5,7 @@
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "node_sandbox.h"
-#include "platform/client_runner_qprocess.h"
-#include "platform/qprocess_program_runner.h"
+#include "platform/process_runner_qprocess.h"
 #include "platform/qsettings_backing.h"
 #include "platform/system_platform.h"
 
@@ -23,12 +22,12 @@ struct NodeTestContext {
     std::unique_ptr<ProcessQuery> processes = createSystemProcessQuery();
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
-    QProcessClientRunner clients;
-    QProcessProgramRunner programs;
+    QProcessRunner runner;
+    ProgramHelpReader programHelp { runner };
     std::unique_ptr<SecureRandom> random = createSystemSecureRandom();
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), sandbox.root() };
-    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, clients,
-        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN"), programs, *random } };
+    AppContext context { Platform { settings, *launcher, *processes, stacking, dialogs, executable, runner,
+        sandbox.settingsRoot() + QStringLiteral("/KD_QUORLIN"), programHelp, *random } };
 };
 
 // Start and stop take about half a second each; this leaves room for a busy machine.

@@ -219,9 +219,13 @@ private slots:
         QVERIFY(conf.seek(0));
         const QString text = QString::fromUtf8(conf.readAll());
         conf.close();
-        QProcessProgramRunner programs;
+        QProcessRunner runner;
+        ProgramHelpReader help(runner);
         const QString daemon = NodeSandbox::programFolder() + u"/litecoind"_s;
-        const SaveCheck check = checkBeforeSave(programs, daemon, text);
+        std::optional<SaveCheck> answered;
+        checkBeforeSave(help, daemon, text, &runner, [&](const SaveCheck& a) { answered = a; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, kNodeTimeoutMs);
+        const SaveCheck check = *answered;
         QVERIFY2(check.source.startsWith(u"Checked against"_s), qPrintable(check.source));
         QCOMPARE(stopsSave(check), !refusal.isEmpty());
 

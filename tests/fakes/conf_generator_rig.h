@@ -72,9 +72,17 @@ struct ConfGeneratorRig : FakesInFolder {
     {
         const QString daemon = folder.filePath("litecoind");
         writeFile(daemon, version.toUtf8());
-        fakes.programs.outputs.insert(daemon + " -help", version + "\n\n  -" + options.join("\n  -"));
+        fakes.runner.answers.insert(
+            daemon + " -help", { {}, 0, version + "\n\n  -" + options.join("\n  -") });
         context.node.setText(NodeText::DaemonCommand, '"' + daemon + "\" -regtest");
         return daemon;
+    }
+
+    // Clicks SAVE and waits until the daemon it asks has answered.
+    void save()
+    {
+        at("SAVE_BUTTON")->click();
+        QTRY_VERIFY(fakes.runner.runs.isEmpty());
     }
 
     // The texts of the conf check notes on the screen.
@@ -126,6 +134,7 @@ struct IgnoredLinesRig : ConfGeneratorRig {
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         name()->setFocus();
         QTest::keyClick(name(), Qt::Key_Return);
+        QTRY_VERIFY(fakes.runner.runs.isEmpty());
     }
     QLineEdit* name() const { return at<QLineEdit>("CRYPTO_NAME_TEXTBOX"); }
     int saves() const { return fakes.settings.writtenKeys.count("MAIN-Left"); }

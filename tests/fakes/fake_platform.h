@@ -8,6 +8,9 @@
 #include <QMap>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -115,24 +118,6 @@ public:
     bool failing = false;
 };
 
-// Answers from a table of "program argument..." lines; a program not in the
-// table does not start. Every run is kept.
-class FakeProgramRunner final : public ProgramRunner {
-public:
-    ProgramOutput run(const QString& program, const QStringList& arguments) override
-    {
-        const QString call = calls.emplace_back((QStringList { program } + arguments).join(u' '));
-        return outputs.contains(call)
-            ? ProgramOutput { true, outputs.value(call), {} }
-            : ProgramOutput { false, {}, QStringLiteral("No such file or directory") };
-    }
-    QList<qint64> panelGroups() const override { return pids; }
-
-    QHash<QString, QString> outputs;
-    QStringList calls;
-    QList<qint64> pids; // what runs of the panel's own are running
-};
-
 class FakeWindowStacking final : public WindowStacking {
 public:
     void stackingStep(QWidget&) override { ++steps; }
@@ -172,8 +157,10 @@ public:
     QList<OpenFileRequest> fileRequests;
 };
 
-// Keeps every client run; a test answers them in order with answer().
-class FakeClientRunner final : public ClientRunner {
+// Keeps every run. A run whose "program argument..." line is in `answers`
+// gets that answer from the event loop; the others wait until the test
+// answers them, oldest first, with answer().
+class FakeProcessRunner final : public ProcessRunner {
 public:
     struct Run {
         int timeoutMs;
@@ -183,10 +170,15 @@ public:
         qint64 pid; // 1000 for the first run, then counting up
     };
 
-    void run(const QString& commandLine, int timeoutMs, Caller caller, QObject* receiver, Done done) override
+    void run(const QString& program, const QStringList& arguments, int timeoutMs, Caller caller,
+        QObject* receiver, Done done) override
     {
+        const QString line = (QStringList { program } + arguments).join(u' ');
         runs.append({ timeoutMs, caller, receiver, std::move(done), 1000 + commandLines.size() });
-        commandLines.append(commandLine);
+        commandLines.append(line);
+        if (answers.contains(line))
+            QTimer::singleShot(0, receiver,
+                [this, pid = runs.last().pid, given = answers.value(line)] { answer(pid, given); });
     }
     QList<qint64> panelGroups() const override
     {
@@ -197,17 +189,27 @@ public:
         return pids;
     }
     // Answers the oldest open run; false when none is open.
-    bool answer(const ClientAnswer& answer)
+    bool answer(const ProcessAnswer& answer)
     {
-        if (runs.isEmpty())
+        return !runs.isEmpty() && this->answer(runs.first().pid, answer);
+    }
+    // Answers the open run with this id; false when it is not open.
+    bool answer(qint64 pid, const ProcessAnswer& answer)
+    {
+        const auto open
+            = std::find_if(runs.begin(), runs.end(), [pid](const Run& run) { return run.pid == pid; });
+        if (open == runs.end())
             return false;
-        if (const Run run = runs.takeFirst(); run.receiver)
+        const Run run = *open;
+        runs.erase(open);
+        if (run.receiver)
             run.done(answer);
         return true;
     }
 
+    QHash<QString, ProcessAnswer> answers;
     QList<Run> runs; // open runs, oldest first
-    QStringList commandLines; // every run, in order
+    QStringList commandLines; // every run's program and arguments, joined by blanks, in order
 };
 
 // Hands out bytes counting up from 1, which differ from call to call but are
@@ -234,15 +236,15 @@ struct FakePlatform {
     FakeProcessQuery processes;
     FakeWindowStacking stacking;
     FakeDialogs dialogs;
-    FakeClientRunner clients;
-    FakeProgramRunner programs;
+    FakeProcessRunner runner;
+    ProgramHelpReader programHelp { runner };
     FakeSecureRandom random;
     ExecutableIdentity executable { QStringLiteral("KD-QUORLIN"), QStringLiteral("/opt/nodes") };
 
     Platform platform()
     {
-        return { settings, launcher, processes, stacking, dialogs, executable, clients,
-            QStringLiteral("/logs"), programs, random };
+        return { settings, launcher, processes, stacking, dialogs, executable, runner,
+            QStringLiteral("/logs"), programHelp, random };
     }
     // The stored value of a key in the executable's section, or a null QString.
     QString stored(const QString& key) const { return settings.values.value(address(key)); }

@@ -171,8 +171,8 @@ struct Desk {
     QProcess windowManager;
     FakePlatform f;
     const std::unique_ptr<WindowStacking> stacking = createSystemWindowStacking();
-    AppContext context { { f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable, f.clients,
-        u"/logs"_s, f.programs, f.random } };
+    AppContext context { { f.settings, f.launcher, f.processes, *stacking, f.dialogs, f.executable, f.runner,
+        u"/logs"_s, f.programHelp, f.random } };
     std::optional<QUORLIN_MAIN> panel;
     xcb_window_t panelId = XCB_NONE;
     QProcess rival;

@@ -7,9 +7,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The node's answers to the status window's two calls.
-const ClientAnswer kChainAnswer { ClientAnswer::Outcome::Finished, 0,
+const ProcessAnswer kChainAnswer { ProcessAnswer::Outcome::Finished, 0,
     u"{\"chain\":\"<b>x</b>\",\"blocks\":3,\"verificationprogress\":1}"_s, {} };
-const ClientAnswer kNetworkAnswer { ClientAnswer::Outcome::Finished, 0,
+const ProcessAnswer kNetworkAnswer { ProcessAnswer::Outcome::Finished, 0,
     u"{\"connections\":8,\"connections_in\":2,\"connections_out\":6}"_s, {} };
 
 QString label(const QUORLIN_NODE_STATUS& w, const char* name)
@@ -69,9 +69,10 @@ private slots:
         MainWindowRig s;
         s.openNodeStatus();
         FakeProcessQuery& processes = s.t.fakes.processes;
-        processes.processIds = { { s.t.fakes.clients.runs.first().pid, u"litecoin-cli"_s },
-            { 4242, u"litecoind"_s }, { 1, u"LITECOIN-QT"_s } };
-        s.t.fakes.programs.pids = { 4242 };
+        s.t.fakes.runner.run(
+            u"litecoind"_s, { u"-help"_s }, 5000, ProcessRunner::Caller::Panel, &s.window, {});
+        processes.processIds = { { s.t.fakes.runner.runs.first().pid, u"litecoin-cli"_s },
+            { s.t.fakes.runner.runs.last().pid, u"litecoind"_s }, { 1, u"LITECOIN-QT"_s } };
         processes.looks.clear();
         s.tick();
         const std::pair<const char*, QString> boxes[]
@@ -94,8 +95,9 @@ private slots:
     {
         MainWindowRig s;
         QUORLIN_NODE_STATUS* w = s.openNodeStatus();
-        FakeClientRunner& clients = s.t.fakes.clients;
-        const QString call = s.window.KDCLI_STOP_COMMAND_TEXTBOX().chopped(4);
+        FakeProcessRunner& clients = s.t.fakes.runner;
+        const QString call
+            = u"/opt/ltc/litecoin-cli -conf=/c.conf "_s; // the stop line's program and arguments
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer"); // still waiting for the first answer
         QCOMPARE(clients.commandLines, QStringList { call + u"getblockchaininfo"_s });
         QCOMPARE(clients.runs.first().timeoutMs, 10000);
@@ -116,11 +118,11 @@ private slots:
     {
         MainWindowRig s;
         QUORLIN_NODE_STATUS* w = s.openNodeStatus();
-        QVERIFY(s.t.fakes.clients.answer(kChainAnswer) && s.t.fakes.clients.answer(kNetworkAnswer));
+        QVERIFY(s.t.fakes.runner.answer(kChainAnswer) && s.t.fakes.runner.answer(kNetworkAnswer));
         s.t.context.node.setText(NodeText::StopCommand, QString());
         QMetaObject::invokeMethod(w, "REFRESH_TIMER_Timer");
         QCOMPARE(label(*w, "STATE_LABEL"), u"No command-line client configured: open CRYPTO SETTINGS"_s);
-        QCOMPARE(s.t.fakes.clients.commandLines.size(), 2);
+        QCOMPARE(s.t.fakes.runner.commandLines.size(), 2);
     }
 
     // A long message of the client shows its first 300 characters: its label grows in an area that
@@ -129,8 +131,8 @@ private slots:
     {
         MainWindowRig s;
         QUORLIN_NODE_STATUS* w = s.openNodeStatus();
-        QVERIFY(s.t.fakes.clients.answer(
-            { ClientAnswer::Outcome::Finished, 1, {}, u"error: "_s + u"word "_s.repeated(99) }));
+        QVERIFY(s.t.fakes.runner.answer(
+            { ProcessAnswer::Outcome::Finished, 1, {}, u"error: "_s + u"word "_s.repeated(99) }));
         const QLabel* state = ctl<QLabel>(*w, "STATE_LABEL");
         QTRY_VERIFY(state->height() >= state->heightForWidth(state->width()));
         QCOMPARE(state->text(), (u"not answering: "_s + u"word "_s.repeated(99)).first(300) + u"…"_s);
@@ -142,7 +144,7 @@ private slots:
         MainWindowRig s;
         QTest::keyClick(s.openNodeStatus(), Qt::Key_Escape);
         QTRY_VERIFY(!s.window.findChild<QUORLIN_NODE_STATUS*>());
-        QVERIFY(s.t.fakes.clients.answer({}) && s.t.fakes.clients.runs.isEmpty());
+        QVERIFY(s.t.fakes.runner.answer({}) && s.t.fakes.runner.runs.isEmpty());
     }
 
     // It closes with the main window, storing its place.
@@ -192,15 +194,15 @@ private slots:
         clickStarts();
         s.t.fakes.launcher.nextResult = { false, u"No such file"_s, {}, {} };
         clickStarts();
-        for (const ClientAnswer& answer :
-            { ClientAnswer { ClientAnswer::Outcome::Finished, 0, u"Litecoin server stopping\n"_s, {} },
-                { ClientAnswer::Outcome::Finished, 1, {},
+        for (const ProcessAnswer& answer :
+            { ProcessAnswer { ProcessAnswer::Outcome::Finished, 0, u"Litecoin server stopping\n"_s, {} },
+                { ProcessAnswer::Outcome::Finished, 1, {},
                     u"error: Authorization failed: Incorrect rpcuser or rpcpassword\n"_s },
-                { ClientAnswer::Outcome::NotStarted, -1, {}, u"/opt/ltc/litecoin-cli: No such file"_s } }) {
+                { ProcessAnswer::Outcome::NotStarted, -1, {}, u"/opt/ltc/litecoin-cli: No such file"_s } }) {
             QTest::mouseClick(s.button("CLI_STOP_BUTTON"), Qt::LeftButton);
-            const FakeClientRunner::Run& run = s.t.fakes.clients.runs.value(0);
-            QVERIFY(run.timeoutMs == 0 && run.caller == ClientRunner::Caller::User);
-            QVERIFY(s.t.fakes.clients.answer(answer));
+            const FakeProcessRunner::Run& run = s.t.fakes.runner.runs.value(0);
+            QVERIFY(run.timeoutMs == 0 && run.caller == ProcessRunner::Caller::User);
+            QVERIFY(s.t.fakes.runner.answer(answer));
         }
 
         const QString qt = u" > /logs/KD-QUORLIN-qt.log"_s,
@@ -209,7 +211,8 @@ private slots:
         QCOMPARE(s.t.fakes.launcher.calls,
             QStringList({ qtLine + qt, daemonLine + daemon }) + changedCalls + changedCalls);
         const QString stopLine = s.window.KDCLI_STOP_COMMAND_TEXTBOX();
-        QCOMPARE(s.t.fakes.clients.commandLines, QStringList(3, stopLine));
+        QCOMPARE(
+            s.t.fakes.runner.commandLines, QStringList(3, u"/opt/ltc/litecoin-cli -conf=/c.conf stop"_s));
         const QString couldNot = u"QUORLIN - Litecoin\nCould not start this command line:\n\n"_s;
         QCOMPARE(s.t.fakes.dialogs.errors,
             QStringList(2, couldNot + u"\"/opt/new/prog\"  -x -rpcpassword *** \n\nNo such file"_s)

@@ -9,13 +9,13 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-using Outcome = ClientAnswer::Outcome;
+using Outcome = ProcessAnswer::Outcome;
 
 namespace {
 
 const QDateTime kNow = QDateTime::fromSecsSinceEpoch(1765000000 + 720, Qt::UTC);
 
-ClientAnswer json(const QString& text)
+ProcessAnswer json(const QString& text)
 {
     return { Outcome::Finished, 0, text, {} };
 }
@@ -36,10 +36,10 @@ private slots:
     // and every field after the state is then "-".
     void readsClientAnswers_data()
     {
-        QTest::addColumn<ClientAnswer>("chain");
+        QTest::addColumn<ProcessAnswer>("chain");
         QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char* tag, const ClientAnswer& chain, const QString& network,
+        const auto row = [](const char* tag, const ProcessAnswer& chain, const QString& network,
                              const QString& shown) { QTest::newRow(tag) << chain << network << shown; };
         row("synced", json(kSyncedChain), kNetwork,
             u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min ago) "
@@ -81,7 +81,7 @@ private slots:
 
     void readsClientAnswers()
     {
-        QFETCH(ClientAnswer, chain);
+        QFETCH(ProcessAnswer, chain);
         QFETCH(QString, network);
         const NodeStatusView view
             = readNodeStatus(chain, network.isEmpty() ? std::nullopt : std::optional(json(network)), kNow);

@@ -1,7 +1,7 @@
 #include "fakes/fake_platform.h"
 #include "node_control/process_watcher.h"
 #include "node_control/watcher_decision.h"
-#include "platform/client_runner_qprocess.h"
+#include "platform/process_runner_qprocess.h"
 #include "platform/system_platform.h"
 
 #include <QtTest>
@@ -86,8 +86,9 @@ private slots:
         wrapper.write(u"#!/bin/sh\n'%1' 20\necho after\n"_s.arg(dir.filePath(cli)).toUtf8());
         QVERIFY(wrapper.setPermissions(wrapper.permissions() | QFile::ExeOwner));
         wrapper.close();
-        QProcessClientRunner runner;
-        runner.run(wrapper.fileName(), 0, ClientRunner::Caller::Panel, this, [](const ClientAnswer&) {});
+        QProcessRunner runner;
+        runner.run(
+            wrapper.fileName(), {}, 0, ProcessRunner::Caller::Panel, this, [](const ProcessAnswer&) {});
         const std::unique_ptr<ProcessQuery> query = createSystemProcessQuery();
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses({ cli }), QList { 1 }, 30000); // a busy machine
         ProcessWatcher watcher(*query);

@@ -1,9 +1,9 @@
 #include "node_control/launch_watch.h"
-#include "platform/client_runner_qprocess.h"
 #include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
 #include "platform/process_query_linux.h"
-#include "platform/qprocess_program_runner.h"
+#include "platform/process_runner_qprocess.h"
+#include "platform/program_help.h"
 #include "platform/qt_dialogs.h"
 
 #include <QMessageBox>
@@ -86,14 +86,15 @@ private slots:
             const LaunchResult result
                 = PosixProcessLauncher().launch(CommandLine(line), WindowStyle::Hidden, {});
             QCOMPARE(std::pair(result.started, result.error), std::pair(false, reason));
-            QProcessClientRunner runner;
-            std::optional<ClientAnswer> answer;
-            runner.run(line, 0, ClientRunner::Caller::User, this, [&](const ClientAnswer& a) { answer = a; });
+            QProcessRunner runner;
+            std::optional<ProcessAnswer> answer;
+            runCommandLine(runner, CommandLine(line), 0, ProcessRunner::Caller::User, this,
+                [&](const ProcessAnswer& a) { answer = a; });
             QVERIFY(!answer);
             QTRY_VERIFY(answer);
             QCOMPARE(
                 std::tuple(answer->outcome, answer->exitCode, answer->errorOutput.first(clientReason.size())),
-                std::tuple(ClientAnswer::Outcome::NotStarted, -1, clientReason));
+                std::tuple(ProcessAnswer::Outcome::NotStarted, -1, clientReason));
         }
     }
 
@@ -265,13 +266,14 @@ private slots:
     // run by its process id and lists the panel's own runs while they run.
     void clientRunnerAnswers()
     {
-        QProcessClientRunner runner;
+        QProcessRunner runner;
         QObject receiver;
-        QList<ClientAnswer> answers;
-        const auto run = [&](const QString& line, int timeoutMs, ClientRunner::Caller caller) {
-            runner.run(line, timeoutMs, caller, &receiver, [&](const ClientAnswer& a) { answers.append(a); });
+        QList<ProcessAnswer> answers;
+        const auto run = [&](const QString& line, int timeoutMs, ProcessRunner::Caller caller) {
+            runCommandLine(runner, CommandLine(line), timeoutMs, caller, &receiver,
+                [&](const ProcessAnswer& a) { answers.append(a); });
         };
-        using enum ClientRunner::Caller;
+        using enum ProcessRunner::Caller;
         run(u"/bin/sh -c \"echo out; echo err >&2; exit 3\""_s, 0, User);
         run(u"/bin/sleep 30"_s, 300, Panel);
         run(u"/bin/sleep 30"_s, 300, User);
@@ -281,7 +283,7 @@ private slots:
             QFileInfo(u"/bin/sleep"_s).canonicalFilePath());
         QTRY_COMPARE(answers.size(), 3);
         QVERIFY(runner.panelGroups().isEmpty());
-        using enum ClientAnswer::Outcome;
+        using enum ProcessAnswer::Outcome;
         QCOMPARE(
             std::tuple(answers[0].outcome, answers[0].exitCode, answers[0].output, answers[0].errorOutput),
             std::tuple(Finished, 3, u"out\n"_s, u"err\n"_s));
@@ -295,14 +297,14 @@ private slots:
         for (const QString& line : { u"/usr/bin/head -c 2000000 /dev/zero"_s,
                  u"/bin/sh -c \"head -c 600000 /dev/zero; head -c 600000 /dev/zero >&2; sleep 30\""_s,
                  u"/usr/bin/yes"_s }) {
-            QProcessClientRunner runner;
-            std::optional<ClientAnswer> answer;
-            runner.run(
-                line, 3000, ClientRunner::Caller::Panel, this, [&](const ClientAnswer& a) { answer = a; });
+            QProcessRunner runner;
+            std::optional<ProcessAnswer> answer;
+            runCommandLine(runner, CommandLine(line), 3000, ProcessRunner::Caller::Panel, this,
+                [&](const ProcessAnswer& a) { answer = a; });
             QTRY_VERIFY(answer);
             QCOMPARE(
                 std::tuple(answer->outcome, answer->exitCode, answer->output.size(), answer->errorOutput),
-                std::tuple(ClientAnswer::Outcome::Finished, -1, 0, u"answer too long (more than 1 MB)"_s));
+                std::tuple(ProcessAnswer::Outcome::Finished, -1, 0, u"answer too long (more than 1 MB)"_s));
         }
     }
 
@@ -327,14 +329,14 @@ private slots:
         QFETCH(QString, innerScript);
         QFETCH(QString, ending);
         WrapperScript client(innerScript);
-        auto runner = std::make_unique<QProcessClientRunner>();
+        auto runner = std::make_unique<QProcessRunner>();
         auto receiver = std::make_unique<QObject>();
-        std::optional<ClientAnswer> answer;
+        std::optional<ProcessAnswer> answer;
         // The panel's own limit, long enough for the script to start its
         // program on a busy machine.
         const int timeoutMs = ending == u"time limit"_s ? 10000 : 0;
-        runner->run(client.path, timeoutMs, ClientRunner::Caller::Panel, receiver.get(),
-            [&](const ClientAnswer& a) { answer = a; });
+        runner->run(client.path, {}, timeoutMs, ProcessRunner::Caller::Panel, receiver.get(),
+            [&](const ProcessAnswer& a) { answer = a; });
         // The script's program is up; while it starts a command of its own, a
         // forked copy of it may count as a second one for a moment.
         if (ending != u"output limit"_s)
@@ -348,17 +350,48 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(client.innerRunning(), 0, kSlowStartMs);
     }
 
+    // The help reader says why a program gave no help: the system's reason it did not start, its
+    // crash, or its time limit.
+    void programHelpSaysWhyItGaveNone_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("not started") << u"/no/such/daemon"_s << QStringList()
+                                     << u"execvp: No such file or directory"_s;
+        QTest::newRow("crashed") << u"/bin/sh"_s << QStringList { u"-c"_s, u"kill -SEGV $$"_s }
+                                 << u"Process crashed"_s;
+        QTest::newRow("hangs") << u"/bin/sleep"_s << QStringList { u"30"_s }
+                               << u"it did not answer within 5 seconds"_s;
+    }
+
+    void programHelpSaysWhyItGaveNone()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QProcessRunner runner;
+        std::optional<ProgramOutput> result;
+        ProgramHelpReader(runner).read(program, arguments, this, [&](const ProgramOutput& a) { result = a; });
+        QTRY_VERIFY_WITH_TIMEOUT(result, kSlowStartMs);
+        QCOMPARE(std::pair(result->finished, result->error), std::pair(false, error));
+    }
+
     // The conf check's -help run stops a daemon that prints more than the
     // limit, at once or without end, well before its time limit; a daemon
     // that is a script is stopped with what it started.
-    void programRunnerEndsAnAnswerTooLong()
+    void programHelpEndsAnAnswerTooLong()
     {
         WrapperScript daemon(u"trap \"\" PIPE; while :; do head -c 100000 /dev/zero; done"_s);
+        QProcessRunner runner;
+        ProgramHelpReader help(runner);
         for (const auto& [program, arguments] :
             { std::pair(u"/usr/bin/head"_s, QStringList { u"-c"_s, u"2000000"_s, u"/dev/zero"_s }),
                 std::pair(u"/usr/bin/yes"_s, QStringList()), std::pair(daemon.path, QStringList()) }) {
-            const ProgramOutput result = QProcessProgramRunner().run(program, arguments);
-            QCOMPARE(std::tuple(result.finished, result.output.size(), result.error),
+            std::optional<ProgramOutput> result;
+            help.read(program, arguments, this, [&](const ProgramOutput& a) { result = a; });
+            QTRY_VERIFY_WITH_TIMEOUT(result, kSlowStartMs);
+            QCOMPARE(std::tuple(result->finished, result->output.size(), result->error),
                 std::tuple(false, 0, u"answer too long (more than 1 MB)"_s));
         }
         QTRY_COMPARE_WITH_TIMEOUT(daemon.innerRunning(), 0, kSlowStartMs);

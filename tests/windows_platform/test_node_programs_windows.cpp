@@ -6,9 +6,9 @@
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
-#include "platform/client_runner_qprocess.h"
 #include "platform/command_line.h"
 #include "platform/launch_log.h"
+#include "platform/process_runner_qprocess.h"
 #include "platform/system_platform.h"
 
 #include <QtTest>
@@ -33,7 +33,7 @@ struct Rig {
     FakeSettingsBacking settings;
     FakeDialogs dialogs;
     AppContext context { Platform { settings, real.launcher, real.processes, real.stacking, dialogs,
-        real.executable, real.clients, folder.path(), real.programs, real.random } };
+        real.executable, real.runner, folder.path(), real.programHelp, real.random } };
     QUORLIN_MAIN window { context };
     CommandLines lines;
 
@@ -114,16 +114,17 @@ private slots:
         const QString conf = QDir::toNativeSeparators(folder.filePath(u"quorlin.conf"_s));
         const auto stopNode = qScopeGuard([&] { QFile(conf + u".stop"_s).open(QIODevice::WriteOnly); });
         const QString programs = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-        QProcessClientRunner runner;
-        std::optional<ClientAnswer> answer;
-        runner.run(u"\"%1\\quorlin-cli.exe\" wrap \"%1\\quorlind.exe\" -conf=%2"_s.arg(programs, conf),
-            kWineTimeoutMs, ClientRunner::Caller::Panel, this, [&](const ClientAnswer& a) { answer = a; });
+        QProcessRunner runner;
+        std::optional<ProcessAnswer> answer;
+        runCommandLine(runner,
+            CommandLine(u"\"%1\\quorlin-cli.exe\" wrap \"%1\\quorlind.exe\" -conf=%2"_s.arg(programs, conf)),
+            kWineTimeoutMs, ProcessRunner::Caller::Panel, this, [&](const ProcessAnswer& a) { answer = a; });
         const std::unique_ptr<ProcessQuery> query = createSystemProcessQuery();
         const QStringList node { u"quorlind.exe"_s };
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 1 }, kWineTimeoutMs);
         QCOMPARE(query->countProcesses(node, runner.panelGroups()), QList { 0 });
         QTRY_VERIFY_WITH_TIMEOUT(answer, 2 * kWineTimeoutMs);
-        QCOMPARE(answer->outcome, ClientAnswer::Outcome::TimedOut);
+        QCOMPARE(answer->outcome, ProcessAnswer::Outcome::TimedOut);
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 0 }, kWineTimeoutMs);
     }
 
