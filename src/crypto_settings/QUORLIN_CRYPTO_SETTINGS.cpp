@@ -4,7 +4,6 @@
 #include "QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
 #include "command_line_builder.h"
 #include "core/control_colours.h"
-#include "core/overloaded.h"
 #include "core/tick_box.h"
 #include "platform/executable.h"
 #include "platform/program_examples.h"
@@ -12,39 +11,7 @@
 #include <QFileInfo>
 #include <QStyle>
 
-#include <variant>
-
 namespace {
-
-using Form = Ui::QUORLIN_CRYPTO_SETTINGS;
-
-// The stored fields, in the order they are read and saved. The coin's and the
-// programs' names belong to the node settings, which store them.
-const struct {
-    QLineEdit* Form::*box;
-    std::variant<TextKey, NodeText> key;
-} kTextFields[] = {
-    { &Form::CRYPTO_NAME_TEXTBOX, NodeText::CryptoName },
-    { &Form::BLOCKCHAIN_HOME_TEXTBOX, keys::kBlockchainHome },
-    { &Form::QT_LOCATION_TEXTBOX, keys::kQtLocation },
-    { &Form::QT_NAME_TEXTBOX, NodeText::QtName },
-    { &Form::DAEMON_CLI_LOCATION_TEXTBOX, keys::kDaemonCliLocation },
-    { &Form::CLI_NAME_TEXTBOX, NodeText::CliName },
-    { &Form::DAEMON_NAME_TEXTBOX, NodeText::DaemonName },
-};
-
-// Each pair's main box, then its Disabled box.
-const struct {
-    QCheckBox* Form::*box;
-    TickKey key;
-} kTickBoxes[] = {
-    { &Form::QT_WALLET_TICKBOX, keys::kQtWallet },
-    { &Form::QT_DISABLE_WALLET_TICKBOX, keys::kQtDisableWallet },
-    { &Form::DAEMON_WALLET_TICKBOX, keys::kDaemonWallet },
-    { &Form::DAEMON_DISABLE_WALLET_TICKBOX, keys::kDaemonDisableWallet },
-    { &Form::CLI_DAEMON_TICKBOX, keys::kCliDaemon },
-    { &Form::DISABLE_DAEMON_TICKBOX, keys::kDisableDaemon },
-};
 
 const QList<FileFilter> kProgramFilters {
     { QStringLiteral("Applications (*.exe)"), QStringLiteral("*.exe") },
@@ -56,9 +23,10 @@ const QList<FileFilter> kProgramFilters {
 QUORLIN_CRYPTO_SETTINGS::QUORLIN_CRYPTO_SETTINGS(
     AppContext& context, const QString& confFile, QWidget* opener)
     : FormWindow(opener, context.store, geometry::kCryptoSettings)
-    , CONF_FILE_LOCATION_TEXTBOX(confFile)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_CRYPTO_SETTINGS>())
+    , m_settings(context.store, context.node)
+    , m_confFile(confFile)
 {
     ui->setupUi(this);
     setCancelButton(ui->CANCEL_BUTTON);
@@ -144,36 +112,44 @@ void QUORLIN_CRYPTO_SETTINGS::connectPickers()
 
 void QUORLIN_CRYPTO_SETTINGS::connectTickPairs()
 {
-    m_tickPairs.reserve(3);
-    m_tickPairs.emplace_back(*ui->QT_WALLET_TICKBOX, *ui->QT_DISABLE_WALLET_TICKBOX,
-        QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
-    m_tickPairs.emplace_back(*ui->DAEMON_WALLET_TICKBOX, *ui->DAEMON_DISABLE_WALLET_TICKBOX,
-        DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, kWalletSwitchTexts);
-    m_tickPairs.emplace_back(*ui->CLI_DAEMON_TICKBOX, *ui->DISABLE_DAEMON_TICKBOX,
-        DASH_DISABLE_DAEMON_EQUALS_TEXTBOX, kDaemonSwitchTexts);
-
-    for (std::size_t pair = 0; pair < m_tickPairs.size(); ++pair) {
-        TickPair* tickPair = &m_tickPairs[pair];
-        connect(ui.get()->*kTickBoxes[2 * pair].box, &QCheckBox::stateChanged, this,
-            [tickPair] { tickPair->mainChanged(); });
-        connect(ui.get()->*kTickBoxes[2 * pair + 1].box, &QCheckBox::stateChanged, this,
-            [tickPair] { tickPair->disabledChanged(); });
+    const struct {
+        QCheckBox* main;
+        QCheckBox* disabled;
+        QString* switchField;
+        const TickPairTexts& texts;
+    } pairs[] = {
+        { ui->QT_WALLET_TICKBOX, ui->QT_DISABLE_WALLET_TICKBOX, &m_qtWalletSwitch, kWalletSwitchTexts },
+        { ui->DAEMON_WALLET_TICKBOX, ui->DAEMON_DISABLE_WALLET_TICKBOX, &m_daemonWalletSwitch,
+            kWalletSwitchTexts },
+        { ui->CLI_DAEMON_TICKBOX, ui->DISABLE_DAEMON_TICKBOX, &m_cliDaemonSwitch, kDaemonSwitchTexts },
+    };
+    m_tickPairs.reserve(std::size(pairs));
+    for (const auto& pair : pairs) {
+        TickPair* tickPair
+            = &m_tickPairs.emplace_back(*pair.main, *pair.disabled, *pair.switchField, pair.texts);
+        connect(pair.main, &QCheckBox::stateChanged, this, [tickPair] { tickPair->mainChanged(); });
+        connect(pair.disabled, &QCheckBox::stateChanged, this, [tickPair] { tickPair->disabledChanged(); });
     }
+}
+
+QLineEdit& QUORLIN_CRYPTO_SETTINGS::textBox(std::size_t field) const
+{
+    return *findChild<QLineEdit*>(CryptoSettings::textControl(field));
+}
+
+QCheckBox& QUORLIN_CRYPTO_SETTINGS::tickBox(std::size_t box) const
+{
+    return *findChild<QCheckBox*>(CryptoSettings::tickControl(box));
 }
 
 void QUORLIN_CRYPTO_SETTINGS::Form_Load()
 {
-    const SettingsStore& store = m_context.store;
     restorePlacement();
-    for (const auto& field : kTextFields) {
-        const TextKey& key
-            = std::visit(Overloaded { [](const TextKey& own) -> const TextKey& { return own; },
-                             [](NodeText shared) -> const TextKey& { return NodeSettings::key(shared); } },
-                field.key);
-        (ui.get()->*field.box)->setText(store.read(key));
-    }
-    for (const auto& tick : kTickBoxes)
-        setTickState(*(ui.get()->*tick.box), store.read(tick.key));
+    const CryptoSettings::Values values = m_settings.load();
+    for (std::size_t i = 0; i < CryptoSettings::kTextCount; ++i)
+        textBox(i).setText(values.texts[i]);
+    for (std::size_t i = 0; i < CryptoSettings::kTickCount; ++i)
+        setTickState(tickBox(i), values.ticks[i]);
     for (TickPair& pair : m_tickPairs)
         pair.applyLoaded();
 }
@@ -187,30 +163,17 @@ void QUORLIN_CRYPTO_SETTINGS::SAVE_BUTTON_Click()
         ui->DAEMON_NAME_TEXTBOX->text(),
         ui->CLI_NAME_TEXTBOX->text(),
         ui->BLOCKCHAIN_HOME_TEXTBOX->text(),
-        CONF_FILE_LOCATION_TEXTBOX,
-        QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
-        DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
-        DASH_DISABLE_DAEMON_EQUALS_TEXTBOX,
+        m_confFile,
+        m_qtWalletSwitch,
+        m_daemonWalletSwitch,
+        m_cliDaemonSwitch,
     };
-    const CommandLines commands = buildCommandLines(fields, kPathSeparator);
-    KD_QT_COMMAND_TEXTBOX = commands.qt;
-    KD_D_COMMAND_TEXTBOX = commands.daemon;
-    KDCLI_STOP_COMMAND_TEXTBOX = commands.stop;
-
-    SettingsStore& store = m_context.store;
-    NodeSettings& node = m_context.node;
-    const SettingsStore::Batch batch(store);
-    for (const auto& field : kTextFields) {
-        const QString text = (ui.get()->*field.box)->text();
-        std::visit(Overloaded { [&](const TextKey& own) { store.write(own, text); },
-                       [&](NodeText shared) { node.setText(shared, text); } },
-            field.key);
-    }
-    for (const auto& tick : kTickBoxes)
-        store.write(tick.key, tickState(*(ui.get()->*tick.box)));
-    node.setText(NodeText::QtCommand, KD_QT_COMMAND_TEXTBOX);
-    node.setText(NodeText::DaemonCommand, KD_D_COMMAND_TEXTBOX);
-    node.setText(NodeText::StopCommand, KDCLI_STOP_COMMAND_TEXTBOX);
+    CryptoSettings::Values values;
+    for (std::size_t i = 0; i < CryptoSettings::kTextCount; ++i)
+        values.texts[i] = textBox(i).text();
+    for (std::size_t i = 0; i < CryptoSettings::kTickCount; ++i)
+        values.ticks[i] = tickState(tickBox(i));
+    m_settings.save(values, buildCommandLines(fields, kPathSeparator));
 
     ui->CANCEL_BUTTON->setText(QStringLiteral("Close"));
 }

@@ -2,9 +2,13 @@
 
 #include "core/app_context.h"
 #include "core/form_window.h"
+#include "crypto_settings.h"
 #include "tick_pair.h"
 
 #include <QString>
+
+class QCheckBox;
+class QLineEdit;
 
 #include <memory>
 #include <vector>
@@ -25,16 +29,6 @@ public:
     QUORLIN_CRYPTO_SETTINGS(AppContext& context, const QString& confFile, QWidget* opener);
     ~QUORLIN_CRYPTO_SETTINGS() override;
 
-    // Hidden fields: the three switches the tick box pairs set, the ".conf"
-    // path it was opened with, and the commands Save built.
-    QString QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX;
-    QString DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX;
-    QString DASH_DISABLE_DAEMON_EQUALS_TEXTBOX;
-    QString CONF_FILE_LOCATION_TEXTBOX;
-    QString KD_QT_COMMAND_TEXTBOX;
-    QString KD_D_COMMAND_TEXTBOX;
-    QString KDCLI_STOP_COMMAND_TEXTBOX;
-
 private slots:
     void Form_Load();
     void SAVE_BUTTON_Click();
@@ -44,8 +38,17 @@ private slots:
 private:
     void connectPickers();
     void connectTickPairs();
+    QLineEdit& textBox(std::size_t field) const;
+    QCheckBox& tickBox(std::size_t box) const;
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_CRYPTO_SETTINGS> ui;
+    CryptoSettings m_settings;
     std::vector<TickPair> m_tickPairs;
+    // Hidden fields: the ".conf" path the window was opened with and the
+    // switches the three tick box pairs set.
+    QString m_confFile;
+    QString m_qtWalletSwitch;
+    QString m_daemonWalletSwitch;
+    QString m_cliDaemonSwitch;
 };

@@ -17,6 +17,7 @@ QUORLIN_MAIN_SETTINGS::QUORLIN_MAIN_SETTINGS(AppContext& context, QWidget* owner
     : FormWindow(owner, context.store, geometry::kMainSettings)
     , m_context(context)
     , ui(std::make_unique<Ui::QUORLIN_MAIN_SETTINGS>())
+    , m_confChoice(context.store)
 {
     ui->setupUi(this);
     setCancelButton(ui->CANCEL_BUTTON);
@@ -51,39 +52,41 @@ QUORLIN_MAIN_SETTINGS::~QUORLIN_MAIN_SETTINGS() = default;
 
 void QUORLIN_MAIN_SETTINGS::Form_Load()
 {
-    SettingsStore& store = m_context.store;
     restorePlacement();
+    const ConfChoice stored = m_confChoice.load();
 
     // Loading only shows the stored choices: the tick box reactions, which
     // store them again and switch the main window, wait for a change.
     {
         const QSignalBlocker quietOwnConf(ui->USE_OWN_CONF_TICKBOX);
         const QSignalBlocker quietAlwaysOnTop(ui->AlwaysOnTop_TICKBOX);
-        setTickState(*ui->USE_OWN_CONF_TICKBOX, store.read(keys::kUseOwnConf));
-        ui->CONF_FILE_LOCATION_TEXTBOX->setText(store.read(keys::kConfFileLocation));
-        setTickState(*ui->AlwaysOnTop_TICKBOX, store.read(keys::kAlwaysOnTop));
+        setTickState(*ui->USE_OWN_CONF_TICKBOX, stored.ownFile);
+        ui->CONF_FILE_LOCATION_TEXTBOX->setText(stored.location);
+        setTickState(*ui->AlwaysOnTop_TICKBOX, m_context.node.alwaysOnTop());
     }
 
     if (ui->USE_OWN_CONF_TICKBOX->isChecked()) {
         ui->CONF_FILE_LOCATION_TEXTBOX->setEnabled(true);
         ui->CONF_BROWSE_BUTTON->setEnabled(true);
         ui->CONF_MANAGER_BUTTON->setEnabled(false);
-        ui->CONF_FILE_LOCATION_TEXTBOX->setText(store.read(keys::kConfFileLocation));
     } else {
         ui->CONF_FILE_LOCATION_TEXTBOX->setEnabled(false);
         ui->CONF_BROWSE_BUTTON->setEnabled(false);
         ui->CONF_MANAGER_BUTTON->setEnabled(true);
-        ui->CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(store.executable()));
+        ui->CONF_FILE_LOCATION_TEXTBOX->setText(defaultConfPath(m_context.store.executable()));
         setBackColour(*ui->CONF_FILE_LOCATION_TEXTBOX, colourFromBgr(kGreenBgr));
     }
 }
 
+ConfChoice QUORLIN_MAIN_SETTINGS::shownConfChoice() const
+{
+    return { tickState(*ui->USE_OWN_CONF_TICKBOX), ui->CONF_FILE_LOCATION_TEXTBOX->text() };
+}
+
 void QUORLIN_MAIN_SETTINGS::saveChoices()
 {
-    SettingsStore& store = m_context.store;
-    const SettingsStore::Batch batch(store);
-    store.write(keys::kUseOwnConf, tickState(*ui->USE_OWN_CONF_TICKBOX));
-    store.write(keys::kConfFileLocation, ui->CONF_FILE_LOCATION_TEXTBOX->text());
+    const SettingsStore::Batch batch(m_context.store);
+    m_confChoice.save(shownConfChoice());
     m_context.node.setAlwaysOnTop(tickState(*ui->AlwaysOnTop_TICKBOX));
 }
 
@@ -106,7 +109,6 @@ void QUORLIN_MAIN_SETTINGS::CANCEL_BUTTON_Click()
 
 void QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click()
 {
-    SettingsStore& store = m_context.store;
     const bool own = ui->USE_OWN_CONF_TICKBOX->isChecked();
     ui->CONF_FILE_LOCATION_LABEL->setEnabled(own);
     ui->CONF_FILE_LOCATION_TEXTBOX->setEnabled(own);
@@ -114,10 +116,8 @@ void QUORLIN_MAIN_SETTINGS::USE_OWN_CONF_TICKBOX_Click()
     ui->CONF_BROWSE_BUTTON->setEnabled(own);
     ui->CONF_MANAGER_BUTTON->setEnabled(!own);
     ui->CONF_FILE_LOCATION_TEXTBOX->setText(
-        own ? store.read(keys::kConfFileLocation) : defaultConfPath(store.executable()));
-    const SettingsStore::Batch batch(store);
-    store.write(keys::kUseOwnConf, tickState(*ui->USE_OWN_CONF_TICKBOX));
-    store.write(keys::kConfFileLocation, ui->CONF_FILE_LOCATION_TEXTBOX->text());
+        own ? m_confChoice.load().location : defaultConfPath(m_context.store.executable()));
+    m_confChoice.save(shownConfChoice());
 }
 
 void QUORLIN_MAIN_SETTINGS::CONF_BROWSE_BUTTON_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conf_choice.h"
 #include "core/app_context.h"
 #include "core/form_window.h"
 
@@ -35,7 +36,9 @@ private slots:
 
 private:
     void saveChoices();
+    ConfChoice shownConfChoice() const;
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_MAIN_SETTINGS> ui;
+    ConfChoiceSettings m_confChoice;
 };

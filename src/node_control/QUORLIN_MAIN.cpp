@@ -26,6 +26,9 @@ QUORLIN_MAIN::QUORLIN_MAIN(AppContext& context, QWidget* parent)
     , m_watcher(context.platform.processes)
 {
     ui->setupUi(this);
+    MULTI_PROCESS_WATCHER_TIMER.setObjectName(QStringLiteral("MULTI_PROCESS_WATCHER_TIMER"));
+    AlwaysOnTopTimer.setObjectName(QStringLiteral("AlwaysOnTopTimer"));
+    NODE_MENU.setObjectName(QStringLiteral("NODE_MENU"));
     ui->SETTINGS_BUTTON->setIcon(settingsButtonPicture());
     setBackColour(*ui->SETTINGS_BUTTON, colourFromBgr(kGreenBgr));
 

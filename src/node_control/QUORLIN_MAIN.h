@@ -39,11 +39,6 @@ public:
     const QString& KDCLI_STOP_COMMAND_TEXTBOX() const { return m_context.node.text(NodeText::StopCommand); }
     int AlwaysOnTop_TICKBOX() const { return m_context.node.alwaysOnTop(); }
 
-    QTimer MULTI_PROCESS_WATCHER_TIMER;
-    QTimer AlwaysOnTopTimer;
-    // The right-click menu of the window: "Node status...".
-    QMenu NODE_MENU;
-
 private slots:
     void Form_Load();
     void Form_Unload() override;
@@ -70,6 +65,12 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_MAIN> ui;
+    // The timers are the window's children, named as they are here.
+    QTimer MULTI_PROCESS_WATCHER_TIMER { this };
+    QTimer AlwaysOnTopTimer { this };
+    // The right-click menu of the window: "Node status...". A window of its
+    // own, named as it is here.
+    QMenu NODE_MENU;
     ProcessWatcher m_watcher;
     QPointer<QUORLIN_NODE_STATUS> m_nodeStatus;
     LaunchWatch m_launches;

@@ -10,6 +10,7 @@ QUORLIN_NODE_STATUS::QUORLIN_NODE_STATUS(AppContext& context, Source source, QWi
     , m_source(std::move(source))
 {
     ui->setupUi(this);
+    REFRESH_TIMER.setObjectName(QStringLiteral("REFRESH_TIMER"));
     setAttribute(Qt::WA_DeleteOnClose);
     setCancelButton(ui->CLOSE_BUTTON);
     connect(ui->CLOSE_BUTTON, &QPushButton::clicked, this, &QUORLIN_NODE_STATUS::CLOSE_BUTTON_Click);

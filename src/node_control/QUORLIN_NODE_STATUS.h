@@ -35,8 +35,6 @@ public:
     QUORLIN_NODE_STATUS(AppContext& context, Source source, QWidget* owner);
     ~QUORLIN_NODE_STATUS() override;
 
-    QTimer REFRESH_TIMER;
-
 private slots:
     void Form_Load();
     void Form_Unload() override;
@@ -49,6 +47,8 @@ private:
 
     AppContext& m_context;
     std::unique_ptr<Ui::QUORLIN_NODE_STATUS> ui;
+    // A child of the window, named as it is here.
+    QTimer REFRESH_TIMER { this };
     Source m_source;
     CommandLine m_stopLine; // the stop line of the refresh under way
     bool m_asking = false;

@@ -2,8 +2,19 @@
 
 namespace {
 
-const std::array<TextKey, 7> kTextKeys { keys::kCryptoName, keys::kQtName, keys::kCliName, keys::kDaemonName,
-    keys::kQtCommand, keys::kDaemonCommand, keys::kStopCommand };
+using namespace Qt::StringLiterals;
+
+// The stored texts, in the order of NodeText.
+const std::array<TextKey, 7> kTextKeys {
+    TextKey { "CRYPTO_NAME_TEXTBOX"_L1 },
+    TextKey { "QT_NAME_TEXTBOX"_L1 },
+    TextKey { "CLI_NAME_TEXTBOX"_L1 },
+    TextKey { "DAEMON_NAME_TEXTBOX"_L1 },
+    TextKey { "KD_QT_COMMAND_TEXTBOX"_L1 },
+    TextKey { "KD_D_COMMAND_TEXTBOX"_L1 },
+    TextKey { "KDCLI_STOP_COMMAND_TEXTBOX"_L1 },
+};
+const TickKey kAlwaysOnTop { "AlwaysOnTop_TICKBOX"_L1, 1 };
 
 std::size_t indexOf(NodeText field)
 {
@@ -24,6 +35,7 @@ bool isCommand(NodeText field)
 
 NodeSettings::NodeSettings(SettingsStore& store)
     : m_store(store)
+    , m_alwaysOnTop(kAlwaysOnTop.defaultState)
 {
 }
 
@@ -48,7 +60,7 @@ void NodeSettings::load()
         m_texts[i] = m_store.read(kTextKeys[i]);
     for (const NodeText field : { NodeText::QtCommand, NodeText::DaemonCommand, NodeText::StopCommand })
         m_commandLines[commandIndexOf(field)] = CommandLine(text(field));
-    m_alwaysOnTop = m_store.read(keys::kAlwaysOnTop);
+    m_alwaysOnTop = m_store.read(kAlwaysOnTop);
     emit changed();
 }
 
@@ -66,7 +78,7 @@ void NodeSettings::setText(NodeText field, const QString& value)
 
 void NodeSettings::setAlwaysOnTop(int state)
 {
-    m_store.write(keys::kAlwaysOnTop, state);
+    m_store.write(kAlwaysOnTop, state);
     if (m_alwaysOnTop == state)
         return;
     m_alwaysOnTop = state;
@@ -75,5 +87,5 @@ void NodeSettings::setAlwaysOnTop(int state)
 
 void NodeSettings::saveAlwaysOnTop()
 {
-    m_store.write(keys::kAlwaysOnTop, m_alwaysOnTop);
+    m_store.write(kAlwaysOnTop, m_alwaysOnTop);
 }

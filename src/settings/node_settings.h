@@ -22,6 +22,7 @@ class NodeSettings : public QObject {
 public:
     explicit NodeSettings(SettingsStore& store);
 
+    // The key a text is stored under: the name of the control that shows it.
     static const TextKey& key(NodeText field);
 
     const QString& text(NodeText field) const;
@@ -48,5 +49,5 @@ private:
     SettingsStore& m_store;
     std::array<QString, 7> m_texts;
     std::array<CommandLine, 3> m_commandLines;
-    int m_alwaysOnTop = keys::kAlwaysOnTop.defaultState;
+    int m_alwaysOnTop;
 };

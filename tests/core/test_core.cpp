@@ -78,8 +78,8 @@ private slots:
             return;
         store.writeGeometry(u"MAIN_Left"_s, twips);
         QCOMPARE(t.fakes.stored(u"MAIN_Left"_s), written);
-        store.write(keys::kAlwaysOnTop, 0);
-        QCOMPARE(t.fakes.stored(keys::kAlwaysOnTop.name), u"0"_s);
+        store.write(TickKey { "AlwaysOnTop_TICKBOX"_L1, 1 }, 0);
+        QCOMPARE(t.fakes.stored(u"AlwaysOnTop_TICKBOX"_s), u"0"_s);
     }
 
     // Every window's default frame; where each first opens is pinned where it closes.

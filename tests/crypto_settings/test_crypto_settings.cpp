@@ -1,8 +1,4 @@
-#include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
-#include "fakes/fake_platform.h"
-#include "fakes/find_control.h"
-#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "node_control/QUORLIN_MAIN.h"
+#include "fakes/crypto_settings_rig.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -18,36 +14,22 @@ const QString kQtFolder = R"(C:\Program Files\Bitcoin)", kDaemonFolder = R"(C:\P
 const QString kQtFolder = "/usr/bin", kDaemonFolder = "/usr/bin", kExe = "";
 #endif
 
-const QStringList kTickKeys { "QT_WALLET_TICKBOX", "QT_DISABLE_WALLET_TICKBOX", "DAEMON_WALLET_TICKBOX",
-    "DAEMON_DISABLE_WALLET_TICKBOX", "CLI_DAEMON_TICKBOX", "DISABLE_DAEMON_TICKBOX" };
-
-// The window as the user reaches it: main window, main settings, crypto settings.
-struct Opened {
-    TestContext& t;
-    QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
-    QUORLIN_CRYPTO_SETTINGS w { t.context, ctl<QLineEdit>(settings, "CONF_FILE_LOCATION_TEXTBOX")->text(),
-        &settings };
-    QCheckBox* box(int i) { return w.findChild<QCheckBox*>(kTickKeys[i]); }
-
-    // The first rule a tick box pair breaks, or an empty text: Disabled only beside a ticked main box,
-    // each box greyed by the other, the pair's switch.
-    QString brokenRule()
-    {
-        const QString* fields[] { &w.QT_DASH_DISABLE_WALLET_EQUALS_TEXTBOX,
-            &w.DAEMON_DASH_DISABLE_WALLET_EQUALS_TEXTBOX, &w.DASH_DISABLE_DAEMON_EQUALS_TEXTBOX };
-        const char* switches[3][2] { { "-disablewallet=0", "-disablewallet=1" },
-            { "-disablewallet=0", "-disablewallet=1" }, { "-daemon=1", "-daemon=0" } };
-        for (int pair = 0; pair < 3; ++pair) {
-            const bool main = box(2 * pair)->isChecked(), disabled = box(2 * pair + 1)->isChecked();
-            if ((!main && disabled) || box(2 * pair)->isEnabled() == disabled
-                || box(2 * pair + 1)->isEnabled() != main
-                || *fields[pair] != (main ? switches[pair][disabled] : ""))
-                return kTickKeys[2 * pair] + " pair broken, switch " + *fields[pair];
-        }
-        return {};
+// The first rule a tick box pair breaks, or an empty text: Disabled only beside a ticked main box,
+// each box greyed by the other, the pair's switch.
+QString brokenRule(const CryptoSettingsRig& o)
+{
+    const QStringList fields = o.savedSwitches();
+    const char* switches[3][2] { { "-disablewallet=0", "-disablewallet=1" },
+        { "-disablewallet=0", "-disablewallet=1" }, { "-daemon=1", "-daemon=0" } };
+    for (int pair = 0; pair < 3; ++pair) {
+        const bool main = o.box(2 * pair)->isChecked(), disabled = o.box(2 * pair + 1)->isChecked();
+        if ((!main && disabled) || o.box(2 * pair)->isEnabled() == disabled
+            || o.box(2 * pair + 1)->isEnabled() != main
+            || fields[pair] != (main ? switches[pair][disabled] : ""))
+            return kSwitchTickBoxes[2 * pair] + " pair broken, switch " + fields[pair];
     }
-};
+    return {};
+}
 
 } // namespace
 
@@ -55,31 +37,37 @@ class TestCryptoSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    // Per pair (Qt wallet, daemon wallet, CLI daemon), its ticked boxes: "-", "main", "disabled" or "both".
+    // Per pair (Qt wallet, daemon wallet, CLI daemon), its boxes stored ticked and those loaded
+    // ticked: "-", "main", "disabled" or "both".
     void tickPairs_data()
     {
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("ticked");
-        QTest::newRow("") << "- - -"; // first run: nothing stored
-        // Disabled alone is never written: it loads unticked.
-        QTest::newRow("main both disabled") << "main both -";
-        QTest::newRow("both disabled -") << "both - -";
-        QTest::newRow("disabled main both") << "- main both";
-        QTest::newRow("- - main") << "- - main";
+        QTest::newRow("first run: nothing stored") << ""
+                                                   << "- - -";
+        QTest::newRow("Disabled alone loads unticked") << "main both disabled"
+                                                       << "main both -";
+        QTest::newRow("Qt wallet both ticked") << "both disabled -"
+                                               << "both - -";
+        QTest::newRow("CLI daemon both ticked") << "disabled main both"
+                                                << "- main both";
+        QTest::newRow("CLI daemon main ticked") << "- - main"
+                                                << "- - main";
     }
 
     // Every stored combination at load, then random clicks from there.
     void tickPairs()
     {
         const QStringList states { "-", "main", "disabled", "both" }; // main + 2 * disabled
-        const QString stored = QTest::currentDataTag();
-        TestContext t;
+        QFETCH(QString, stored);
         const QStringList storedPairs = stored.split(' ', Qt::SkipEmptyParts);
+        QStringList storedBoxes;
         for (int i = 0; i < storedPairs.size(); ++i) {
             const int state = int(states.indexOf(storedPairs[i]));
-            t.fakes.store(kTickKeys[2 * i], QString::number(state & 1));
-            t.fakes.store(kTickKeys[2 * i + 1], QString::number(state >> 1));
+            storedBoxes << kSwitchTickBoxes[2 * i] + '=' + QString::number(state & 1)
+                        << kSwitchTickBoxes[2 * i + 1] + '=' + QString::number(state >> 1);
         }
-        Opened o { t };
+        const CryptoSettingsRig o(storedBoxes);
         QStringList ticked;
         for (int pair = 0; pair < 3; ++pair)
             ticked << states[int(o.box(2 * pair)->isChecked()) + 2 * int(o.box(2 * pair + 1)->isChecked())];
@@ -87,7 +75,7 @@ private slots:
         QRandomGenerator random(qHash(stored));
         for (int step = 0; step < 300; ++step) {
             QVERIFY2(
-                o.brokenRule().isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(o.brokenRule())));
+                brokenRule(o).isEmpty(), qPrintable(QString("step %1: %2").arg(step).arg(brokenRule(o))));
             o.box(random.bounded(6))->click(); // a greyed box ignores it
         }
     }
@@ -99,8 +87,8 @@ private slots:
 // them to the main window and turns Cancel into Close.
 void TestCryptoSettings::saveStoresBuildsAndHandsOver()
 {
-    TestContext t;
-    Opened o { t };
+    CryptoSettingsRig o;
+    StoredContext& t = o.t;
     for (const char* use : { "USE_QT_FOLDER_BUTTON", "USE_QT_FILE_BUTTON", "USE_DAEMON_FOLDER_BUTTON",
              "USE_DAEMONCLI_FILE_BUTTON", "USE_DAEMOND_FILE_BUTTON" })
         ctl<QPushButton>(o.w, use)->click();

@@ -171,8 +171,8 @@ private slots:
         QFile conf(t.sandbox.confPath());
         QVERIFY(conf.open(QIODevice::Append) && conf.write("port=19999\n") > 0);
         conf.close();
-        t.context.store.write(keys::kDaemonName, u"litecoind"_s);
-        t.context.store.write(keys::kDaemonCommand,
+        t.context.store.write(NodeSettings::key(NodeText::DaemonName), u"litecoind"_s);
+        t.context.store.write(NodeSettings::key(NodeText::DaemonCommand),
             nodeCommands(conf.fileName(), t.sandbox.dataFolder())[1] + u"-rpcpassword=typed"_s);
         QUORLIN_MAIN w(t.context);
         QElapsedTimer told;

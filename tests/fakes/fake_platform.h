@@ -261,3 +261,12 @@ struct TestContext {
     FakePlatform fakes;
     AppContext context { fakes.platform() };
 };
+
+// Fakes whose store holds these settings, each "key=value", before any window opens.
+struct StoredContext : TestContext {
+    explicit StoredContext(const QStringList& pairs = {})
+    {
+        for (const QString& pair : pairs)
+            fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    }
+};

@@ -43,7 +43,7 @@ struct MainWindowRig {
     // Stops the watcher, so that only tick() looks, and opens the node status window from a status box.
     QUORLIN_NODE_STATUS* openNodeStatus(const char* box = "PROCESS_TEXTBOX_2")
     {
-        window.MULTI_PROCESS_WATCHER_TIMER.stop();
+        timerOf(window, "MULTI_PROCESS_WATCHER_TIMER").stop();
         QTest::mouseDClick(ctl<QLineEdit>(window, box), Qt::LeftButton);
         return window.findChild<QUORLIN_NODE_STATUS*>();
     }

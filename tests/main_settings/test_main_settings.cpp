@@ -60,7 +60,7 @@ private slots:
             QCOMPARE(o.confView(), u"manager | "_s + kDefaultConf);
             QCOMPARE(o.field()->palette().color(QPalette::Base), QColor(0, 255, 0));
             QVERIFY(ctl<QCheckBox>(o.w, "AlwaysOnTop_TICKBOX")->isChecked()
-                && o.main.AlwaysOnTopTimer.isActive());
+                && timerOf(o.main, "AlwaysOnTopTimer").isActive());
             o.click("USE_OWN_CONF_TICKBOX");
             QCOMPARE(o.confView(), u"ticked label field browse | "_s);
             o.field()->setText(u"/home/ann/own.conf"_s);
@@ -82,9 +82,9 @@ private slots:
                 u"SELECT \".CONF\" FILE:|conf|/opt/nodes|CONF Files (*.conf)|*.conf|All files (*.*)|*.*"_s);
 
             o.click("AlwaysOnTop_TICKBOX"); // the main window stops its timer at once, before OK
-            QVERIFY(!o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
+            QVERIFY(!timerOf(o.main, "AlwaysOnTopTimer").isActive() && o.main.AlwaysOnTop_TICKBOX() == 0);
             o.click("AlwaysOnTop_TICKBOX");
-            QVERIFY(o.main.AlwaysOnTopTimer.isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
+            QVERIFY(timerOf(o.main, "AlwaysOnTopTimer").isActive() && o.main.AlwaysOnTop_TICKBOX() == 1);
             QCOMPARE(t.fakes.settings.writtenValues,
                 QStringList({ u"USE_OWN_CONF_TICKBOX=1"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s,
                     u"USE_OWN_CONF_TICKBOX=0"_s, u"CONF_FILE_LOCATION_TEXTBOX="_s + kDefaultConf,

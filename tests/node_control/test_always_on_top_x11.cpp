@@ -4,6 +4,7 @@
 // main window above it, and its native window is never re-created. The panel's
 // own windows, tooltips and menus stay above the main window.
 #include "fakes/fake_platform.h"
+#include "fakes/find_control.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/system_platform.h"
@@ -147,15 +148,15 @@ struct Desk {
     }
     bool nextStep()
     {
-        QSignalSpy step(&panel->AlwaysOnTopTimer, &QTimer::timeout);
+        QSignalSpy step(&timerOf(*panel, "AlwaysOnTopTimer"), &QTimer::timeout);
         return step.wait(10000);
     }
     // Exactly one step of the main window's stacking timer.
     bool oneStep()
     {
-        panel->AlwaysOnTopTimer.start();
+        timerOf(*panel, "AlwaysOnTopTimer").start();
         const bool stepped = nextStep();
-        panel->AlwaysOnTopTimer.stop();
+        timerOf(*panel, "AlwaysOnTopTimer").stop();
         return stepped;
     }
     ~Desk()
@@ -222,7 +223,7 @@ private slots:
         // Each round the rival comes forward while no step runs; the next
         // stacking step alone puts the main window above it again (the timer
         // runs once a second).
-        desk.panel->AlwaysOnTopTimer.stop();
+        timerOf(*desk.panel, "AlwaysOnTopTimer").stop();
         for (int round = 1; round <= 5; ++round) {
             desk.rival.write("raise\n");
             QTRY_VERIFY_WITH_TIMEOUT(above(desk.rivalId, desk.panelId), 10000);
@@ -266,11 +267,11 @@ private slots:
         QTRY_VERIFY(tip->isVisible() && above(idOf(*tip), desk.panelId));
         QToolTip::hideText();
 
-        desk.panel->NODE_MENU.popup(box->mapToGlobal(QPoint(4, 4)));
-        QVERIFY(QTest::qWaitForWindowExposed(&desk.panel->NODE_MENU));
+        menuNamed("NODE_MENU").popup(box->mapToGlobal(QPoint(4, 4)));
+        QVERIFY(QTest::qWaitForWindowExposed(&menuNamed("NODE_MENU")));
         QVERIFY(desk.nextStep() && desk.nextStep());
-        QTRY_VERIFY(above(idOf(desk.panel->NODE_MENU), desk.panelId));
-        desk.panel->NODE_MENU.close();
+        QTRY_VERIFY(above(idOf(menuNamed("NODE_MENU")), desk.panelId));
+        menuNamed("NODE_MENU").close();
     }
 
     // Ticking "Always On Top" in the open main settings window puts the main

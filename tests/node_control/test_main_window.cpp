@@ -32,9 +32,9 @@ private slots:
         for (const auto& [key, value] : kNodeSetup)
             keys << key;
         QCOMPARE(s.t.fakes.settings.readKeys, keys << u"AlwaysOnTop_TICKBOX"_s);
-        QCOMPARE(s.window.AlwaysOnTopTimer.interval(), 1000);
-        QCOMPARE(s.window.MULTI_PROCESS_WATCHER_TIMER.interval(), 250);
-        s.window.AlwaysOnTopTimer.setInterval(1);
+        QCOMPARE(timerOf(s.window, "AlwaysOnTopTimer").interval(), 1000);
+        QCOMPARE(timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").interval(), 250);
+        timerOf(s.window, "AlwaysOnTopTimer").setInterval(1);
         QTRY_VERIFY(s.t.fakes.stacking.steps >= 2);
 
         TestContext off;
@@ -44,7 +44,8 @@ private slots:
                 + unticked.DAEMON_NAME_TEXTBOX() + unticked.KD_QT_COMMAND_TEXTBOX()
                 + unticked.KD_D_COMMAND_TEXTBOX() + unticked.KDCLI_STOP_COMMAND_TEXTBOX(),
             u"QUORLIN - "_s); // every node field empty
-        QVERIFY(!unticked.AlwaysOnTopTimer.isActive() && unticked.MULTI_PROCESS_WATCHER_TIMER.isActive());
+        QVERIFY(!timerOf(unticked, "AlwaysOnTopTimer").isActive()
+            && timerOf(unticked, "MULTI_PROCESS_WATCHER_TIMER").isActive());
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
@@ -54,12 +55,12 @@ private slots:
     {
         MainWindowRig s;
         s.openNodeStatus();
-        s.window.NODE_MENU.actions().first()->trigger();
+        menuNamed("NODE_MENU").actions().first()->trigger();
         QCOMPARE(s.window.findChildren<QUORLIN_NODE_STATUS*>().size(), 1);
         QUORLIN_NODE_STATUS* w = s.window.findChild<QUORLIN_NODE_STATUS*>();
         QVERIFY(w->isVisible() && !w->isModal());
         QCOMPARE(w->windowTitle(), u"QUORLIN - NODE STATUS - Litecoin"_s);
-        QCOMPARE(w->REFRESH_TIMER.interval(), 2000);
+        QCOMPARE(timerOf(*w, "REFRESH_TIMER").interval(), 2000);
     }
 
     // Its client runs, like the daemon the conf check asks for its options, are not the user's: a
@@ -219,7 +220,7 @@ private slots:
                 << u"QUORLIN - Litecoin\nerror: Authorization failed: Incorrect rpcuser or rpcpassword"_s
                 << couldNot + stopLine + u"\n\n/opt/ltc/litecoin-cli: No such file"_s);
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty());
-        QVERIFY(s.window.isVisible() && s.window.MULTI_PROCESS_WATCHER_TIMER.isActive());
+        QVERIFY(s.window.isVisible() && timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").isActive());
     }
 
     // A daemon gone within 15 s is told once with its output log; one the
@@ -245,7 +246,7 @@ private slots:
                     u"QUORLIN - Litecoin\nlitecoind stopped after it was started (exit code 1).\n\n"_s
                         + noOutput } }) {
             MainWindowRig s;
-            s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
+            timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").stop();
             s.t.fakes.processes.processIds.insert(1, u"litecoind"_s);
             s.t.context.node.setText(
                 NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=s3cret "_s);
@@ -270,7 +271,7 @@ private slots:
     void outputProblemIsToldOnce()
     {
         MainWindowRig s;
-        s.window.MULTI_PROCESS_WATCHER_TIMER.stop();
+        timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").stop();
         s.t.fakes.launcher.program->processEnd = std::nullopt;
         s.t.context.node.setText(NodeText::DaemonCommand, u"\"/opt/ltc/litecoind\" -rpcpassword=secret"_s);
         s.button("DAEMON_START_BUTTON")->click();

@@ -1,84 +1,16 @@
 // Rules every window keeps: Enter on a focused button, captions that fit their controls at
 // the designed font sizes, and what closing stores.
-#include "conf_generator/QUORLIN_CONF_CHECK_NOTE.h"
-#include "conf_generator/QUORLIN_CONF_GENERATOR_IDS.h"
-#include "conf_generator/QUORLIN_CONF_GENERATOR_MAIN.h"
-#include "conf_generator/QUORLIN_CONF_GENERATOR_TEST_RPC.h"
 #include "core/look.h"
-#include "crypto_settings/QUORLIN_CRYPTO_SETTINGS.h"
-#include "crypto_settings/QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW.h"
-#include "fakes/fake_platform.h"
-#include "fakes/find_control.h"
-#include "info/QUORLIN_ABOUT.h"
-#include "info/TOVEK88_KALDERA_DONATIONS_WINDOW.h"
-#include "main_settings/QUORLIN_MAIN_SETTINGS.h"
-#include "node_control/QUORLIN_MAIN.h"
-#include "node_control/QUORLIN_NODE_STATUS.h"
+#include "fakes/every_window_rig.h"
 
 #include "core/wrapping_button.h"
 #include "core/wrapping_tick_box.h"
 
 #include <QtTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Settings stored before any window opens, as "key=value".
-struct Stored {
-    TestContext t;
-    explicit Stored(const QStringList& pairs)
-    {
-        for (const QString& pair : pairs)
-            t.fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
-    }
-};
-
-// One window of the program (its class name) with the windows it is opened from, none shown.
-struct Opened : Stored {
-    QUORLIN_MAIN main { t.context };
-    QUORLIN_MAIN_SETTINGS settings { t.context, &main };
-    QUORLIN_CONF_GENERATOR_MAIN confGenerator { t.context, &settings };
-    std::unique_ptr<FormWindow> owned;
-    QDialog* window = nullptr;
-
-    template <class Window, class... Args> void make(const QString& name, Args&&... args)
-    {
-        if (name == QLatin1StringView(Window::staticMetaObject.className()))
-            window = (owned = std::make_unique<Window>(t.context, args...)).get();
-    }
-
-    explicit Opened(const QString& name, const QStringList& stored = {})
-        : Stored(stored)
-    {
-        for (QDialog* member : QList<QDialog*> { &main, &settings, &confGenerator })
-            if (name == QLatin1StringView(member->metaObject()->className()))
-                window = member;
-        if (name == u"QUORLIN_NODE_STATUS") // deletes itself as it closes
-            window = new QUORLIN_NODE_STATUS(
-                t.context, { [] { return u"Litecoin"_s; }, [] { return CommandLine(); } }, &main);
-        if (name == u"QUORLIN_CONF_CHECK_NOTE") // deletes itself as it closes
-            window = new QUORLIN_CONF_CHECK_NOTE(
-                t.context, u"Line 5, alerts: the node ignores it"_s, &confGenerator);
-        make<QUORLIN_CRYPTO_SETTINGS>(name, QString(), &settings);
-        make<QUORLIN_SINGLE_OUTPUT_COMMANDS_WINDOW>(name, &settings);
-        make<QUORLIN_CONF_GENERATOR_IDS>(name, confGenerator.model(), &confGenerator);
-        make<QUORLIN_CONF_GENERATOR_TEST_RPC>(name, confGenerator.model(), &confGenerator);
-        make<QUORLIN_ABOUT>(name, &settings);
-        make<TOVEK88_KALDERA_DONATIONS_WINDOW>(name, &settings);
-    }
-
-    QDialog& shown()
-    {
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("window not active");
-        return *window;
-    }
-};
 
 // Every window (the row's name), with the button that Enter presses where the focus is on no button
 // and the windows its buttons open, by button name.
@@ -151,7 +83,7 @@ private slots:
         QStringList stops; // the controls that Tab reaches, in Tab order, from the first focus on
         QStringList windows; // "<stop>><window class>" for each window a press opens
         for (;;) {
-            Opened opened(name);
+            EveryWindowRig opened(name);
             QDialog& window = opened.shown();
             for (int tab = 0; tab < stops.size(); ++tab)
                 QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
@@ -188,7 +120,7 @@ private slots:
 
     void captionsFit()
     {
-        Opened opened(QString::fromLatin1(QTest::currentDataTag()));
+        EveryWindowRig opened(QString::fromLatin1(QTest::currentDataTag()));
         QDialog& window = opened.shown();
         QStringList cut;
         for (const QWidget* control : window.findChildren<QWidget*>()) {
@@ -250,7 +182,7 @@ private slots:
         const QString closedBy = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 1);
         QFETCH(QStringList, stored);
         QFETCH(QStringList, written);
-        Opened opened(name, stored);
+        EveryWindowRig opened(name, stored);
         QDialog& window = opened.shown();
         // Each opens at its stored place; one made to fit the screen starts at its left edge.
         const QRect area = window.screen()->availableGeometry();
@@ -266,8 +198,8 @@ private slots:
         QCOMPARE(opened.t.fakes.settings.writtenValues, written);
         QCOMPARE(window.isVisible(), written.isEmpty());
         // The main window's watcher stops with it.
-        QCOMPARE(
-            opened.main.MULTI_PROCESS_WATCHER_TIMER.isActive(), name != u"QUORLIN_MAIN" || written.isEmpty());
+        QCOMPARE(timerOf(opened.main, "MULTI_PROCESS_WATCHER_TIMER").isActive(),
+            name != u"QUORLIN_MAIN" || written.isEmpty());
     }
 };
 

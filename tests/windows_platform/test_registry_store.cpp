@@ -25,6 +25,11 @@ const TickKey kServer { "SERVER_TICKBOX"_L1, 0 };
 const TickKey kListen { "LISTEN_TICKBOX"_L1, 0 };
 const TickKey kWallet { "WALLET_TICKBOX"_L1, 0 };
 const TextKey kRpcPassword { "RPC_PASSWORD_TEXTBOX"_L1 };
+// Node settings, under the keys they store them with.
+const TickKey kAlwaysOnTop { "AlwaysOnTop_TICKBOX"_L1, 1 };
+const TextKey kDaemonCommand { "KD_D_COMMAND_TEXTBOX"_L1 };
+const TextKey kCryptoName { "CRYPTO_NAME_TEXTBOX"_L1 };
+const TextKey kDaemonName { "DAEMON_NAME_TEXTBOX"_L1 };
 
 // Runs Windows' reg.exe with these arguments, no shell between; its output.
 QString reg(const QStringList& arguments)
@@ -81,7 +86,7 @@ private slots:
         s.own.writeGeometry(u"MAIN_Left"_s, 4500);
         s.own.write(kServer, 1);
         s.own.write(kListen, 0);
-        s.own.write(keys::kDaemonCommand, kCommand);
+        s.own.write(kDaemonCommand, kCommand);
         s.own.write(kRpcPassword, kAtText);
         QCOMPARE(regValues(kOwnSection),
             QStringList({ u"    KD_D_COMMAND_TEXTBOX    REG_SZ    "_s + kCommand,
@@ -100,9 +105,9 @@ private slots:
         regAdd(kOwnSection, u"RPC_PASSWORD_TEXTBOX"_s, kAtText);
         Stores s;
         QCOMPARE(s.own.readGeometry(u"MAIN_Top"_s, 0), 3000.0f);
-        QCOMPARE(s.own.read(keys::kAlwaysOnTop), 0);
+        QCOMPARE(s.own.read(kAlwaysOnTop), 0);
         QCOMPARE(s.own.read(kWallet), 1);
-        QCOMPARE(s.own.read(keys::kDaemonCommand), kCommand);
+        QCOMPARE(s.own.read(kDaemonCommand), kCommand);
         QCOMPARE(s.own.read(kRpcPassword), kAtText);
         QCOMPARE(s.own.read(kServer), 0);
         QCOMPARE(regValues(kOwnSection).size(), 5);
@@ -113,10 +118,10 @@ private slots:
     {
         regAdd(kCopySection, u"CRYPTO_NAME_TEXTBOX"_s, u"Dash"_s);
         Stores s;
-        s.own.write(keys::kCryptoName, u"Litecoin"_s);
-        s.copy.write(keys::kDaemonName, u"dashd.exe"_s);
-        QCOMPARE(s.copy.read(keys::kCryptoName), u"Dash"_s);
-        QCOMPARE(s.own.read(keys::kCryptoName), u"Litecoin"_s);
+        s.own.write(kCryptoName, u"Litecoin"_s);
+        s.copy.write(kDaemonName, u"dashd.exe"_s);
+        QCOMPARE(s.copy.read(kCryptoName), u"Dash"_s);
+        QCOMPARE(s.own.read(kCryptoName), u"Litecoin"_s);
         QCOMPARE(regValues(kCopySection),
             QStringList({ u"    CRYPTO_NAME_TEXTBOX    REG_SZ    Dash"_s,
                 u"    DAEMON_NAME_TEXTBOX    REG_SZ    dashd.exe"_s }));
