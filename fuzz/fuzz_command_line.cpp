@@ -1,7 +1,6 @@
-// The command-line splitter takes any text the user typed into a command-line
-// field. It must never crash, and where it accepts a line it splits it exactly
-// as QProcess::splitCommand does, whose rules it follows. Replacing the last
-// argument by any text (the input itself here) changes that argument only.
+// The command-line splitter takes any text the user typed into a command-line field. It must never crash, and
+// where it accepts a line it splits it exactly as QProcess::splitCommand does, whose rules it follows.
+// Replacing the last argument by any text (the input itself here) changes that argument only.
 #include "platform/command_line.h"
 
 #include <QProcess>

@@ -1,7 +1,6 @@
-// The ".conf" text is rendered from fields the user types. Whatever they hold
-// (line ends, '#', '=', NUL), the text starts with the header line, the
-// credential values and both blocks are copied exactly, the node list block
-// ends the text, and the same fields always give the same text.
+// The ".conf" text is rendered from fields the user types. Whatever they hold (line ends, '#', '=', NUL), the
+// text starts with the header line, the credential values and both blocks are copied exactly, the node list
+// block ends the text, and the same fields always give the same text.
 #include "conf_generator/conf_text.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

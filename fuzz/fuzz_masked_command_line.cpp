@@ -1,8 +1,7 @@
-// The masked command line is what messages and launch logs show of a line the
-// user typed. Where the splitter accepts a line, the masked text splits into
-// the same arguments, except that the value of every option whose name holds
-// "pass" is "***": after its first "=", or the whole next argument when the
-// option has no "=". So no secret value the node would receive is shown.
+// The masked command line is what messages and launch logs show of a line the user typed. Where the splitter
+// accepts a line, the masked text splits into the same arguments, except that the value of every option whose
+// name holds "pass" is "***": after its first "=", or the whole next argument when the option has no "=". So
+// no secret value the node would receive is shown.
 #include "platform/command_line.h"
 #include "platform/masked_command_line.h"
 

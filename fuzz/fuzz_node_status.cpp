@@ -1,6 +1,5 @@
-// The node status window reads what the user's command-line client printed:
-// any text, from any node version, or a client that failed. Every answer gives
-// a view with a state and a progress bar value within 0 to 100 %.
+// The node status window reads what the user's command-line client printed: any text, from any node version,
+// or a client that failed. Every answer gives a view with a state and a progress bar value within 0 to 100 %.
 #include "node_control/node_status_reader.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

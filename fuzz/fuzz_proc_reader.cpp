@@ -1,10 +1,8 @@
-// The Linux process query reads /proc files that other programs fill: process
-// names with ')', blanks and line ends, files cut short, links of any length.
-// Each input builds a small fake /proc folder (pid folders with stat, comm and
-// cmdline files and exe links, each possibly missing, plus the kernel thread
-// list and the uptime) and counts up to three names in it, twice. No count
-// exceeds the pid folders, and the second look, which reuses what the first
-// one learned, finds the same counts in the unchanged folder.
+// The Linux process query reads /proc files that other programs fill: process names with ')', blanks and line
+// ends, files cut short, links of any length. Each input builds a small fake /proc folder (pid folders with
+// stat, comm and cmdline files and exe links, each possibly missing, plus the kernel thread list and the
+// uptime) and counts up to three names in it, twice. No count exceeds the pid folders, and the second look,
+// which reuses what the first one learned, finds the same counts in the unchanged folder.
 #include "platform/process_query_linux.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,7 +1,6 @@
-// Stored tick box states and geometry values come from a text file the user
-// may edit. Whatever the text and the locale, a read gives the default or a
-// value of the right kind: a tick state that fits 16 bits, a finite geometry.
-// A geometry written and read back stays the same to the digits written.
+// Stored tick box states and geometry values come from a text file the user may edit. Whatever the text and
+// the locale, a read gives the default or a value of the right kind: a tick state that fits 16 bits, a finite
+// geometry. A geometry written and read back stays the same to the digits written.
 #include "settings/settings_store.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -105,8 +105,8 @@ private slots:
             QString("uacomment=my node (home)\nuacomment=Az09 .,;-_?@\nuacomment=a") + QChar(0)
                 + "b\nuacomment=\u00ff\nuacomment=tab\tinside\nuacomment=# (a comment)",
             true, { "1 uacomment unsafe", "3 uacomment unsafe", "4 uacomment unsafe", "5 uacomment unsafe" });
-        // A negation clears the comments before it in its place; a chain's
-        // section that ends with one leaves out the top level.
+        // A negation clears the comments before it in its place; a chain's section that ends with one leaves
+        // out the top level.
         row("user agent comments cleared or elsewhere",
             "regtest=1\nuacomment=(1)\nnouacomment=1\nuacomment=(2)\n[main]\nuacomment=(3)\n[regtest]\n"
             "uacomment=(4)\nnouacomment=\nuacomment=(5)",
@@ -122,30 +122,30 @@ private slots:
         QTEST(brief(checkConfText(text, knownOptions ? std::optional(kOptions) : std::nullopt)), "expected");
     }
 
-    // A refusal says why the node refuses: the chain as the user knows it and
-    // the section that the line belongs in, or what is wrong with the value.
+    // A refusal says why the node refuses: the chain as the user knows it and the section that the line
+    // belongs in, or what is wrong with the value.
     void refusalText_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("testnet") << "testnet=1\n\nport=1"
-                                 << "Line 3, port: the node refuses to start, because on testnet this line "
-                                    "belongs in a [test] section";
-        QTest::newRow("signet") << "chain=signet\n\nport=1"
-                                << "Line 3, port: the node refuses to start, because on signet this line "
-                                   "belongs in a [signet] section";
-        QTest::newRow("# on a password line")
-            << "rpcpassword=secret # mine"
-            << "Line 1, rpcpassword: the node refuses to start, because it cannot tell whether the # on this "
-               "line begins a comment or belongs to the password";
-        QTest::newRow("unsafe characters")
-            << QString("uacomment=my (home)\t\u00ff(") + QChar(0)
-            << "Line 1, uacomment: the node refuses to start, because a user agent comment may hold only the "
-               "letters A to Z and a to z, digits, blanks and . , ; - _ ? @ (not ( ) U+0009 \u00ff U+0000)";
-        QTest::newRow("many unsafe characters")
-            << "uacomment=((<>[]{}!\"%&"
-            << "Line 1, uacomment: the node refuses to start, because a user agent comment may hold only the "
-               "letters A to Z and a to z, digits, blanks and . , ; - _ ? @ (not ( < > [ ] { } ! ...)";
+        const QString refuses = "the node refuses to start, because ";
+        const QString agentComment = refuses
+            + "a user agent comment may hold only the letters A to Z and a to z, digits, blanks and . , ; - "
+              "_ ? @ ";
+        const auto row = [](const char* tag, const QString& text, const QString& expected) {
+            QTest::newRow(tag) << text << expected;
+        };
+        row("testnet", "testnet=1\n\nport=1",
+            "Line 3, port: " + refuses + "on testnet this line belongs in a [test] section");
+        row("signet", "chain=signet\n\nport=1",
+            "Line 3, port: " + refuses + "on signet this line belongs in a [signet] section");
+        row("# on a password line", "rpcpassword=secret # mine",
+            "Line 1, rpcpassword: " + refuses
+                + "it cannot tell whether the # on this line begins a comment or belongs to the password");
+        row("unsafe characters", QString("uacomment=my (home)\t\u00ff(") + QChar(0),
+            "Line 1, uacomment: " + agentComment + "(not ( ) U+0009 \u00ff U+0000)");
+        row("many unsafe characters", "uacomment=((<>[]{}!\"%&",
+            "Line 1, uacomment: " + agentComment + "(not ( < > [ ] { } ! ...)");
     }
 
     void refusalText()
@@ -157,22 +157,22 @@ private slots:
         QTEST(describeFinding(findings[0]), "expected");
     }
 
-    // The dialog lists the findings that stop SAVE first and at most 20 in all, the note at most
-    // 20 of the others; each list counts what it leaves out.
+    // The dialog lists the findings that stop SAVE first and at most 20 in all, the note at most 20 of the
+    // others; each list counts what it leaves out.
     void listsAreCut_data()
     {
         QTest::addColumn<int>("stopping");
         QTest::addColumn<int>("others");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("note");
-        QTest::newRow("20 and none") << 20 << 0 << "20"
-                                     << "0";
-        QTest::newRow("21 and 1") << 21 << 1 << "20, and 1 more, and 1 more"
-                                  << "1";
-        QTest::newRow("100 and 5") << 100 << 5 << "20, and 80 more, and 5 more"
-                                   << "5";
-        QTest::newRow("5 and 30") << 5 << 30 << "20, and 15 more"
-                                  << "20, and 10 more";
+        const auto row
+            = [](const char* tag, int stopping, int others, const QString& dialog, const QString& note) {
+                  QTest::newRow(tag) << stopping << others << dialog << note;
+              };
+        row("20 and none", 20, 0, "20", "0");
+        row("21 and 1", 21, 1, "20, and 1 more, and 1 more", "1");
+        row("100 and 5", 100, 5, "20, and 80 more, and 5 more", "5");
+        row("5 and 30", 5, 30, "20, and 15 more", "20, and 10 more");
     }
 
     void listsAreCut()
@@ -217,8 +217,8 @@ private slots:
         row("no options", "%1", "Usage: something else\n", skip + "%1 -help lists no options.");
     }
 
-    // The options of -help, and of -help-debug where -help lists it; asked once
-    // per program file, a replaced program is asked again.
+    // The options of -help, and of -help-debug where -help lists it; asked once per program file, a replaced
+    // program is asked again.
     void nodeOptions()
     {
         QFETCH(QString, commandLine);

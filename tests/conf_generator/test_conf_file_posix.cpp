@@ -11,8 +11,8 @@ class TestConfFilePosix : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file holds the RPC password: it is readable by its owner only, also
-    // where an earlier file was readable by others.
+    // The file holds the RPC password: it is readable by its owner only, also where an earlier file was
+    // readable by others.
     void savedFileIsItsOwnersOnly()
     {
         ConfGeneratorRig rig;
@@ -35,8 +35,8 @@ private slots:
         QTest::newRow("full disk") << int(Isolation::OwnMounts) << "No space left";
     }
 
-    // Nothing is written, no file is left behind, the message names the path and
-    // why, and the window stays open.
+    // Nothing is written, no file is left behind, the message names the path and why, and the window stays
+    // open.
     void failedWriteKeepsTheOldFileAndTheWindow()
     {
         QFETCH(int, isolation);

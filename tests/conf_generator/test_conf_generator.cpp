@@ -19,8 +19,8 @@ const QString kFirstRunText
       "#rpctimeout=\r\n#maxconnections=\r\n#port=\r\n#rpcport=\r\n#uacomment=\r\n\r\n"
       "#rpcuser=\r\n#rpcpassword=\r\n#rpcauth=\r\n\r\n\r\n\r\n";
 
-// Sets up a regtest daemon that knows every key of the filled fields but uacomment, forgets what
-// that stored, shows the window and fills every field as a user would. Returns the daemon.
+// Sets up a regtest daemon that knows every key of the filled fields but uacomment, forgets what that stored,
+// shows the window and fills every field as a user would. Returns the daemon.
 QString fillEveryField(ConfGeneratorRig& rig)
 {
     const QString daemon = rig.useDaemon("Litecoin Core version v0.21.2.1",
@@ -62,8 +62,8 @@ const QStringList kFilledFields { "CRYPTO_NAME_TEXTBOX=LTC - Litecoin", "WALLET_
     "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
     "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
 
-// The check's question on the filled fields: on regtest the node refuses five lines, and the ignored
-// one follows them.
+// The check's question on the filled fields: on regtest the node refuses five lines, and the ignored one
+// follows them.
 QString refusedOnRegtest(const QString& daemon)
 {
     return QString("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
@@ -104,18 +104,16 @@ QStringList shown(const QUORLIN_CONF_GENERATOR_TEST_RPC& w)
         ctl<MultiLineBox>(w, "RPC_AUTH_TEXTBOX")->text(), green.join(' ') };
 }
 
-// A user, a password and two rpcauth lines of the conf generator.
 const QStringList kTypedCredentials { "RPC_USER_TEXTBOX=typed", "RPC_PASSWORD_TEXTBOX=secret",
     "RPC_AUTH_TEXTBOX=one\r\ntwo\r\n" };
 
-// The credential lines of the ".conf" text.
 QStringList credentialLines(const ConfModelRig& rig)
 {
     return { rig.line(19), rig.line(20), rig.line(21) };
 }
 
-// Credentials as the presets make them: a password of 32 random bytes in URL-safe base64, and
-// rpcauth user:salt$hash, the hash being HMAC-SHA256 of the password keyed with the salt text.
+// Credentials as the presets make them: a password of 32 random bytes in URL-safe base64, and rpcauth
+// user:salt$hash, the hash being HMAC-SHA256 of the password keyed with the salt text.
 void checkRpcauthScheme(const QStringList& credentials)
 {
     const QRegularExpressionMatch auth
@@ -170,8 +168,8 @@ private slots:
         QCOMPARE(rig.at("CANCEL_BUTTON")->text(), "Cancel");
     }
 
-    // "Save anyway" stores the window's place and every field; the ignored line then counts as told,
-    // so no note comes. The store is written once.
+    // "Save anyway" stores the window's place and every field; the ignored line then counts as told, so no
+    // note comes. The store is written once.
     void savingAnywayStoresEveryField()
     {
         ConfGeneratorRig rig;
@@ -185,8 +183,8 @@ private slots:
         QVERIFY(rig.notes().isEmpty());
     }
 
-    // The file written is the preview, rendered from the edits at once, in UTF-8 with CR LF; the main
-    // window takes the coin's name, and the window stays open, its Cancel now Close.
+    // The file written is the preview, rendered from the edits at once, in UTF-8 with CR LF; the main window
+    // takes the coin's name, and the window stays open, its Cancel now Close.
     void savingAnywayWritesThePreview()
     {
         ConfGeneratorRig rig;
@@ -198,8 +196,8 @@ private slots:
         QVERIFY(rig.window->isVisible() && rig.fakes.dialogs.errors.isEmpty());
     }
 
-    // A copy of the program under another name, in the same folder and over the same store, writes
-    // its own file from its own fields and leaves the other file alone.
+    // A copy of the program under another name, in the same folder and over the same store, writes its own
+    // file from its own fields and leaves the other file alone.
     void aCopyUnderAnotherNameWritesItsOwnFile()
     {
         ConfGeneratorRig rig;
@@ -307,9 +305,9 @@ private slots:
         QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");
     }
 
-    // SAVE asks the daemon in the background: until it answers nothing is stored or written, the
-    // main window's watcher goes on ticking and a second click asks nothing more; the answer saves
-    // the fields of the first click.
+    // SAVE asks the daemon in the background: until it answers nothing is stored or written, the main
+    // window's watcher goes on ticking and a second click asks nothing more; the answer saves the fields of
+    // the first click.
     void saveWaitsForTheDaemonsAnswer()
     {
         ConfGeneratorRig rig;
@@ -330,8 +328,8 @@ private slots:
         QCOMPARE(rig.fakes.stored("CRYPTO_NAME_TEXTBOX"), "");
     }
 
-    // Closing the window while SAVE waits drops the check, which ends the daemon's run, and writes
-    // nothing of the file.
+    // Closing the window while SAVE waits drops the check, which ends the daemon's run, and writes nothing of
+    // the file.
     void closingWhileSaveWaitsWritesNothing()
     {
         ConfGeneratorRig rig;
@@ -346,8 +344,8 @@ private slots:
         QVERIFY(!rig.fakes.settings.writtenKeys.contains("CRYPTO_NAME_TEXTBOX"));
     }
 
-    // A new file takes the old one's place: a second hard link to the old file
-    // keeps the old bytes, so a save cut short can never leave a half-written file.
+    // A new file takes the old one's place: a second hard link to the old file keeps the old bytes, so a save
+    // cut short can never leave a half-written file.
     void saveReplacesTheFileInOneStep()
     {
         ConfGeneratorRig rig;
@@ -361,9 +359,9 @@ private slots:
         QCOMPARE(fileBytes(link), "old");
     }
 
-    // A hundred lines the node refuses: the dialog lists twenty and counts the rest, it fits the
-    // screen with "Save anyway" in view, and that button writes the file. Lines too long for the
-    // screen lose findings from the middle of the list.
+    // A hundred lines the node refuses: the dialog lists twenty and counts the rest, it fits the screen with
+    // "Save anyway" in view, and that button writes the file. Lines too long for the screen lose findings
+    // from the middle of the list.
     void manyFindingsDialogFitsTheScreen_data()
     {
         QTest::addColumn<QString>("line");
@@ -460,8 +458,8 @@ private slots:
         QCOMPARE(rig.preview(), before);
     }
 
-    // A coin button fills the conf generator and disarms the window, its Cancel now Close; Esc
-    // closes it as Cancel.
+    // A coin button fills the conf generator and disarms the window, its Cancel now Close; Esc closes it as
+    // Cancel.
     void coinButtonFillsTheGeneratorAndDisarms()
     {
         ConfGeneratorRig rig;
@@ -524,8 +522,8 @@ private slots:
         QCOMPARE(credentialLines(rig), QStringList({ "rpcuser=typed", "rpcpassword=secret", "rpcauth=one" }));
     }
 
-    // New credentials, from a button in the clear: a random user, a new password each time and the
-    // presets' scheme, shown in the window only, with no preset green.
+    // New credentials, from a button in the clear: a random user, a new password each time and the presets'
+    // scheme, shown in the window only, with no preset green.
     void newCredentialsAreRandom()
     {
         ConfModelRig rig;
@@ -546,8 +544,8 @@ private slots:
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Cancel");
     }
 
-    // "Use" hands the credentials over as they are in the window then; the window stays, its Cancel
-    // now Close.
+    // "Use" hands the credentials over as they are in the window then; the window stays, its Cancel now
+    // Close.
     void useHandsTheCredentialsOver()
     {
         ConfModelRig rig(kTypedCredentials);
@@ -563,8 +561,7 @@ private slots:
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Close");
     }
 
-    // When the system's generator fails, new credentials say so and fill nothing: no weaker
-    // source stands in.
+    // When the system's generator fails, new credentials say so and fill nothing: no weaker source stands in.
     void newCredentialsNeedTheSystemGenerator()
     {
         ConfModelRig rig;

@@ -20,9 +20,9 @@ class TestConfText : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each field read from its key reaches its line, active while its box is ticked or its value is
-    // not empty (blanks and "0" are values), values and blocks as they are; the coin's name comes from
-    // the node settings.
+    // Each field read from its key reaches its line, active while its box is ticked or its value is not empty
+    // (blanks and "0" are values), values and blocks as they are; the coin's name comes from the node
+    // settings.
     void storedFieldRendersItsLine_data()
     {
         QTest::addColumn<QStringList>("stored");
@@ -69,16 +69,15 @@ private slots:
         QCOMPARE(ConfModelRig(stored).line(number), line);
     }
 
-    // Unticking a rule's box unticks and greys its dependent, which ignores a tick until the rule's
-    // box is ticked again.
+    // Unticking a rule's box unticks and greys its dependent, which ignores a tick until the rule's box is
+    // ticked again.
     void untickingARuleGreysItsDependent_data()
     {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("dependent");
-        QTest::newRow("wallet") << "WALLET_TICKBOX"
-                                << "DISABLE_WALLET_TICKBOX";
-        QTest::newRow("old wallet support") << "OLD_WALLET_SUPPORT_TICKBOX"
-                                            << "DAEMON_TICKBOX";
+        QTest::newRow("wallet") << QString("WALLET_TICKBOX") << QString("DISABLE_WALLET_TICKBOX");
+        QTest::newRow("old wallet support")
+            << QString("OLD_WALLET_SUPPORT_TICKBOX") << QString("DAEMON_TICKBOX");
     }
 
     void untickingARuleGreysItsDependent()
@@ -96,8 +95,8 @@ private slots:
         QVERIFY(!rig.model.isEnabled(box) && !(rig.model.fields().*box));
     }
 
-    // Each coin sets its name and ports; Vertcoin copies its node list, the others empty it, and
-    // Namecoin alone ticks old wallet support and the daemon.
+    // Each coin sets its name and ports; Vertcoin copies its node list, the others empty it, and Namecoin
+    // alone ticks old wallet support and the daemon.
     void coinPresetFillsItsCoin_data()
     {
         QTest::addColumn<int>("coin");
@@ -122,8 +121,8 @@ private slots:
             filled);
     }
 
-    // Basic settings set the lines every coin shares, keep the wallet's Disabled box and the coin's
-    // ports, and undo Namecoin's daemon switch.
+    // Basic settings set the lines every coin shares, keep the wallet's Disabled box and the coin's ports,
+    // and undo Namecoin's daemon switch.
     void basicSettingsSetTheSharedLines()
     {
         ConfModelRig rig({ "WALLET_TICKBOX=1", "DISABLE_WALLET_TICKBOX=1", "UACOMMENT_TEXTBOX=x" });

@@ -14,8 +14,8 @@ class TestCore : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Windows drops the extension, Linux keeps every dot; a root keeps its
-    // separator, and on Linux a colon is an ordinary character.
+    // Windows drops the extension, Linux keeps every dot; a root keeps its separator, and on Linux a colon is
+    // an ordinary character.
     void splitsExecutablePath()
     {
         QStringList split;
@@ -31,8 +31,8 @@ private slots:
                 u"/ | KD-QUORLIN"_s, u"/c: | KD-QUORLIN"_s }));
     }
 
-    // What the store reads from a stored text (the default where it cannot
-    // convert it), and what it writes back for that geometry ("": no write).
+    // What the store reads from a stored text (the default where it cannot convert it), and what it writes
+    // back for that geometry ("": no write).
     void convertsStoredText_data()
     {
         QTest::addColumn<QString>("locale");
@@ -96,9 +96,8 @@ private slots:
                 { 6870, 3180 }, { 7920, 6690 }, { 9345, 2940 }, { 8880, 6330 }, { 7200, 5625 } }));
     }
 
-    // Unmoved, a window stores the place it was opened at, not the rounded
-    // pixels (67 px); moved, where it is now; its size never. Each storing is
-    // one write of the store.
+    // Unmoved, a window stores the place it was opened at, not the rounded pixels (67 px); moved, where it is
+    // now; its size never. Each storing is one write of the store.
     void storesItsPositionOnly()
     {
         TestContext t;
@@ -116,35 +115,33 @@ private slots:
         QCOMPARE(t.fakes.settings.commits, 2);
     }
 
-    // A stored frame that leaves the screen or is too large is brought back
-    // into the available area (a null position asks only that); nothing is stored.
+    // A stored frame that leaves the screen or is too large is brought back into the available area (a null
+    // position asks only that); nothing is stored.
     void restoresPlacement_data()
     {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QPoint>("expected");
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        const auto at = [](const char* tag, int left, int top, QPoint expected) {
-            QTest::newRow(tag) << QStringList { u"MAIN_Left=%1"_s.arg(left * 15),
-                u"MAIN_Top=%1"_s.arg(top * 15) }
-                               << expected;
+        const auto row = [](const char* tag, const QStringList& stored, QPoint expected) {
+            QTest::newRow(tag) << stored << expected;
         };
-        at("partly visible", area.right() - 10, 80, QPoint(area.right() - 10, 80));
-        at("far right", area.right() + 5000, 80, QPoint(area.right() - 263, 80));
-        at("far below", 100, area.bottom() + 3000, QPoint(100, area.bottom() - 114));
-        at("above and left", -200, -200, area.topLeft());
-        QTest::newRow("top beyond any screen") << QStringList { u"MAIN_Top=-1e30"_s } << QPoint();
-        QTest::newRow("negative height") << QStringList { u"MAIN_Height=-5000"_s } << QPoint();
-        QTest::newRow("size beyond any screen")
-            << QStringList { u"MAIN_Width=3e38"_s, u"MAIN_Height=3e38"_s } << QPoint();
+        const auto at = [](int left, int top) {
+            return QStringList { u"MAIN_Left=%1"_s.arg(left * 15), u"MAIN_Top=%1"_s.arg(top * 15) };
+        };
+        row("partly visible", at(area.right() - 10, 80), QPoint(area.right() - 10, 80));
+        row("far right", at(area.right() + 5000, 80), QPoint(area.right() - 263, 80));
+        row("far below", at(100, area.bottom() + 3000), QPoint(100, area.bottom() - 114));
+        row("above and left", at(-200, -200), area.topLeft());
+        row("top beyond any screen", { u"MAIN_Top=-1e30"_s }, QPoint());
+        row("negative height", { u"MAIN_Height=-5000"_s }, QPoint());
+        row("size beyond any screen", { u"MAIN_Width=3e38"_s, u"MAIN_Height=3e38"_s }, QPoint());
     }
 
     void restoresPlacement()
     {
         QFETCH(QStringList, stored);
         QFETCH(QPoint, expected);
-        TestContext t;
-        for (const QString& pair : stored)
-            t.fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+        StoredContext t(stored);
         QDialog window;
         restorePlacement(window, t.context.store, geometry::kMain);
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -157,8 +154,8 @@ private slots:
             QCOMPARE(window.geometry(), QRect(expected, QSize(258, 90)));
     }
 
-    // A new text replaces only what changed: a selection in the rest survives,
-    // and the undo history starts again.
+    // A new text replaces only what changed: a selection in the rest survives, and the undo history starts
+    // again.
     void multiLineBoxReplacesWhatChanged_data()
     {
         QTest::addColumn<QString>("before");

@@ -18,8 +18,8 @@ private slots:
         const CommandLines lines = buildCommandLines(fields, separator);
         QTEST(QStringList({ lines.qt, lines.daemon, lines.stop }), "lines");
 
-        // The launcher splits each line back into exactly the program and the arguments the fields
-        // name; an empty switch adds no argument. Quotes in the fields make that impossible.
+        // The launcher splits each line back into exactly the program and the arguments the fields name; an
+        // empty switch adds no argument. Quotes in the fields make that impossible.
         if ((fields.qtName + fields.cliName + fields.blockchainHome).contains(u'"'))
             return;
         const QString conf = "-conf=" + fields.confFileLocation, data = "-datadir=" + fields.blockchainHome;
@@ -87,42 +87,39 @@ void TestCommandLineBuilder::commandLines_data()
         R"(C:\Nodes\btc-node-CRYPTO-CONFIG.conf)", "-disablewallet=0", "-disablewallet=1", "-daemon=1" };
     CommandLineFields off = on;
     off.qtWalletSwitch = off.daemonWalletSwitch = off.cliDaemonSwitch = QString();
-    QTest::newRow("switches off")
-        << off
-        << QStringList {
-               R"("C:\Program Files\Bitcoin\bitcoin-qt.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
-               R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf" -datadir="D:\BitcoinData" )",
-               R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe" -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf"  stop)"
-           };
+    const auto row = [](const char* tag, const CommandLineFields& fields, const QStringList& lines) {
+        QTest::newRow(tag) << fields << lines;
+    };
     const QString conf = R"( -conf="C:\Nodes\btc-node-CRYPTO-CONFIG.conf")";
+    const QString data = R"( -datadir="D:\BitcoinData" )";
+    row("switches off", off,
+        { R"("C:\Program Files\Bitcoin\bitcoin-qt.exe")" + conf + data,
+            R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + data,
+            R"("C:\Program Files\Bitcoin\Daemon\bitcoin-cli.exe")" + conf + "  stop" });
 
     CommandLineFields empty;
     empty.confFileLocation = R"(C:\Nodes\K.conf)";
-    QTest::newRow("all empty") << empty
-                               << QStringList { R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
-                                      R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
-                                      R"("\" -conf="C:\Nodes\K.conf"  stop)" };
+    row("all empty", empty,
+        { R"("\" -conf="C:\Nodes\K.conf" -datadir="" )", R"("\" -conf="C:\Nodes\K.conf" -datadir="" )",
+            R"("\" -conf="C:\Nodes\K.conf"  stop)" });
 
     CommandLineFields roots = on;
     roots.qtLocation = R"(C:\)";
     roots.daemonCliLocation = "/";
     roots.blockchainHome = R"(D:\)";
-    QTest::newRow("folders ending in a separator")
-        << roots
-        << QStringList { R"("C:\\bitcoin-qt.exe")" + conf + R"( -datadir="D:\" -disablewallet=0)",
-               R"("/\bitcoind.exe")" + conf + R"( -datadir="D:\" -disablewallet=1)",
-               R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop" };
+    row("folders ending in a separator", roots,
+        { R"("C:\\bitcoin-qt.exe")" + conf + R"( -datadir="D:\" -disablewallet=0)",
+            R"("/\bitcoind.exe")" + conf + R"( -datadir="D:\" -disablewallet=1)",
+            R"("/\bitcoin-cli.exe")" + conf + " -daemon=1 stop" });
 
     CommandLineFields quoted = off;
     quoted.qtName = R"(bit"coin.exe)";
     quoted.blockchainHome = R"( D:\My "Data" )";
     quoted.cliName = R"(cli" -x ")";
-    QTest::newRow("quotes and blanks copied unchanged")
-        << quoted
-        << QStringList { R"("C:\Program Files\Bitcoin\bit"coin.exe")" + conf
-                   + R"( -datadir=" D:\My "Data" " )",
-               R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
-               R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" };
+    row("quotes and blanks copied unchanged", quoted,
+        { R"("C:\Program Files\Bitcoin\bit"coin.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
+            R"("C:\Program Files\Bitcoin\Daemon\bitcoind.exe")" + conf + R"( -datadir=" D:\My "Data" " )",
+            R"("C:\Program Files\Bitcoin\Daemon\cli" -x "")" + conf + "  stop" });
 }
 
 void TestCommandLineBuilder::splitsLines_data()
@@ -143,42 +140,33 @@ void TestCommandLineBuilder::replacesTheLastArgument_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("replaced");
-    QTest::newRow("blanks around kept") << R"( "/my cli" -conf="/a b.conf"  stop  )"
-                                        << "getinfo"
-                                        << R"( "/my cli" -conf="/a b.conf"  getinfo  )";
-    QTest::newRow("quoted last argument") << R"(cli "st op")"
-                                          << "getinfo"
-                                          << "cli getinfo";
-    QTest::newRow("argument with blanks and quotes") << "cli stop"
-                                                     << R"(a "b" c)"
-                                                     << R"(cli "a """b""" c")";
-    QTest::newRow("only quotes") << "cli stop"
-                                 << R"("")"
-                                 << R"(cli """""""")";
-    QTest::newRow("program alone") << "cli"
-                                   << "getinfo"
-                                   << "cli getinfo";
+    const auto row = [](const char* tag, const char* text, const char* argument, const char* replaced) {
+        QTest::newRow(tag) << QString(text) << QString(argument) << QString(replaced);
+    };
+    row("blanks around kept", R"( "/my cli" -conf="/a b.conf"  stop  )", "getinfo",
+        R"( "/my cli" -conf="/a b.conf"  getinfo  )");
+    row("quoted last argument", R"(cli "st op")", "getinfo", "cli getinfo");
+    row("argument with blanks and quotes", "cli stop", R"(a "b" c)", R"(cli "a """b""" c")");
+    row("only quotes", "cli stop", R"("")", R"(cli """""""")");
+    row("program alone", "cli", "getinfo", "cli getinfo");
 }
 
 void TestCommandLineBuilder::formatsForWindows_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("windows");
-    QTest::newRow("builder line")
-        << R"("C:\Program Files\b.exe" -conf="C:\N\x.conf" -datadir="D:\Data" -disablewallet=0)"
-        << R"("C:\Program Files\b.exe" -conf=C:\N\x.conf -datadir=D:\Data -disablewallet=0)";
-    QTest::newRow("blanks in a value") << R"("C:\b.exe" -conf="C:\My Nodes\x.conf")"
-                                       << R"("C:\b.exe" "-conf=C:\My Nodes\x.conf")";
-    QTest::newRow("data folder a drive root") << R"("C:\b.exe" -datadir="D:\" -x)"
-                                              << R"("C:\b.exe" -datadir=D:\ -x)";
-    QTest::newRow("drive root with a blank") << R"(b -datadir="D:\ x\" -x)"
-                                             << R"("b" "-datadir=D:\ x\\" -x)";
-    QTest::newRow("literal quotes after backslashes") << R"(b a\"""b c)"
-                                                      << R"("b" "a\\\"b" c)";
-    QTest::newRow("quote left open") << R"(b "-x=a b)"
-                                     << R"("b" "-x=a b")";
-    QTest::newRow("blanks only") << "  "
-                                 << "";
+    const auto row = [](const char* tag, const char* text, const char* windows) {
+        QTest::newRow(tag) << QString(text) << QString(windows);
+    };
+    row("builder line", R"("C:\Program Files\b.exe" -conf="C:\N\x.conf" -datadir="D:\Data" -disablewallet=0)",
+        R"("C:\Program Files\b.exe" -conf=C:\N\x.conf -datadir=D:\Data -disablewallet=0)");
+    row("blanks in a value", R"("C:\b.exe" -conf="C:\My Nodes\x.conf")",
+        R"("C:\b.exe" "-conf=C:\My Nodes\x.conf")");
+    row("data folder a drive root", R"("C:\b.exe" -datadir="D:\" -x)", R"("C:\b.exe" -datadir=D:\ -x)");
+    row("drive root with a blank", R"(b -datadir="D:\ x\" -x)", R"("b" "-datadir=D:\ x\\" -x)");
+    row("literal quotes after backslashes", R"(b a\"""b c)", R"("b" "a\\\"b" c)");
+    row("quote left open", R"(b "-x=a b)", R"("b" "-x=a b")");
+    row("blanks only", "  ", "");
 }
 
 QTEST_APPLESS_MAIN(TestCommandLineBuilder)

@@ -1,12 +1,11 @@
 #include "fakes/crypto_settings_rig.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-// What the "Use" buttons fill in: a Windows installation's folders and .exe names, or
-// elsewhere the programs a package puts in /usr/bin.
+// What the "Use" buttons fill in: a Windows installation's folders and .exe names, or elsewhere the programs
+// a package puts in /usr/bin.
 #ifdef Q_OS_WIN
 const QString kQtFolder = R"(C:\Program Files\Bitcoin)", kDaemonFolder = R"(C:\Program Files\Bitcoin\Daemon)",
               kExe = ".exe";
@@ -14,8 +13,8 @@ const QString kQtFolder = R"(C:\Program Files\Bitcoin)", kDaemonFolder = R"(C:\P
 const QString kQtFolder = "/usr/bin", kDaemonFolder = "/usr/bin", kExe = "";
 #endif
 
-// The first rule a tick box pair breaks, or an empty text: Disabled only beside a ticked main box,
-// each box greyed by the other, the pair's switch.
+// The first rule a tick box pair breaks, or an empty text: Disabled only beside a ticked main box, each box
+// greyed by the other, the pair's switch.
 QString brokenRule(const CryptoSettingsRig& o)
 {
     const QStringList fields = o.savedSwitches();
@@ -37,22 +36,20 @@ class TestCryptoSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    // Per pair (Qt wallet, daemon wallet, CLI daemon), its boxes stored ticked and those loaded
-    // ticked: "-", "main", "disabled" or "both".
+    // Per pair (Qt wallet, daemon wallet, CLI daemon), its boxes stored ticked and those loaded ticked: "-",
+    // "main", "disabled" or "both".
     void tickPairs_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("ticked");
-        QTest::newRow("first run: nothing stored") << ""
-                                                   << "- - -";
-        QTest::newRow("Disabled alone loads unticked") << "main both disabled"
-                                                       << "main both -";
-        QTest::newRow("Qt wallet both ticked") << "both disabled -"
-                                               << "both - -";
-        QTest::newRow("CLI daemon both ticked") << "disabled main both"
-                                                << "- main both";
-        QTest::newRow("CLI daemon main ticked") << "- - main"
-                                                << "- - main";
+        const auto row = [](const char* tag, const char* stored, const char* ticked) {
+            QTest::newRow(tag) << QString(stored) << QString(ticked);
+        };
+        row("first run: nothing stored", "", "- - -");
+        row("Disabled alone loads unticked", "main both disabled", "main both -");
+        row("Qt wallet both ticked", "both disabled -", "both - -");
+        row("CLI daemon both ticked", "disabled main both", "- main both");
+        row("CLI daemon main ticked", "- - main", "- - main");
     }
 
     // Every stored combination at load, then random clicks from there.
@@ -83,8 +80,8 @@ private slots:
     void saveStoresBuildsAndHandsOver(); // defined below: moc misreads its raw strings
 };
 
-// The example buttons and the pickers fill the fields; Save stores them, builds the lines, hands
-// them to the main window and turns Cancel into Close.
+// The example buttons and the pickers fill the fields; Save stores them, builds the lines, hands them to the
+// main window and turns Cancel into Close.
 void TestCryptoSettings::saveStoresBuildsAndHandsOver()
 {
     CryptoSettingsRig o;

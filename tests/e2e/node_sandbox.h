@@ -5,10 +5,9 @@
 
 #include <sys/types.h>
 
-// A private place for one regtest Litecoin node: a temporary folder with the
-// node's HOME (litecoind writes into $HOME/.litecoin), its data folder, .conf
-// and the panel's settings; HOME points into it while the sandbox lives. Its
-// end kills, by PID, every process whose command line names the folder.
+// A private place for one regtest Litecoin node: a temporary folder with the node's HOME (litecoind writes
+// into $HOME/.litecoin), its data folder, .conf and the panel's settings; HOME points into it while the
+// sandbox lives. Its end kills, by PID, every process whose command line names the folder.
 class NodeSandbox {
 public:
     NodeSandbox();
@@ -24,14 +23,13 @@ public:
     QString confPath() const { return m_root.filePath(QStringLiteral("node.conf")); }
     QString settingsRoot() const { return m_root.filePath(QStringLiteral("config")); }
 
-    // The sandbox's live processes (running `program` only, if given), read
-    // from /proc and not through the panel's own process query. The program
-    // is told by the executable, not by the thread name, which litecoind
-    // changes to "b-shutoff" while it shuts down.
+    // The sandbox's live processes (running `program` only, if given), read from /proc and not through the
+    // panel's own process query. The program is told by the executable, not by the thread name, which
+    // litecoind changes to "b-shutoff" while it shuts down.
     QList<pid_t> processes(const QString& program = {}) const;
 
-    // litecoin-cli with the data folder and `arguments`: its exit code (-1 when
-    // it did not finish); its error output goes to `error`.
+    // litecoin-cli with the data folder and `arguments`: its exit code (-1 when it did not finish); its error
+    // output goes to `error`.
     int cli(const QStringList& arguments, QString* error = nullptr) const;
 
 private:

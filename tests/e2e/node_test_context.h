@@ -33,8 +33,8 @@ struct NodeTestContext {
 // Start and stop take about half a second each; this leaves room for a busy machine.
 constexpr int kNodeTimeoutMs = 30000;
 
-// The qt, daemon and stop lines the crypto settings window builds with every
-// switch unticked: one blank ends each start line, two stand before "stop".
+// The qt, daemon and stop lines the crypto settings window builds with every switch unticked: one blank ends
+// each start line, two stand before "stop".
 inline QStringList nodeCommands(const QString& confPath, const QString& dataFolder)
 {
     const QString folder = NodeSandbox::programFolder();
@@ -51,9 +51,9 @@ inline void press(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, tickBox ? QPoint(6, button->height() / 2) : QPoint());
 }
 
-// QtTest's checks leave only the function they fail in. NODE_STEP ends the
-// test at the first failed check in a helper and names the step, so that it
-// does not go on into further long waits for a node that is not there.
+// QtTest's checks leave only the function they fail in. NODE_STEP ends the test at the first failed check in
+// a helper and names the step, so that it does not go on into further long waits for a node that is not
+// there.
 #define NODE_STEP(...)                                                                                       \
     do {                                                                                                     \
         __VA_ARGS__;                                                                                         \
@@ -63,19 +63,18 @@ inline void press(QAbstractButton* button)
         }                                                                                                    \
     } while (false)
 
-// Waits up to `timeoutMs` for `actual` to equal `expected`, then compares them;
-// unlike QTRY_COMPARE_WITH_TIMEOUT it does not wait again after a miss.
+// Waits up to `timeoutMs` for `actual` to equal `expected`, then compares them; unlike
+// QTRY_COMPARE_WITH_TIMEOUT it does not wait again after a miss.
 #define NODE_TRY_COMPARE(actual, expected, timeoutMs)                                                        \
     do {                                                                                                     \
         static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs));               \
         QCOMPARE(actual, expected);                                                                          \
     } while (false)
 
-// Waits until the daemon runs (or is gone), then for the daemon box to show
-// it: green with both start buttons locked, or red with both unlocked. Both
-// are waits for the event, capped generously: on a busy machine the node's
-// start and stop and the watcher's ticks can lag by seconds. A daemon that
-// never runs is told with what the panel said about it.
+// Waits until the daemon runs (or is gone), then for the daemon box to show it: green with both start buttons
+// locked, or red with both unlocked. Both are waits for the event, capped generously: on a busy machine the
+// node's start and stop and the watcher's ticks can lag by seconds. A daemon that never runs is told with
+// what the panel said about it.
 inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeTestContext& t, bool running)
 {
     const auto runs = [&] { return !t.sandbox.processes(QStringLiteral("litecoind")).isEmpty(); };
@@ -92,8 +91,8 @@ inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeTestContext& t, bool
     QCOMPARE(ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled(), !running);
 }
 
-// Presses `opener`, lets `steps` work in the modal window it opens, and closes
-// it if a failed check left it open.
+// Presses `opener`, lets `steps` work in the modal window it opens, and closes it if a failed check left it
+// open.
 template <typename Window> void inWindow(QAbstractButton* opener, const std::function<void(Window&)>& steps)
 {
     bool opened = false;

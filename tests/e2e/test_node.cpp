@@ -11,9 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
-// Settings made through the windows, as a user makes them, start, watch and
-// stop a real Litecoin node on regtest. Figures are printed, never asserted
-// tighter than the promised limits.
+// Settings made through the windows, as a user makes them, start, watch and stop a real Litecoin node on
+// regtest. Figures are printed, never asserted tighter than the promised limits.
 namespace {
 
 void retype(QLineEdit* box, const QString& text)
@@ -40,13 +39,11 @@ private slots:
             QSKIP(qPrintable(u"No real node here: "_s + reason));
     }
 
-    // The crypto settings window takes the own ".conf" file from the main
-    // settings window while that is still open. The node's own help names what
-    // it ignores; on regtest it refuses the per-network lines at the top, not
-    // those in [regtest]. Fresh credentials sign in by their rpcauth line, a
-    // wrong password does not. The node status window shows 0 blocks, then 3
-    // mined blocks at a later refresh (how long that took is printed, not
-    // asserted). CLI STOP stops the node and all it started.
+    // The crypto settings window takes the own ".conf" file from the main settings window while that is still
+    // open. The node's own help names what it ignores; on regtest it refuses the per-network lines at the
+    // top, not those in [regtest]. Fresh credentials sign in by their rpcauth line, a wrong password does
+    // not. The node status window shows 0 blocks, then 3 mined blocks at a later refresh (how long that took
+    // is printed, not asserted). CLI STOP stops the node and all it started.
     void nodeSetUpWatchedAndStopped()
     {
         NodeTestContext t;
@@ -83,8 +80,8 @@ private slots:
 
         QUORLIN_CONF_GENERATOR_MAIN g(t.context, &w);
         g.show();
-        // Litecoin's basic settings, fresh credentials whose password only the
-        // rpcauth line knows, and regtest.
+        // Litecoin's basic settings, fresh credentials whose password only the rpcauth line knows, and
+        // regtest.
         NODE_STEP(inWindow<QUORLIN_CONF_GENERATOR_IDS>(
             ctl<QPushButton>(g, "IDS_BUTTON"), [](QUORLIN_CONF_GENERATOR_IDS& presets) {
                 for (const char* button : { "IMPORT_SETTINGS_TICKBOX", "LTC_IMPORT_BUTTON",
@@ -163,8 +160,8 @@ private slots:
         NODE_TRY_COMPARE(t.sandbox.processes().isEmpty(), true, kNodeTimeoutMs);
     }
 
-    // A port line at the top of a regtest .conf: the node refuses to start and
-    // the panel quotes its reason within 15 s; a typed password is masked.
+    // A port line at the top of a regtest .conf: the node refuses to start and the panel quotes its reason
+    // within 15 s; a typed password is masked.
     void refusedStartIsTold()
     {
         NodeTestContext t;
@@ -188,10 +185,9 @@ private slots:
             qPrintable(message));
     }
 
-    // The check before SAVE stops exactly where the node refuses to start: a
-    // "#" on a password line, a user agent comment outside the node's safe
-    // characters. The node names the reason; with the lines the check passes
-    // it starts and answers.
+    // The check before SAVE stops exactly where the node refuses to start: a "#" on a password line, a user
+    // agent comment outside the node's safe characters. The node names the reason; with the lines the check
+    // passes it starts and answers.
     void confCheckAgreesWithNode_data()
     {
         QTest::addColumn<QByteArray>("lines"); // added to the sandbox's .conf

@@ -5,25 +5,14 @@
 #include "conf_generator/conf_text.h"
 #include "core/multi_line_box.h"
 #include "fakes/fake_platform.h"
+#include "fakes/file_bytes.h"
 #include "fakes/find_control.h"
 #include "node_control/QUORLIN_MAIN.h"
 
 #include <QtTest>
 
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Fakes whose executable's folder is a temporary one, written with the
-// platform's separators as the running program's own folder is.
+// Fakes whose executable's folder is a temporary one, written with the platform's separators as the running
+// program's own folder is.
 struct FakesInFolder {
     FakesInFolder() { fakes.executable.folder = QDir::toNativeSeparators(folder.path()); }
     QTemporaryDir folder;
@@ -31,19 +20,16 @@ struct FakesInFolder {
 };
 
 // The conf generator's fields over fakes that hold these "key=value" pairs.
-struct ConfModelRig {
+struct ConfModelRig : StoredContext {
     explicit ConfModelRig(const QStringList& stored = {})
+        : StoredContext(stored)
     {
-        for (const QString& pair : stored)
-            fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
         context.node.load();
         model.load();
     }
     // Line n (from 1) of the ".conf" text.
     QString line(int n) const { return renderConfText(model.fields()).split("\r\n").value(n - 1); }
 
-    FakePlatform fakes;
-    AppContext context { fakes.platform() };
     ConfGeneratorModel model { context.store, context.node };
 };
 
@@ -66,8 +52,8 @@ struct ConfGeneratorRig : FakesInFolder {
     }
     QString line(int n) const { return preview().split("\r\n").value(n - 1); }
 
-    // Configures a daemon program in the folder whose -help gives this version line and these
-    // options; the file holds the version line, so a new version is a changed program file.
+    // Configures a daemon program in the folder whose -help gives this version line and these options; the
+    // file holds the version line, so a new version is a changed program file.
     QString useDaemon(const QString& version, const QStringList& options)
     {
         const QString daemon = folder.filePath("litecoind");
@@ -95,9 +81,8 @@ struct ConfGeneratorRig : FakesInFolder {
         return texts;
     }
 
-    // A save whose write fails: one message names the path and why, the window
-    // stays open with every field stored, and neither the file `kept` nor the
-    // folder's entries change.
+    // A save whose write fails: one message names the path and why, the window stays open with every field
+    // stored, and neither the file `kept` nor the folder's entries change.
     void saveFails(const QString& kept, const QString& reason)
     {
         const auto entries = [&] {
@@ -121,8 +106,7 @@ struct ConfGeneratorRig : FakesInFolder {
     std::unique_ptr<QUORLIN_CONF_GENERATOR_MAIN> window;
 };
 
-// The basic settings over a daemon that ignores three of their lines, saved
-// by Enter in the coin's name box.
+// The basic settings over a daemon that ignores three of their lines, saved by Enter in the coin's name box.
 struct IgnoredLinesRig : ConfGeneratorRig {
     IgnoredLinesRig()
     {

@@ -12,8 +12,8 @@ inline const QStringList kSwitchTickBoxes { QStringLiteral("QT_WALLET_TICKBOX"),
     QStringLiteral("DAEMON_DISABLE_WALLET_TICKBOX"), QStringLiteral("CLI_DAEMON_TICKBOX"),
     QStringLiteral("DISABLE_DAEMON_TICKBOX") };
 
-// The crypto settings as the user reaches them: main window, main settings,
-// crypto settings, over fakes that hold these settings.
+// The crypto settings as the user reaches them: main window, main settings, crypto settings, over fakes that
+// hold these settings.
 struct CryptoSettingsRig {
     explicit CryptoSettingsRig(const QStringList& stored = {})
         : t(stored)
@@ -23,8 +23,8 @@ struct CryptoSettingsRig {
     QCheckBox* box(int i) const { return w.findChild<QCheckBox*>(kSwitchTickBoxes[i]); }
     void click(const char* button) const { ctl<QPushButton>(w, button)->click(); }
 
-    // The pairs' switches as Save writes them into the command lines: the
-    // last word of the Qt and daemon lines, the word before "stop".
+    // The pairs' switches as Save writes them into the command lines: the last word of the Qt and daemon
+    // lines, the word before "stop".
     QStringList savedSwitches() const
     {
         click("SAVE_BUTTON");

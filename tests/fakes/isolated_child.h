@@ -5,11 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Some cases need what a test run as root cannot see (a normal user's
-// permissions) or may not do (mount a file system of its own). Such a test
-// function runs itself again in an isolated child copy of this test
-// executable, and passes when the child passes (POSIX only: the tests that
-// use it are registered NOT_ON_WINDOWS):
+// Some cases need what a test run as root cannot see (a normal user's permissions) or may not do (mount a
+// file system of its own). Such a test function runs itself again in an isolated child copy of this test
+// executable, and passes when the child passes (POSIX only: the tests that use it are registered
+// NOT_ON_WINDOWS):
 //
 //     QUORLIN_RUN_ISOLATED(Isolation::NormalUser);
 enum class Isolation {
@@ -17,13 +16,11 @@ enum class Isolation {
     OwnMounts, // a mount namespace in which the child may mount a tmpfs
 };
 
-// Runs the current test function (and data row) in an isolated child, the
-// first way this system allows; nullopt when there is none, else whether the
-// child passed, and what it printed.
+// Runs the current test function (and data row) in an isolated child, the first way this system allows;
+// nullopt when there is none, else whether the child passed, and what it printed.
 inline std::optional<std::pair<bool, QByteArray>> runIsolatedChild(Isolation isolation)
 {
-    // A copy any user may run: the isolated user may not reach the build
-    // folder (a clone in root's home).
+    // A copy any user may run: the isolated user may not reach the build folder (a clone in root's home).
     static QTemporaryDir folder;
     const QString copy = folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     if (!QFile::exists(copy) && QFile::copy(QCoreApplication::applicationFilePath(), copy))

@@ -7,27 +7,13 @@
 
 #include <QtTest>
 
-// A live node setup as the crypto settings save leaves it.
-inline const std::pair<QString, QString> kNodeSetup[] = {
-    { QStringLiteral("CRYPTO_NAME_TEXTBOX"), QStringLiteral("Litecoin") },
-    { QStringLiteral("QT_NAME_TEXTBOX"), QStringLiteral("litecoin-qt") },
-    { QStringLiteral("CLI_NAME_TEXTBOX"), QStringLiteral("litecoin-cli") },
-    { QStringLiteral("DAEMON_NAME_TEXTBOX"), QStringLiteral("litecoind") },
-    { QStringLiteral("KD_QT_COMMAND_TEXTBOX"),
-        QStringLiteral("\"/opt/ltc/litecoin-qt\" -conf=\"/c.conf\" ") },
-    { QStringLiteral("KD_D_COMMAND_TEXTBOX"), QStringLiteral("\"/opt/ltc/litecoind\" -conf=\"/c.conf\" ") },
-    { QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX"),
-        QStringLiteral("\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop") },
-};
-
-// Fakes whose store holds that node setup.
-struct NodeSetupContext : TestContext {
-    NodeSetupContext()
-    {
-        for (const auto& [key, value] : kNodeSetup)
-            fakes.store(key, value);
-    }
-};
+// A live node setup as the crypto settings save leaves it, each "key=value".
+inline const QStringList kNodeSetup { QStringLiteral("CRYPTO_NAME_TEXTBOX=Litecoin"),
+    QStringLiteral("QT_NAME_TEXTBOX=litecoin-qt"), QStringLiteral("CLI_NAME_TEXTBOX=litecoin-cli"),
+    QStringLiteral("DAEMON_NAME_TEXTBOX=litecoind"),
+    QStringLiteral("KD_QT_COMMAND_TEXTBOX=\"/opt/ltc/litecoin-qt\" -conf=\"/c.conf\" "),
+    QStringLiteral("KD_D_COMMAND_TEXTBOX=\"/opt/ltc/litecoind\" -conf=\"/c.conf\" "),
+    QStringLiteral("KDCLI_STOP_COMMAND_TEXTBOX=\"/opt/ltc/litecoin-cli\" -conf=\"/c.conf\"  stop") };
 
 // The main window on that setup, shown and active.
 struct MainWindowRig {
@@ -48,6 +34,6 @@ struct MainWindowRig {
         return window.findChild<QUORLIN_NODE_STATUS*>();
     }
 
-    NodeSetupContext t;
+    StoredContext t { kNodeSetup };
     QUORLIN_MAIN window { t.context };
 };

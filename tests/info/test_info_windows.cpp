@@ -44,8 +44,8 @@ QLineEdit* addressBox(const Donations& w, const char* coin)
     return ctl<QLineEdit>(w, qPrintable(QString::fromLatin1(coin) + u"_DONATION_ADDRESS_TEXTBOX"_s));
 }
 
-// The coins whose address box is marked (light magenta); a box in neither that nor the resting
-// colour (light yellow) shows as "odd".
+// The coins whose address box is marked (light magenta); a box in neither that nor the resting colour (light
+// yellow) shows as "odd".
 QStringList marked(const Donations& w)
 {
     QStringList marked;
@@ -71,9 +71,8 @@ class TestInfoWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    // A double-click on the message stops the flashing, in black; another flashes from the start.
-    // Before the first tick the message is black already: the double-click leaves the timer
-    // running, not restarted.
+    // A double-click on the message stops the flashing, in black; another flashes from the start. Before the
+    // first tick the message is black already: the double-click leaves the timer running, not restarted.
     void messageFlashStopsAndRestarts()
     {
         for (int ticksBefore = 0; ticksBefore <= 6; ++ticksBefore) {
@@ -123,8 +122,8 @@ private slots:
         QCOMPARE(marked(window), QStringList());
     }
 
-    // About flashes its donations box, and goes on flashing after the donations window it opens.
-    // In both windows double-clicks copy nothing; the creator text changes for good.
+    // About flashes its donations box, and goes on flashing after the donations window it opens. In both
+    // windows double-clicks copy nothing; the creator text changes for good.
     void aboutFlashesAndShowsTheEmail()
     {
         TestContext t;

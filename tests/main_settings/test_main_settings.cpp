@@ -48,8 +48,8 @@ class TestMainSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    // First run, tick/untick/tick, browsing, the always-on-top box; then loading an own file. Each
-    // choice is stored as it is made, one write of the store per click; OK stores them in one write.
+    // First run, tick/untick/tick, browsing, the always-on-top box; then loading an own file. Each choice is
+    // stored as it is made, one write of the store per click; OK stores them in one write.
     void choices()
     {
         TestContext t;

@@ -1,24 +1,18 @@
-// Always-on-top on a real X server (run under Xvfb), with a window manager
-// (openbox) and without one: another program's window that asks to stay on top
-// is put over the main window again and again; the next stacking step puts the
-// main window above it, and its native window is never re-created. The panel's
-// own windows, tooltips and menus stay above the main window.
+// Always-on-top on a real X server (run under Xvfb), with a window manager (openbox) and without one: another
+// program's window that asks to stay on top is put over the main window again and again; the next stacking
+// step puts the main window above it, and its native window is never re-created. The panel's own windows,
+// tooltips and menus stay above the main window.
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
 #include "main_settings/QUORLIN_MAIN_SETTINGS.h"
 #include "node_control/QUORLIN_MAIN.h"
 #include "platform/system_platform.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QToolTip>
 #include <QtTest>
 
 #include <xcb/xcb.h>
 
 #include <cstdio>
-#include <memory>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -50,11 +44,10 @@ xcb_window_t rootWindow()
     return xcb_setup_roots_iterator(xcb_get_setup(x11())).data->root;
 }
 
-// Whether the screen is as a row needs it: a window mapped now is shown, and
-// in a frame exactly when a window manager runs. A probe window is mapped
-// again until then: a window mapped while openbox starts, in the moments after
-// it has taken over the screen or while the previous row's openbox ends may
-// never be shown, or be stacked by the wrong desktop.
+// Whether the screen is as a row needs it: a window mapped now is shown, and in a frame exactly when a window
+// manager runs. A probe window is mapped again until then: a window mapped while openbox starts, in the
+// moments after it has taken over the screen or while the previous row's openbox ends may never be shown, or
+// be stacked by the wrong desktop.
 bool desktopReady(bool withWindowManager)
 {
     const xcb_window_t probe = xcb_generate_id(x11());
@@ -80,8 +73,8 @@ bool desktopReady(bool withWindowManager)
     return ready;
 }
 
-// Whether one window's top-level is stacked over the other's; the root's
-// children come bottom first (under a window manager, its frames).
+// Whether one window's top-level is stacked over the other's; the root's children come bottom first (under a
+// window manager, its frames).
 bool above(xcb_window_t upper, xcb_window_t lower)
 {
     const Tree root = tree(rootWindow());
@@ -92,8 +85,8 @@ bool above(xcb_window_t upper, xcb_window_t lower)
     return order.indexOf(topLevel(upper)) > order.indexOf(topLevel(lower));
 }
 
-// The rival: this program started again with "rival", a small stays-on-top
-// window that prints its window id and comes to the front on every line read.
+// The rival: this program started again with "rival", a small stays-on-top window that prints its window id
+// and comes to the front on every line read.
 int runRival(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -114,8 +107,8 @@ int runRival(int argc, char* argv[])
     return app.exec();
 }
 
-// One desktop: openbox on Xvfb's display or none, the panel with the system's
-// stacking step and always-on-top as stored, and the rival in front of it.
+// One desktop: openbox on Xvfb's display or none, the panel with the system's stacking step and always-on-top
+// as stored, and the rival in front of it.
 struct Desk {
     // Null when the desktop is ready, otherwise why no test can run here.
     const char* missing(bool withWindowManager)
@@ -180,8 +173,7 @@ struct Desk {
     xcb_window_t rivalId = XCB_NONE;
 };
 
-// The window's native window as Qt has it now (Qt re-creates a tooltip's
-// window without telling its widget).
+// The window's native window as Qt has it now (Qt re-creates a tooltip's window without telling its widget).
 xcb_window_t idOf(const QWidget& window)
 {
     return static_cast<xcb_window_t>(window.windowHandle()->winId());
@@ -220,9 +212,8 @@ private slots:
         // A window manager puts the window into a frame of its own.
         QTRY_COMPARE(topLevel(desk.panelId) != desk.panelId, withWindowManager);
 
-        // Each round the rival comes forward while no step runs; the next
-        // stacking step alone puts the main window above it again (the timer
-        // runs once a second).
+        // Each round the rival comes forward while no step runs; the next stacking step alone puts the main
+        // window above it again (the timer runs once a second).
         timerOf(*desk.panel, "AlwaysOnTopTimer").stop();
         for (int round = 1; round <= 5; ++round) {
             desk.rival.write("raise\n");
@@ -240,9 +231,8 @@ private slots:
         QVERIFY(above(desk.rivalId, desk.panelId) && desk.panel->winId() == desk.panelId);
     }
 
-    // The main settings window, open where the main window is, stays over it
-    // while another program is in front; so do a status box's tooltip and the
-    // window's menu.
+    // The main settings window, open where the main window is, stays over it while another program is in
+    // front; so do a status box's tooltip and the window's menu.
     void panelWindowsStayAboveMainWindow_data() { bothDesktops(); }
     void panelWindowsStayAboveMainWindow()
     {
@@ -274,8 +264,8 @@ private slots:
         menuNamed("NODE_MENU").close();
     }
 
-    // Ticking "Always On Top" in the open main settings window puts the main
-    // window over the rival at the next step, below the settings window.
+    // Ticking "Always On Top" in the open main settings window puts the main window over the rival at the
+    // next step, below the settings window.
     void tickingAlwaysOnTopTakesEffectAtOnce_data() { bothDesktops(); }
     void tickingAlwaysOnTopTakesEffectAtOnce()
     {

@@ -23,14 +23,14 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    // Loading reads the position, the node setup and the tick, in this order,
-    // and stores nothing; the stacking timer runs only while ticked.
+    // Loading reads the position, the node setup and the tick, in this order, and stores nothing; the
+    // stacking timer runs only while ticked.
     void loadsStoreOrDefaults()
     {
         MainWindowRig s;
         QStringList keys { u"MAIN_Left"_s, u"MAIN_Top"_s, u"MAIN_Width"_s, u"MAIN_Height"_s };
-        for (const auto& [key, value] : kNodeSetup)
-            keys << key;
+        for (const QString& pair : kNodeSetup)
+            keys << pair.section(u'=', 0, 0);
         QCOMPARE(s.t.fakes.settings.readKeys, keys << u"AlwaysOnTop_TICKBOX"_s);
         QCOMPARE(timerOf(s.window, "AlwaysOnTopTimer").interval(), 1000);
         QCOMPARE(timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").interval(), 250);
@@ -49,8 +49,7 @@ private slots:
         QVERIFY(s.t.fakes.settings.writtenKeys.isEmpty() && off.fakes.settings.writtenKeys.isEmpty());
     }
 
-    // The node status window opens from a status box or the menu, once, and leaves the main window
-    // usable.
+    // The node status window opens from a status box or the menu, once, and leaves the main window usable.
     void nodeStatusWindowOpensOnce()
     {
         MainWindowRig s;
@@ -63,8 +62,8 @@ private slots:
         QCOMPARE(timerOf(*w, "REFRESH_TIMER").interval(), 2000);
     }
 
-    // Its client runs, like the daemon the conf check asks for its options, are not the user's: a
-    // tick, taking one look, paints them stopped.
+    // Its client runs, like the daemon the conf check asks for its options, are not the user's: a tick,
+    // taking one look, paints them stopped.
     void nodeStatusCallsAreNotTheUsers()
     {
         MainWindowRig s;
@@ -90,8 +89,8 @@ private slots:
             processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s, u"litecoin-cli"_s } }));
     }
 
-    // It asks one call at a time, the stop line's with its last word swapped, and shows the
-    // node's answers as typed.
+    // It asks one call at a time, the stop line's with its last word swapped, and shows the node's answers as
+    // typed.
     void nodeStatusAsksOneCallAtATime()
     {
         MainWindowRig s;
@@ -126,8 +125,7 @@ private slots:
         QCOMPARE(s.t.fakes.runner.commandLines.size(), 2);
     }
 
-    // A long message of the client shows its first 300 characters: its label grows in an area that
-    // scrolls.
+    // A long message of the client shows its first 300 characters: its label grows in an area that scrolls.
     void nodeStatusShowsTheStartOfALongMessage()
     {
         MainWindowRig s;
@@ -157,9 +155,8 @@ private slots:
         QCOMPARE(s.t.fakes.stored(u"NODE_STATUS-Left"_s), u"4500"_s);
     }
 
-    // Exit stores the main window's position, the node status window's
-    // position and the tick, each again as the windows unload, in one write
-    // of the store.
+    // Exit stores the main window's position, the node status window's position and the tick, each again as
+    // the windows unload, in one write of the store.
     void exitWritesTheStoreOnce()
     {
         MainWindowRig s;
@@ -173,12 +170,10 @@ private slots:
         QCOMPARE(s.t.fakes.settings.commits, 1);
     }
 
-    // Each start button hands its line, window style and output log over; a
-    // line another window changes is used at once; a failing launch shows the
-    // line, passwords masked, and the reason. The stop line runs in the background, without a
-    // time limit: a failure shows the client's own words, a success nothing;
-    // a line that cannot start says why. None stores anything, and the window
-    // lives on.
+    // Each start button hands its line, window style and output log over; a line another window changes is
+    // used at once; a failing launch shows the line, passwords masked, and the reason. The stop line runs in
+    // the background, without a time limit: a failure shows the client's own words, a success nothing; a line
+    // that cannot start says why. None stores anything, and the window lives on.
     void buttonsHandOverTheirLines()
     {
         MainWindowRig s;
@@ -223,12 +218,10 @@ private slots:
         QVERIFY(s.window.isVisible() && timerOf(s.window, "MULTI_PROCESS_WATCHER_TIMER").isActive());
     }
 
-    // A daemon gone within 15 s is told once with its output log; one the
-    // user stopped with CLI is not. A log that could not be written is told
-    // once, at the start, with the line's password masked. The started
-    // process decides before the image name: while it runs (a wrapper
-    // script), nothing is told; when it failed and its group is empty, its
-    // exit status is told.
+    // A daemon gone within 15 s is told once with its output log; one the user stopped with CLI is not. A log
+    // that could not be written is told once, at the start, with the line's password masked. The started
+    // process decides before the image name: while it runs (a wrapper script), nothing is told; when it
+    // failed and its group is empty, its exit status is told.
     void shortLivedDaemonIsTold()
     {
         const QString linked = u"It is a symbolic link, which this program does not follow."_s;
@@ -266,8 +259,8 @@ private slots:
         }
     }
 
-    // A log that cannot be written any more is told once, with the masked
-    // command line, while the program runs on.
+    // A log that cannot be written any more is told once, with the masked command line, while the program
+    // runs on.
     void outputProblemIsToldOnce()
     {
         MainWindowRig s;

@@ -5,7 +5,6 @@
 #include "platform/launch_log.h"
 #include "platform/masked_command_line.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -32,8 +31,8 @@ class TestNodeStatus : public QObject {
     Q_OBJECT
 
 private slots:
-    // Answers as recorded from clients; "" for the network means not asked,
-    // and every field after the state is then "-".
+    // Answers as recorded from clients; "" for the network means not asked, and every field after the state
+    // is then "-".
     void readsClientAnswers_data()
     {
         QTest::addColumn<ProcessAnswer>("chain");
@@ -41,6 +40,7 @@ private slots:
         QTest::addColumn<QString>("shown");
         const auto row = [](const char* tag, const ProcessAnswer& chain, const QString& network,
                              const QString& shown) { QTest::newRow(tag) << chain << network << shown; };
+        const QString noFields = u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s;
         row("synced", json(kSyncedChain), kNetwork,
             u"answering | regtest | 3 | 3 | 100.00 % | no | 2025-12-06 05:46:40 UTC (12 min ago) "
             u"| 8 (in 2, out 6) | 210400, /LitecoinCore:0.21.4/ | 1.2 MB, not pruned | none | 10000"_s);
@@ -50,15 +50,13 @@ private slots:
             uR"({"version":170100,"subversion":"/Satoshi:0.17.1/","connections":3,"warnings":["old","low"]})"_s,
             u"answering | main | 100 | 2000 | 12.35 % | yes | 2025-12-06 03:00:00 UTC (median) (2 h ago) | 3 "
             u"| 170100, /Satoshi:0.17.1/ | -, pruned | old; low | 1235"_s);
-        row("missing fields, network not json", json(u"{}"_s), u"x"_s,
-            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+        row("missing fields, network not json", json(u"{}"_s), u"x"_s, noFields);
         row("numbers out of range",
             json(uR"({"blocks":1e300,"headers":-1,"verificationprogress":1.5,"time":-1e300,
                 "mediantime":-9223372036854775808,"size_on_disk":-1e300})"_s),
             uR"({"version":1e19,"connections":-9223372036854775808,"connections_in":1,"connections_out":1})"_s,
-            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
-        row("block time in the year 10000", json(uR"({"time":253402300800})"_s), u"{}"_s,
-            u"answering | - | - | - | - | - | - | - | - | - | none | 0"_s);
+            noFields);
+        row("block time in the year 10000", json(uR"({"time":253402300800})"_s), u"{}"_s, noFields);
         row("long warning cut", json(u"{\"warnings\":\"%1\"}"_s.arg(QString(400, u'w'))), u"{}"_s,
             u"answering | - | - | - | - | - | - | - | - | - | "_s + QString(300, u'w') + u"… | 0"_s);
         row("warm-up",
@@ -101,19 +99,19 @@ private slots:
         QTest::addColumn<QString>("problem");
         const QString notStop = u"The command-line client line does not end in \"stop\", so it is not a stop "
                                 "command: "_s;
-        QTest::newRow("quoted paths, blanks after stop")
-            << u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  stop  "_s << QString();
-        QTest::newRow("stop quoted") << u"cli \"stop\""_s << QString();
-        QTest::newRow("a literal quote before stop") << u"cli -uacomment=\"\"\" stop"_s << QString();
-        QTest::newRow("blank") << u"  "_s << u"No command-line client configured: open CRYPTO SETTINGS"_s;
-        QTest::newRow("open quote")
-            << u"\"/opt/cli stop"_s
-            << u"The command-line client line cannot be split: a double quote is never closed."_s;
-        QTest::newRow("another four-letter word") << u"cli help"_s << notStop + u"cli help"_s;
-        QTest::newRow("stop glued to a word") << u"cli -nostop"_s << notStop + u"cli -nostop"_s;
-        QTest::newRow("stop alone") << u"stop"_s << notStop + u"stop"_s;
-        QTest::newRow("password masked")
-            << u"cli -rpcpassword s3cret"_s << notStop + u"cli -rpcpassword ***"_s;
+        const auto row = [](const char* tag, const QString& stopLine, const QString& problem) {
+            QTest::newRow(tag) << stopLine << problem;
+        };
+        row("quoted paths, blanks after stop", u"\"/opt/my ltc/cli\" -conf=\"/a b.conf\"  stop  "_s, {});
+        row("stop quoted", u"cli \"stop\""_s, {});
+        row("a literal quote before stop", u"cli -uacomment=\"\"\" stop"_s, {});
+        row("blank", u"  "_s, u"No command-line client configured: open CRYPTO SETTINGS"_s);
+        row("open quote", u"\"/opt/cli stop"_s,
+            u"The command-line client line cannot be split: a double quote is never closed."_s);
+        row("another four-letter word", u"cli help"_s, notStop + u"cli help"_s);
+        row("stop glued to a word", u"cli -nostop"_s, notStop + u"cli -nostop"_s);
+        row("stop alone", u"stop"_s, notStop + u"stop"_s);
+        row("password masked", u"cli -rpcpassword s3cret"_s, notStop + u"cli -rpcpassword ***"_s);
     }
 
     void checksTheStopLine()
@@ -122,8 +120,8 @@ private slots:
         QTEST(clientCallProblem(CommandLine(stopLine)), "problem");
     }
 
-    // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told:
-    // "<tick>:<ms it ran>" for each time it is told gone.
+    // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told: "<tick>:<ms it ran>" for each
+    // time it is told gone.
     void judgesShortLivedPrograms_data()
     {
         QTest::addColumn<QString>("ticks");
@@ -148,33 +146,30 @@ private slots:
         QTEST(told.join(u' '), "told");
     }
 
-    // Arguments as the launcher splits them: a value after "=" or in the next
-    // argument is masked, the rest stays as typed.
+    // Arguments as the launcher splits them: a value after "=" or in the next argument is masked, the rest
+    // stays as typed.
     void masksPasswords_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("masked");
-        QTest::newRow("quoted values and names")
-            << u"d -rpcpassword=\"a b\" -conf=\"/p q\" \"--RPCPassword=a b\" -walletpassphrase=x"_s
-            << u"d -rpcpassword=*** -conf=\"/p q\" \"--RPCPassword=***\" -walletpassphrase=***"_s;
-        QTest::newRow("nothing secret")
-            << u"d -rpcuser=u \t-datadir=/pass  "_s << u"d -rpcuser=u \t-datadir=/pass  "_s;
-        QTest::newRow("value after a blank")
-            << u"d -rpcpassword s3cret -server"_s << u"d -rpcpassword *** -server"_s;
-        QTest::newRow("quoted value after blanks")
-            << u"d --RPCPASSWORD  \"a b\"  -x"_s << u"d --RPCPASSWORD  ***  -x"_s;
-        QTest::newRow("empty quotes are no argument")
-            << u"d -rpcpassword \"\" s3cret"_s << u"d -rpcpassword \"\" ***"_s;
-        QTest::newRow("option as the value of another")
-            << u"d -rpcpassword -walletpassphrase s3cret"_s << u"d -rpcpassword *** ***"_s;
-        QTest::newRow("option last") << u"d -rpcpassword"_s << u"d -rpcpassword"_s;
-        QTest::newRow("after a literal quote")
-            << u"d -uacomment=\"\"\" -rpcpassword=s3cret"_s << u"d -uacomment=\"\"\" -rpcpassword=***"_s;
-        QTest::newRow("literal quotes in the value")
-            << u"d -rpcpassword=\"\"\"a\"\"\" b"_s << u"d -rpcpassword=*** b"_s;
-        QTest::newRow("quotes inside the name")
-            << u"d -rpc\"pass\"word=s3cret"_s << u"d -rpc\"pass\"word=***"_s;
-        QTest::newRow("quote left open") << u"d \"-rpcpassword=s3 cret"_s << u"d \"-rpcpassword=***\""_s;
+        const auto row = [](const char* tag, const QString& line, const QString& masked) {
+            QTest::newRow(tag) << line << masked;
+        };
+        row("quoted values and names",
+            u"d -rpcpassword=\"a b\" -conf=\"/p q\" \"--RPCPassword=a b\" -walletpassphrase=x"_s,
+            u"d -rpcpassword=*** -conf=\"/p q\" \"--RPCPassword=***\" -walletpassphrase=***"_s);
+        row("nothing secret", u"d -rpcuser=u \t-datadir=/pass  "_s, u"d -rpcuser=u \t-datadir=/pass  "_s);
+        row("value after a blank", u"d -rpcpassword s3cret -server"_s, u"d -rpcpassword *** -server"_s);
+        row("quoted value after blanks", u"d --RPCPASSWORD  \"a b\"  -x"_s, u"d --RPCPASSWORD  ***  -x"_s);
+        row("empty quotes are no argument", u"d -rpcpassword \"\" s3cret"_s, u"d -rpcpassword \"\" ***"_s);
+        row("option as the value of another", u"d -rpcpassword -walletpassphrase s3cret"_s,
+            u"d -rpcpassword *** ***"_s);
+        row("option last", u"d -rpcpassword"_s, u"d -rpcpassword"_s);
+        row("after a literal quote", u"d -uacomment=\"\"\" -rpcpassword=s3cret"_s,
+            u"d -uacomment=\"\"\" -rpcpassword=***"_s);
+        row("literal quotes in the value", u"d -rpcpassword=\"\"\"a\"\"\" b"_s, u"d -rpcpassword=*** b"_s);
+        row("quotes inside the name", u"d -rpc\"pass\"word=s3cret"_s, u"d -rpc\"pass\"word=***"_s);
+        row("quote left open", u"d \"-rpcpassword=s3 cret"_s, u"d \"-rpcpassword=***\""_s);
     }
 
     void masksPasswords()
@@ -183,9 +178,8 @@ private slots:
         QTEST(maskPasswords(CommandLine(line)), "masked");
     }
 
-    // A start appends its line, passwords masked, to its log, starting over
-    // above 1 MB; the message quotes this start's last lines. A folder is never
-    // written (modes, links and owners: test_launcher, on POSIX).
+    // A start appends its line, passwords masked, to its log, starting over above 1 MB; the message quotes
+    // this start's last lines. A folder is never written (modes, links and owners: test_launcher, on POSIX).
     void keepsTheLaunchLog()
     {
         QTemporaryDir dir;

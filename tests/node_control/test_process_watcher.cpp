@@ -1,4 +1,5 @@
 #include "fakes/fake_platform.h"
+#include "fakes/file_bytes.h"
 #include "node_control/process_watcher.h"
 #include "node_control/watcher_decision.h"
 #include "platform/process_runner_qprocess.h"
@@ -12,9 +13,8 @@ class TestProcessWatcher : public QObject {
     Q_OBJECT
 
 private slots:
-    // named, running: of "qt daemon cli", each program's image name being its
-    // word. shown: per box RUNNING (green), STOPPED (red) or kept (left as it
-    // was); then CLI STOP and the start buttons: on, off or kept.
+    // named, running: of "qt daemon cli", each program's image name being its word. shown: per box RUNNING
+    // (green), STOPPED (red) or kept (left as it was); then CLI STOP and the start buttons: on, off or kept.
     void decidesFromNamesAndRunningPrograms_data()
     {
         for (const char* column : { "named", "running", "shown" })
@@ -54,8 +54,8 @@ private slots:
         QTEST(shown.join(u' '), "shown");
     }
 
-    // One look per tick asks every configured name once; none without names.
-    // A failed look counts every name as not running; the next one asks again.
+    // One look per tick asks every configured name once; none without names. A failed look counts every name
+    // as not running; the next one asks again.
     void answersEveryNameFromOneLook()
     {
         FakeProcessQuery query;
@@ -71,9 +71,8 @@ private slots:
         QCOMPARE(query.looks, QList<QStringList>(3, { u"litecoind"_s, u"litecoin-cli"_s }));
     }
 
-    // A client that is a script runs the real client (here a copy of sleep
-    // under the client's name) as its child: while the panel's own run of it
-    // goes on, the client does not count as running.
+    // A client that is a script runs the real client (here a copy of sleep under the client's name) as its
+    // child: while the panel's own run of it goes on, the client does not count as running.
     void leavesOutWhatThePanelsOwnRunsStarted()
     {
 #ifdef Q_OS_WIN
@@ -81,14 +80,12 @@ private slots:
 #endif
         QTemporaryDir dir;
         const QString cli = u"qrl-cli-%1"_s.arg(QCoreApplication::applicationPid());
-        QFile wrapper(dir.filePath(u"wrapper"_s));
-        QVERIFY(QFile::copy(u"/bin/sleep"_s, dir.filePath(cli)) && wrapper.open(QIODevice::WriteOnly));
-        wrapper.write(u"#!/bin/sh\n'%1' 20\necho after\n"_s.arg(dir.filePath(cli)).toUtf8());
-        QVERIFY(wrapper.setPermissions(wrapper.permissions() | QFile::ExeOwner));
-        wrapper.close();
+        const QString wrapper = dir.filePath(u"wrapper"_s);
+        QVERIFY(QFile::copy(u"/bin/sleep"_s, dir.filePath(cli))
+            && writeFile(wrapper, u"#!/bin/sh\n'%1' 20\necho after\n"_s.arg(dir.filePath(cli)).toUtf8()));
+        QVERIFY(QFile::setPermissions(wrapper, QFile::permissions(wrapper) | QFile::ExeOwner));
         QProcessRunner runner;
-        runner.run(
-            wrapper.fileName(), {}, 0, ProcessRunner::Caller::Panel, this, [](const ProcessAnswer&) {});
+        runner.run(wrapper, {}, 0, ProcessRunner::Caller::Panel, this, [](const ProcessAnswer&) {});
         const std::unique_ptr<ProcessQuery> query = createSystemProcessQuery();
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses({ cli }), QList { 1 }, 30000); // a busy machine
         ProcessWatcher watcher(*query);

@@ -1,3 +1,4 @@
+#include "fakes/file_bytes.h"
 #include "node_control/launch_watch.h"
 #include "platform/launch_log.h"
 #include "platform/process_launcher_posix.h"
@@ -29,26 +30,23 @@ QString streamTarget(qint64 pid, int fd)
 // Ends the group of a started script that wrote its process id into a file.
 bool endGroup(const QString& pidFile)
 {
-    QFile file(pidFile);
-    const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+    const pid_t pid = fileBytes(pidFile).trimmed().toInt();
     return pid > 1 && ::kill(-pid, SIGKILL) == 0;
 }
 
 // How long a script may take to start its program on a busy machine.
 constexpr int kSlowStartMs = 30000;
 
-// A client or daemon that is a script: it runs a copy of sh under a name of its own
-// (its "inner" program) without exec, and waits for it. The inner program
-// notes its pid, so that what a failed test leaves running is ended.
+// A client or daemon that is a script: it runs a copy of sh under a name of its own (its "inner" program)
+// without exec, and waits for it. The inner program notes its pid, so that what a failed test leaves running
+// is ended.
 struct WrapperScript {
     explicit WrapperScript(const QString& innerScript)
     {
-        QFile script(path);
-        QVERIFY(QFile::copy(u"/bin/sh"_s, dir.filePath(innerName)) && script.open(QIODevice::WriteOnly));
-        script.write(u"#!/bin/sh\n'%1' -c 'echo $$ > \"%2\"; %3'\necho after\n"_s
-                         .arg(dir.filePath(innerName), dir.filePath(u"inner-pid"_s), innerScript)
-                         .toUtf8());
-        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+        const QString script = u"#!/bin/sh\n'%1' -c 'echo $$ > \"%2\"; %3'\necho after\n"_s.arg(
+            dir.filePath(innerName), dir.filePath(u"inner-pid"_s), innerScript);
+        QVERIFY(QFile::copy(u"/bin/sh"_s, dir.filePath(innerName)) && writeFile(path, script.toUtf8()));
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner));
     }
     ~WrapperScript()
     {
@@ -71,8 +69,8 @@ class TestLauncher : public QObject {
     Q_OBJECT
 
 private slots:
-    // Both the launcher and the client runner say why nothing started; the
-    // runner answers from the event loop, never inside run().
+    // Both the launcher and the client runner say why nothing started; the runner answers from the event
+    // loop, never inside run().
     void reportsWhyNothingStarted()
     {
         const QString unclosed = u"The command line has a double quote that is never closed."_s;
@@ -98,8 +96,7 @@ private slots:
         }
     }
 
-    // No shell runs the rest of a line: once a later launch has run, a shell
-    // would have had its turn.
+    // No shell runs the rest of a line: once a later launch has run, a shell would have had its turn.
     void runsNothingButTheNamedProgram()
     {
         QTemporaryDir out;
@@ -115,8 +112,8 @@ private slots:
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
-    // An error box shows, as plain text, the first and last 200 characters of
-    // each long line (a 1 MB command line), within the screen.
+    // An error box shows, as plain text, the first and last 200 characters of each long line (a 1 MB command
+    // line), within the screen.
     void longErrorFitsTheScreen()
     {
         const QString line = u"\"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt\" -x"_s;
@@ -152,8 +149,7 @@ private slots:
                 = u"/bin/sh -c \"echo $$ > '%1.part'; mv '%1.part' '%1'; exec sleep 30\""_s.arg(pidFile);
             QVERIFY(PosixProcessLauncher().launch(CommandLine(line), style, log).started);
             QTRY_VERIFY(QFile::exists(pidFile));
-            QFile file(pidFile);
-            const pid_t pid = file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toInt() : 0;
+            const pid_t pid = fileBytes(pidFile).trimmed().toInt();
             QVERIFY(pid > 0);
             const auto killProbe = qScopeGuard([pid] { ::kill(pid, SIGKILL); });
             QVERIFY(::getsid(pid) > 0 && ::getsid(pid) != ::getsid(0));
@@ -167,9 +163,8 @@ private slots:
         }
     }
 
-    // A wrapper script that runs the node without exec runs while its own
-    // process does, though nothing has the node's name; a start that failed
-    // is gone, with its exit status, once nothing of its group runs.
+    // A wrapper script that runs the node without exec runs while its own process does, though nothing has
+    // the node's name; a start that failed is gone, with its exit status, once nothing of its group runs.
     void launchWatchFollowsTheStartedProcess()
     {
         QTemporaryDir dir;
@@ -201,8 +196,8 @@ private slots:
         QVERIFY(endGroup(dir.filePath(u"wrapper"_s)) && endGroup(dir.filePath(u"failed-with-child"_s)));
     }
 
-    // A program that floods its output leaves at most the limit in the log
-    // and as much in the ".1" file before it: the end of its output.
+    // A program that floods its output leaves at most the limit in the log and as much in the ".1" file
+    // before it: the end of its output.
     void floodedLogKeepsItsLimit()
     {
         QTemporaryDir dir;
@@ -215,8 +210,8 @@ private slots:
         QCOMPARE(lastLogLines(log, 0, 1), u"1000000"_s);
     }
 
-    // On a full disk the copy stops, says so once, and goes on draining the
-    // output: the program gets past 2 MB of output and keeps running.
+    // On a full disk the copy stops, says so once, and goes on draining the output: the program gets past 2
+    // MB of output and keeps running.
     void fullDiskIsToldOnceAndTheProgramRuns()
     {
         QTemporaryDir dir;
@@ -240,8 +235,8 @@ private slots:
         QTRY_VERIFY(result.program->finished());
     }
 
-    // The launch log is made its owner's only; a log that was there keeps its
-    // permissions; a link, a device or another user's file is not written.
+    // The launch log is made its owner's only; a log that was there keeps its permissions; a link, a device
+    // or another user's file is not written.
     void launchLogKeepsToItsOwner()
     {
         QTemporaryDir dir;
@@ -262,8 +257,8 @@ private slots:
         QCOMPARE(prepareLaunchLog(theirs, CommandLine(u"g"_s)).isEmpty(), !root);
     }
 
-    // The client runner collects both streams and the exit code, ends a hung
-    // run by its process id and lists the panel's own runs while they run.
+    // The client runner collects both streams and the exit code, ends a hung run by its process id and lists
+    // the panel's own runs while they run.
     void clientRunnerAnswers()
     {
         QProcessRunner runner;
@@ -290,8 +285,8 @@ private slots:
         QCOMPARE(std::pair(answers[1].outcome, answers[2].outcome), std::pair(TimedOut, TimedOut));
     }
 
-    // A client that prints more than the limit, on one stream or on both, at
-    // once or without end, is ended and answers "answer too long".
+    // A client that prints more than the limit, on one stream or on both, at once or without end, is ended
+    // and answers "answer too long".
     void clientRunnerEndsAnAnswerTooLong()
     {
         for (const QString& line : { u"/usr/bin/head -c 2000000 /dev/zero"_s,
@@ -308,9 +303,8 @@ private slots:
         }
     }
 
-    // However a run of a client that is a script ends (its time limit, its
-    // output limit, its window closed, the panel's exit), the program the
-    // script started ends with it.
+    // However a run of a client that is a script ends (its time limit, its output limit, its window closed,
+    // the panel's exit), the program the script started ends with it.
     void clientRunnerEndsTheWholeScript_data()
     {
         QTest::addColumn<QString>("innerScript");
@@ -332,13 +326,12 @@ private slots:
         auto runner = std::make_unique<QProcessRunner>();
         auto receiver = std::make_unique<QObject>();
         std::optional<ProcessAnswer> answer;
-        // The panel's own limit, long enough for the script to start its
-        // program on a busy machine.
+        // The panel's own limit, long enough for the script to start its program on a busy machine.
         const int timeoutMs = ending == u"time limit"_s ? 10000 : 0;
         runner->run(client.path, {}, timeoutMs, ProcessRunner::Caller::Panel, receiver.get(),
             [&](const ProcessAnswer& a) { answer = a; });
-        // The script's program is up; while it starts a command of its own, a
-        // forked copy of it may count as a second one for a moment.
+        // The script's program is up; while it starts a command of its own, a forked copy of it may count as
+        // a second one for a moment.
         if (ending != u"output limit"_s)
             QTRY_VERIFY_WITH_TIMEOUT(client.innerRunning() > 0, kSlowStartMs);
         if (ending == u"window closed"_s)
@@ -350,8 +343,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(client.innerRunning(), 0, kSlowStartMs);
     }
 
-    // The help reader says why a program gave no help: the system's reason it did not start, its
-    // crash, or its time limit.
+    // The help reader says why a program gave no help: the system's reason it did not start, its crash, or
+    // its time limit.
     void programHelpSaysWhyItGaveNone_data()
     {
         QTest::addColumn<QString>("program");
@@ -377,9 +370,8 @@ private slots:
         QCOMPARE(std::pair(result->finished, result->error), std::pair(false, error));
     }
 
-    // The conf check's -help run stops a daemon that prints more than the
-    // limit, at once or without end, well before its time limit; a daemon
-    // that is a script is stopped with what it started.
+    // The conf check's -help run stops a daemon that prints more than the limit, at once or without end, well
+    // before its time limit; a daemon that is a script is stopped with what it started.
     void programHelpEndsAnAnswerTooLong()
     {
         WrapperScript daemon(u"trap \"\" PIPE; while :; do head -c 100000 /dev/zero; done"_s);

@@ -1,3 +1,4 @@
+#include "fakes/file_bytes.h"
 #include "platform/process_query_linux.h"
 
 #include <QtTest>
@@ -8,14 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-// One process folder of a made-up /proc: its exe link (none when empty) and,
-// unless stat is empty (a process that ended during the look), its files.
+// One process folder of a made-up /proc: its exe link (none when empty) and, unless stat is empty (a process
+// that ended during the look), its files.
 bool makeProcess(const QString& dir, const QString& exe, const QByteArray& cmdline = {},
     const QByteArray& stat = "1 (x) S 1", const QByteArray& comm = {})
 {
@@ -30,8 +25,8 @@ bool relink(const QString& exe, const QString& target)
     return QFile::remove(exe) && QFile::link(target, exe);
 }
 
-// The made-up clock: "uptime" in the made-up /proc, and the stat line of a
-// process started so many seconds before it.
+// The made-up clock: "uptime" in the made-up /proc, and the stat line of a process started so many seconds
+// before it.
 constexpr int kUptime = 1000;
 
 bool writeUptime(const QTemporaryDir& proc)
@@ -46,8 +41,8 @@ QByteArray statOfAge(int seconds)
         + " 2490368";
 }
 
-// The last pid handed out, as /proc/loadavg gives it, and the self link that
-// makes a made-up /proc this program's own.
+// The last pid handed out, as /proc/loadavg gives it, and the self link that makes a made-up /proc this
+// program's own.
 bool writeLastPid(const QTemporaryDir& proc, const QByteArray& pid)
 {
     return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + pid + "\n")
@@ -77,8 +72,8 @@ class TestProcessQuery : public QObject {
     Q_OBJECT
 
 private slots:
-    // An image name is read from the exe link, then argv[0], then comm; entries
-    // that are no pids ("self", "12a") never count, nor do zombies.
+    // An image name is read from the exe link, then argv[0], then comm; entries that are no pids ("self",
+    // "12a") never count, nor do zombies.
     void readsNamesFromProcEntries()
     {
         QTemporaryDir proc;
@@ -105,8 +100,8 @@ private slots:
             LinuxProcessQuery(QFile::encodeName(proc.path())).countProcesses(names + names), counts + counts);
     }
 
-    // A known process keeps its name from look to look; a new process in a
-    // reused pid and an asked-for one that dies are seen.
+    // A known process keeps its name from look to look; a new process in a reused pid and an asked-for one
+    // that dies are seen.
     void keepsNamesWhileProcessesStay()
     {
         QTemporaryDir proc;
@@ -127,8 +122,8 @@ private slots:
         QCOMPARE(count({ u"qrl-new"_s }), QList { 0 });
     }
 
-    // A wrapper that waits two seconds and then execs the node program is
-    // seen at the next look or the one after.
+    // A wrapper that waits two seconds and then execs the node program is seen at the next look or the one
+    // after.
     void seesAnExecInTheFirstMinuteAtOnce()
     {
         QTemporaryDir proc;
@@ -140,8 +135,8 @@ private slots:
         QCOMPARE_LE(looksUntilSeen(query, u"qrl-node"_s, 2), 2);
     }
 
-    // After its first minute a process is no longer read at every look: its
-    // exec is seen in its turn, within ten seconds of looks.
+    // After its first minute a process is no longer read at every look: its exec is seen in its turn, within
+    // ten seconds of looks.
     void seesALaterExecWithinTenSeconds()
     {
         QTemporaryDir proc;
@@ -153,10 +148,9 @@ private slots:
         QCOMPARE_LE(looksUntilSeen(query, u"qrl-late"_s, 40), 40);
     }
 
-    // Where /proc is this program's own, only the pids handed out since the
-    // last look are probed (threads passed over), unless that look is over a
-    // second old. The panel's own processes are left out when asked, by their
-    // process group.
+    // Where /proc is this program's own, only the pids handed out since the last look are probed (threads
+    // passed over), unless that look is over a second old. The panel's own processes are left out when asked,
+    // by their process group.
     void probesThePidsHandedOut()
     {
         QTemporaryDir proc;
@@ -176,8 +170,8 @@ private slots:
         QCOMPARE(query.countProcesses(names, { 8, 99 }), QList({ 1, 0 }));
     }
 
-    // The kernel hands out a pid a moment before the process shows in /proc:
-    // a pid whose folder is missing at its probe is probed again at the next look.
+    // The kernel hands out a pid a moment before the process shows in /proc: a pid whose folder is missing at
+    // its probe is probed again at the next look.
     void probesAgainAPidNotShownYet()
     {
         QTemporaryDir proc;

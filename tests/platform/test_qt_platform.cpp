@@ -11,8 +11,8 @@ class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    // "Applications (*.exe)" lists the files the user may run, "All files (*.*)"
-    // every file, dotted or not; a typed name gets no ".exe".
+    // "Applications (*.exe)" lists the files the user may run, "All files (*.*)" every file, dotted or not; a
+    // typed name gets no ".exe".
     void programsListedWhereTheyHaveNoExtension()
     {
         QTemporaryDir folder;
@@ -44,8 +44,8 @@ private slots:
         }
     }
 
-    // Whichever window is in front, one of its own included, the main window
-    // stays on top from then on, where it was, in the same native window.
+    // Whichever window is in front, one of its own included, the main window stays on top from then on, where
+    // it was, in the same native window.
     void mainWindowGoesOnTopWhicheverWindowIsInFront()
     {
         enum InFront { Main, Owned, Other };

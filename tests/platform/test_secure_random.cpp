@@ -1,5 +1,4 @@
-// The operating system's generator as the program reads it, on Linux and
-// (under wine) on Windows.
+// The operating system's generator as the program reads it, on Linux and (under wine) on Windows.
 #include "platform/system_platform.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+#include "fakes/file_bytes.h"
 #include "fakes/isolated_child.h"
 #include "platform/qsettings_backing.h"
 #include "platform/settings_location.h"
@@ -33,20 +34,6 @@ struct Store {
     QSettingsBacking backing;
 };
 
-// Writes a file, making its folder first.
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-        && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int modeOf(const QString& path)
 {
     struct stat status { };
@@ -75,8 +62,8 @@ private slots:
         m_file = iniSectionFilePath(m_root->path(), kApp, kSection);
     }
 
-    // A save is reported failed exactly when its value did not reach the disk:
-    // once, until a save works again; a malformed line read earlier is no failure.
+    // A save is reported failed exactly when its value did not reach the disk: once, until a save works
+    // again; a malformed line read earlier is no failure.
     void saveReportsExactlyWhenTheValueMissedTheDisk()
     {
         const QString root = m_root->filePath(u"config"_s);
@@ -112,9 +99,8 @@ private slots:
         QTest::newRow("full disk") << u"full disk"_s << 0600 << QString();
     }
 
-    // An unreadable store is told once at start; the program runs on the
-    // defaults. Saves that fail are told once and kept for this run only;
-    // every stored byte and mode stays as it was.
+    // An unreadable store is told once at start; the program runs on the defaults. Saves that fail are told
+    // once and kept for this run only; every stored byte and mode stays as it was.
     void unreadableStoreIsNeverWritten()
     {
         QFETCH(QString, blocked);
@@ -148,12 +134,11 @@ private slots:
         }
         QCOMPARE(modeOf(target), modeBefore);
         setMode(target, 0700);
-        QCOMPARE(readFile(m_file), blocked.isEmpty() ? QByteArray() : stored);
+        QCOMPARE(fileBytes(m_file), blocked.isEmpty() ? QByteArray() : stored);
     }
 
-    // A store found unreadable stays left alone for the whole run, also once
-    // the user has given its file back its permissions: a save then must not
-    // put the defaults the program ran on over the user's values.
+    // A store found unreadable stays left alone for the whole run, also once the user has given its file back
+    // its permissions: a save then must not put the defaults the program ran on over the user's values.
     void storeMendedWhileRunningKeepsItsValues()
     {
         QUORLIN_RUN_ISOLATED(Isolation::NormalUser);
@@ -164,25 +149,24 @@ private slots:
         QVERIFY(setMode(m_file, 0600));
         store.save(u"MAIN_Left"_s, u"2000"_s);
         QCOMPARE(store.get(u"MAIN_Left"_s), u"2000"_s);
-        QCOMPARE(readFile(m_file), stored);
+        QCOMPARE(fileBytes(m_file), stored);
     }
 
-    // Bytes that are not UTF-8 stay as stored, also when a value is saved as
-    // it was read, until the program changes that value.
+    // Bytes that are not UTF-8 stay as stored, also when a value is saved as it was read, until the program
+    // changes that value.
     void keepsBytesItNeverWrote()
     {
         QVERIFY(writeFile(m_file, "[General]\nA=caf\xe9\nB=\xff\nC=1\n"));
         Store store(m_root->path());
         store.save(u"C"_s, u"2"_s);
         store.save(u"A"_s, store.get(u"A"_s));
-        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=\xff\nC=2\n");
+        QCOMPARE(fileBytes(m_file), "[General]\nA=caf\xe9\nB=\xff\nC=2\n");
         store.save(u"B"_s, u"new"_s);
-        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
+        QCOMPARE(fileBytes(m_file), "[General]\nA=caf\xe9\nB=new\nC=2\n");
     }
 
-    // A batch of saves writes the file once, when the outermost batch ends,
-    // with the bytes the saves one by one would write; reads within it give
-    // its own values.
+    // A batch of saves writes the file once, when the outermost batch ends, with the bytes the saves one by
+    // one would write; reads within it give its own values.
     void batchWritesTheFileOnce()
     {
         const QByteArray stored = "[General]\nA=caf\xe9\nB=1\n";
@@ -195,16 +179,15 @@ private slots:
         store.save(u"C"_s, u"3"_s);
         store.backing.endBatch();
         QCOMPARE(store.get(u"B"_s), u"2"_s);
-        QCOMPARE(readFile(m_file), stored);
+        QCOMPARE(fileBytes(m_file), stored);
         store.backing.endBatch();
-        QCOMPARE(readFile(m_file), "[General]\nA=caf\xe9\nB=2\nC=3\n");
+        QCOMPARE(fileBytes(m_file), "[General]\nA=caf\xe9\nB=2\nC=3\n");
         QVERIFY(store.reports.isEmpty());
     }
 
-    // Each save goes at once to an owner-only file (none for a section only
-    // read; modes the user set stay), where a second copy saving at the same
-    // time reads it exactly; the file keeps the keys of both. On Windows a
-    // section is the Visual Basic runtime's registry key, as earlier releases used.
+    // Each save goes at once to an owner-only file (none for a section only read; modes the user set stay),
+    // where a second copy saving at the same time reads it exactly; the file keeps the keys of both. On
+    // Windows a section is the Visual Basic runtime's registry key, as earlier releases used.
     void secondCopyReadsEverySave()
     {
         QCOMPARE(registrySectionKey(kApp, u"KD-QUORLIN-LTC"_s),
@@ -248,10 +231,9 @@ int main(int argc, char* argv[])
         TestSettingsBacking test;
         return QTest::qExec(&test, argc, argv);
     }
-    // This executable doubles as a second copy of the program on the same store:
-    // "--peer <root> <times> <key>..." prints the keys' values apart by NULs,
-    // then saves PEER=peer that many times. It reads its section first and
-    // says "open", then waits for a line before it reads the keys.
+    // This executable doubles as a second copy of the program on the same store: "--peer <root> <times>
+    // <key>..." prints the keys' values apart by NULs, then saves PEER=peer that many times. It reads its
+    // section first and says "open", then waits for a line before it reads the keys.
     Store store(args.value(2));
     store.get(u"PEER"_s);
     QTextStream(stdout) << "open\n" << Qt::flush;
