@@ -139,7 +139,7 @@ void QUORLIN_CONF_GENERATOR_MAIN::SAVE_BUTTON_Click()
     const QString text = renderConfText(saved);
     ui->CONF_OUTPUT_TEXTBOX->setText(text);
     m_saveCheck = std::make_unique<QObject>();
-    checkBeforeSave(m_context.platform.programHelp, m_context.node.text(NodeText::DaemonCommand), text,
+    checkBeforeSave(m_context.platform.programHelp, m_context.node.commandLine(NodeText::DaemonCommand), text,
         m_saveCheck.get(), [this, saved, text](const SaveCheck& check) {
             m_saveCheck.reset();
             finishSave(saved, text, check);

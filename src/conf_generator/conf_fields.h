@@ -55,7 +55,8 @@ enum class ConfLine { None, Setting, Credential };
 // The line is active while the rule's box is ticked; without a rule, while
 // the tick box is ticked or the value is not exactly empty (blanks or "0"
 // count as values). An inactive line starts with "#". A tick box with a rule
-// is also greyed and unticked while its rule's box is unticked.
+// is also greyed while its rule's box is unticked, and unticked when that box
+// is unticked.
 struct ConfFieldRow {
     QLatin1StringView key;
     std::variant<ConfText, ConfTick> member;

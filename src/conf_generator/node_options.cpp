@@ -30,10 +30,9 @@ QSet<QString> parseHelpOptions(const QString& help)
     return options;
 }
 
-void readNodeOptions(const QString& daemonCommandLine, ProgramHelpReader& help, QObject* receiver,
+void readNodeOptions(const CommandLine& line, ProgramHelpReader& help, QObject* receiver,
     std::function<void(const NodeOptions&)> done)
 {
-    const CommandLine line(daemonCommandLine);
     if (line.quoteLeftOpen())
         return done(
             notChecked(QStringLiteral("the daemon command line has a double quote that is never closed")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/command_line.h"
 #include "platform/program_help.h"
 
 #include <QSet>
@@ -18,9 +19,9 @@ struct NodeOptions {
 // "  -name=<value>".
 QSet<QString> parseHelpOptions(const QString& help);
 
-// Asks the program of a daemon command line for its options: "-help", and
+// Asks the daemon line's program for its options: "-help", and
 // "-help-debug" as well where the help lists it. `done` gets them at once
 // when there is no program to ask or its answers are kept, and otherwise
 // later, unless `receiver` is gone by then.
-void readNodeOptions(const QString& daemonCommandLine, ProgramHelpReader& help, QObject* receiver,
+void readNodeOptions(const CommandLine& daemonLine, ProgramHelpReader& help, QObject* receiver,
     std::function<void(const NodeOptions&)> done);

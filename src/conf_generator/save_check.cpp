@@ -48,10 +48,10 @@ QString describe(const SaveCheck& check, bool stopping, qsizetype listed)
 
 } // namespace
 
-void checkBeforeSave(ProgramHelpReader& help, const QString& daemonCommandLine, const QString& text,
+void checkBeforeSave(ProgramHelpReader& help, const CommandLine& daemonLine, const QString& text,
     QObject* receiver, std::function<void(const SaveCheck&)> done)
 {
-    readNodeOptions(daemonCommandLine, help, receiver, [text, done](const NodeOptions& node) {
+    readNodeOptions(daemonLine, help, receiver, [text, done](const NodeOptions& node) {
         done({ checkConfText(text, node.options), node.source });
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conf_check.h"
+#include "platform/command_line.h"
 #include "platform/dialogs.h"
 #include "platform/program_help.h"
 
@@ -20,7 +21,7 @@ struct SaveCheck {
 
 // Reads the text as the configured daemon will; `done` gets the check as
 // readNodeOptions gets the daemon's options, at once or later.
-void checkBeforeSave(ProgramHelpReader& help, const QString& daemonCommandLine, const QString& text,
+void checkBeforeSave(ProgramHelpReader& help, const CommandLine& daemonLine, const QString& text,
     QObject* receiver, std::function<void(const SaveCheck&)> done);
 
 // Whether a finding stops SAVE.

@@ -49,7 +49,8 @@ NodeOptions read(const QString& commandLine, ProgramHelpReader& reader)
 {
     QObject receiver;
     std::optional<NodeOptions> node;
-    readNodeOptions(commandLine, reader, &receiver, [&](const NodeOptions& answer) { node = answer; });
+    readNodeOptions(
+        CommandLine(commandLine), reader, &receiver, [&](const NodeOptions& answer) { node = answer; });
     return QTest::qWaitFor([&] { return node.has_value(); }) ? *node
                                                              : NodeOptions { std::nullopt, "no answer" };
 }

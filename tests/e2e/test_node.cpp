@@ -219,7 +219,7 @@ private slots:
         ProgramHelpReader help(runner);
         const QString daemon = NodeSandbox::programFolder() + u"/litecoind"_s;
         std::optional<SaveCheck> answered;
-        checkBeforeSave(help, daemon, text, &runner, [&](const SaveCheck& a) { answered = a; });
+        checkBeforeSave(help, CommandLine(daemon), text, &runner, [&](const SaveCheck& a) { answered = a; });
         QTRY_VERIFY_WITH_TIMEOUT(answered, kNodeTimeoutMs);
         const SaveCheck check = *answered;
         QVERIFY2(check.source.startsWith(u"Checked against"_s), qPrintable(check.source));
