@@ -218,8 +218,7 @@ private slots:
         row("no options", "%1", "Usage: something else\n", skip + "%1 -help lists no options.");
     }
 
-    // The options of -help, and of -help-debug where -help lists it; asked once per program file, a replaced
-    // program is asked again.
+    // -help's options, and -help-debug's where -help lists it; asked once per program file, anew if replaced.
     void nodeOptions()
     {
         QFETCH(QString, commandLine);

@@ -11,8 +11,7 @@ class TestConfFilePosix : public QObject {
     Q_OBJECT
 
 private slots:
-    // The file holds the RPC password: it is readable by its owner only, also where an earlier file was
-    // readable by others.
+    // The file holds the RPC password: only its owner may read it, even where others could read the old file.
     void savedFileIsItsOwnersOnly()
     {
         ConfGeneratorRig rig;
@@ -35,8 +34,7 @@ private slots:
         QTest::newRow("full disk") << int(Isolation::OwnMounts) << "No space left";
     }
 
-    // Nothing is written, no file is left behind, the message names the path and why, and the window stays
-    // open.
+    // Nothing is written, no file is left behind, the message names the path and why, the window stays open.
     void failedWriteKeepsTheOldFileAndTheWindow()
     {
         QFETCH(int, isolation);

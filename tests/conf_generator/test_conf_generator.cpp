@@ -62,8 +62,7 @@ const QStringList kFilledFields { "CRYPTO_NAME_TEXTBOX=LTC - Litecoin", "WALLET_
     "FULL_NODE_LIST_TEXTBOX=addnode=10.0.0.1\r\naddnode=10.0.0.2",
     "USER_DEFINED_SETTINGS_TEXTBOX=regtest=1\r\ntxindex=1" };
 
-// The check's question on the filled fields: on regtest the node refuses five lines, and the ignored one
-// follows them.
+// The check's question on the filled fields: on regtest the node refuses five lines; the ignored one follows.
 QString refusedOnRegtest(const QString& daemon)
 {
     return QString("QUORLIN - CHECKED AGAINST YOUR NODE\nWhat your node will do with this file:\n\n"
@@ -305,9 +304,8 @@ private slots:
         QCOMPARE(rig.fakes.stored("CONF_CHECK_NOTE-Left"), "1000");
     }
 
-    // SAVE asks the daemon in the background: until it answers nothing is stored or written, the main
-    // window's watcher goes on ticking and a second click asks nothing more; the answer saves the fields of
-    // the first click.
+    // SAVE asks the daemon in the background: until it answers nothing is stored or written, the watcher
+    // ticks on and a second click asks nothing more; the answer saves the first click's fields.
     void saveWaitsForTheDaemonsAnswer()
     {
         ConfGeneratorRig rig;
@@ -328,8 +326,7 @@ private slots:
         QCOMPARE(rig.fakes.stored("CRYPTO_NAME_TEXTBOX"), "");
     }
 
-    // Closing the window while SAVE waits drops the check, which ends the daemon's run, and writes nothing of
-    // the file.
+    // Closing the window while SAVE waits drops the check, which ends the daemon's run; no file is written.
     void closingWhileSaveWaitsWritesNothing()
     {
         ConfGeneratorRig rig;
@@ -458,8 +455,7 @@ private slots:
         QCOMPARE(rig.preview(), before);
     }
 
-    // A coin button fills the conf generator and disarms the window, its Cancel now Close; Esc closes it as
-    // Cancel.
+    // A coin button fills the conf generator and disarms the window, Cancel now Close; Esc closes as Cancel.
     void coinButtonFillsTheGeneratorAndDisarms()
     {
         ConfGeneratorRig rig;
@@ -544,8 +540,7 @@ private slots:
         QCOMPARE(ctl<QPushButton>(window, "CANCEL_BUTTON")->text(), "Cancel");
     }
 
-    // "Use" hands the credentials over as they are in the window then; the window stays, its Cancel now
-    // Close.
+    // "Use" hands over the credentials as the window has them then; the window stays, Cancel now Close.
     void useHandsTheCredentialsOver()
     {
         ConfModelRig rig(kTypedCredentials);

@@ -21,8 +21,7 @@ class TestConfText : public QObject {
 
 private slots:
     // Each field read from its key reaches its line, active while its box is ticked or its value is not empty
-    // (blanks and "0" are values), values and blocks as they are; the coin's name comes from the node
-    // settings.
+    // (blanks and "0" are values), values and blocks as they are; the coin's name comes from node settings.
     void storedFieldRendersItsLine_data()
     {
         QTest::addColumn<QStringList>("stored");
@@ -69,8 +68,7 @@ private slots:
         QCOMPARE(ConfModelRig(stored).line(number), line);
     }
 
-    // Unticking a rule's box unticks and greys its dependent, which ignores a tick until the rule's box is
-    // ticked again.
+    // Unticking a rule's box unticks and greys its dependent, which ignores ticks until the rule's is ticked.
     void untickingARuleGreysItsDependent_data()
     {
         QTest::addColumn<QString>("rule");

@@ -14,8 +14,7 @@ class TestCore : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Windows drops the extension, Linux keeps every dot; a root keeps its separator, and on Linux a colon is
-    // an ordinary character.
+    // Windows drops the extension, Linux keeps dots; a root keeps its separator; a colon is plain on Linux.
     void splitsExecutablePath()
     {
         QStringList split;
@@ -141,7 +140,7 @@ private slots:
     {
         QFETCH(QStringList, stored);
         QFETCH(QPoint, expected);
-        StoredContext t(stored);
+        TestContext t(stored);
         QDialog window;
         restorePlacement(window, t.context.store, geometry::kMain);
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
@@ -154,13 +153,11 @@ private slots:
             QCOMPARE(window.geometry(), QRect(expected, QSize(258, 90)));
     }
 
-    // A new text replaces only what changed: a selection in the rest survives, and the undo history starts
-    // again.
+    // A new text replaces only what changed: a selection in the rest survives; the undo history starts again.
     void multiLineBoxReplacesWhatChanged_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("selected");
+        for (const char* column : { "before", "after", "selected" })
+            QTest::addColumn<QString>(column);
         const auto row
             = [](const char* name, const QString& before, const QString& after, const char* selected) {
                   QTest::newRow(name) << before << after << QString(selected);

@@ -137,9 +137,8 @@ void TestCommandLineBuilder::splitsLines_data()
 
 void TestCommandLineBuilder::replacesTheLastArgument_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("replaced");
+    for (const char* column : { "text", "argument", "replaced" })
+        QTest::addColumn<QString>(column);
     const auto row = [](const char* tag, const char* text, const char* argument, const char* replaced) {
         QTest::newRow(tag) << QString(text) << QString(argument) << QString(replaced);
     };

@@ -85,7 +85,7 @@ private slots:
 void TestCryptoSettings::saveStoresBuildsAndHandsOver()
 {
     CryptoSettingsRig o;
-    StoredContext& t = o.t;
+    TestContext& t = o.t;
     for (const char* use : { "USE_QT_FOLDER_BUTTON", "USE_QT_FILE_BUTTON", "USE_DAEMON_FOLDER_BUTTON",
              "USE_DAEMONCLI_FILE_BUTTON", "USE_DAEMOND_FILE_BUTTON" })
         ctl<QPushButton>(o.w, use)->click();

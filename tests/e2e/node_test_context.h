@@ -52,8 +52,7 @@ inline void press(QAbstractButton* button)
 }
 
 // QtTest's checks leave only the function they fail in. NODE_STEP ends the test at the first failed check in
-// a helper and names the step, so that it does not go on into further long waits for a node that is not
-// there.
+// a helper and names the step, so it does not go on into further long waits for a node that is not there.
 #define NODE_STEP(...)                                                                                       \
     do {                                                                                                     \
         __VA_ARGS__;                                                                                         \
@@ -91,8 +90,7 @@ inline void checkDaemonBox(const QUORLIN_MAIN& w, const NodeTestContext& t, bool
     QCOMPARE(ctl<QPushButton>(w, "QT_START_BUTTON")->isEnabled(), !running);
 }
 
-// Presses `opener`, lets `steps` work in the modal window it opens, and closes it if a failed check left it
-// open.
+// Presses `opener`, lets `steps` work in the modal it opens, and closes it if a failed check left it open.
 template <typename Window> void inWindow(QAbstractButton* opener, const std::function<void(Window&)>& steps)
 {
     bool opened = false;

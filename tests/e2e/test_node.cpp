@@ -80,8 +80,7 @@ private slots:
 
         QUORLIN_CONF_GENERATOR_MAIN g(t.context, &w);
         g.show();
-        // Litecoin's basic settings, fresh credentials whose password only the rpcauth line knows, and
-        // regtest.
+        // Litecoin's basic settings, new credentials whose password only the rpcauth line knows, and regtest.
         NODE_STEP(inWindow<QUORLIN_CONF_GENERATOR_IDS>(
             ctl<QPushButton>(g, "IDS_BUTTON"), [](QUORLIN_CONF_GENERATOR_IDS& presets) {
                 for (const char* button : { "IMPORT_SETTINGS_TICKBOX", "LTC_IMPORT_BUTTON",

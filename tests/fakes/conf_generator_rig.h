@@ -11,8 +11,7 @@
 
 #include <QtTest>
 
-// Fakes whose executable's folder is a temporary one, written with the platform's separators as the running
-// program's own folder is.
+// Fakes whose executable's folder is a temporary one, with native separators as the running program's own is.
 struct FakesInFolder {
     FakesInFolder() { fakes.executable.folder = QDir::toNativeSeparators(folder.path()); }
     QTemporaryDir folder;
@@ -20,9 +19,9 @@ struct FakesInFolder {
 };
 
 // The conf generator's fields over fakes that hold these "key=value" pairs.
-struct ConfModelRig : StoredContext {
+struct ConfModelRig : TestContext {
     explicit ConfModelRig(const QStringList& stored = {})
-        : StoredContext(stored)
+        : TestContext(stored)
     {
         context.node.load();
         model.load();

@@ -23,8 +23,7 @@ struct CryptoSettingsRig {
     QCheckBox* box(int i) const { return w.findChild<QCheckBox*>(kSwitchTickBoxes[i]); }
     void click(const char* button) const { ctl<QPushButton>(w, button)->click(); }
 
-    // The pairs' switches as Save writes them into the command lines: the last word of the Qt and daemon
-    // lines, the word before "stop".
+    // The pairs' switches as Save writes them: the Qt and daemon lines' last words, the word before "stop".
     QStringList savedSwitches() const
     {
         click("SAVE_BUTTON");
@@ -34,7 +33,7 @@ struct CryptoSettingsRig {
             node.text(NodeText::StopCommand).section(u' ', -2, -2) };
     }
 
-    StoredContext t;
+    TestContext t;
     QUORLIN_MAIN main { t.context };
     QUORLIN_MAIN_SETTINGS settings { t.context, &main };
     QUORLIN_CRYPTO_SETTINGS w { t.context, ctl<QLineEdit>(settings, "CONF_FILE_LOCATION_TEXTBOX")->text(),

@@ -50,7 +50,7 @@ struct EveryWindowRig {
         return *window;
     }
 
-    StoredContext t;
+    TestContext t;
     QUORLIN_MAIN main { t.context };
     QUORLIN_MAIN_SETTINGS settings { t.context, &main };
     QUORLIN_CONF_GENERATOR_MAIN confGenerator { t.context, &settings };

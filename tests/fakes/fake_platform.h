@@ -14,9 +14,8 @@
 
 #include <utility>
 
-// In-memory settings store that remembers the order of its writes and counts
-// how often it is written through: each save outside a batch, and each
-// outermost batch that saved something.
+// In-memory settings store that remembers the order of its writes and counts how often it is written through:
+// each save outside a batch, and each outermost batch that saved something.
 class FakeSettingsBacking final : public SettingsBacking {
 public:
     QString GetSetting(
@@ -55,9 +54,8 @@ public:
     bool held = false; // saved in the open batch
 };
 
-// A started program as the test sets it. By default its process ended at
-// once without failing, as a forking daemon's first process does, so that
-// the image names say whether it runs.
+// A started program as the test sets it. By default its process ended at once without failing, as a forking
+// daemon's first process does, so that the image names say whether it runs.
 class FakeStartedProgram final : public StartedProgram {
 public:
     std::optional<ProcessEnd> end() const override { return processEnd; }
@@ -70,8 +68,8 @@ public:
     QString outputProblem;
 };
 
-// Keeps every launch as "<command line> > <output log>", and " hidden" for a
-// hidden window; a start hands out `program`.
+// Keeps every launch as "<command line> > <output log>", and " hidden" for a hidden window; a start hands out
+// `program`.
 class FakeProcessLauncher final : public ProcessLauncher {
 public:
     LaunchResult launch(const CommandLine& commandLine, WindowStyle style, const QString& outputLog) override
@@ -88,9 +86,8 @@ public:
     std::shared_ptr<FakeStartedProgram> program = std::make_shared<FakeStartedProgram>();
 };
 
-// Answers from a table of running processes, each a group of its own named by
-// its id; letter case is ignored. Keeps the names of every look at the process
-// list.
+// Answers from a table of running processes, each a group of its own named by its id; letter case is ignored.
+// Keeps the names of every look at the process list.
 class FakeProcessQuery final : public ProcessQuery {
 public:
     std::optional<QList<int>> countProcesses(
@@ -124,8 +121,8 @@ public:
     int steps = 0;
 };
 
-// Answers from queues a test fills beforehand; an empty queue, or a queued
-// nullopt, answers as a user who cancels. Every request is kept.
+// Answers from queues a test fills beforehand; an empty queue, or a queued nullopt, answers as a user who
+// cancels. Every request is kept.
 class FakeDialogs final : public Dialogs {
 public:
     void showError(QWidget*, const QString& title, const QString& text) override
@@ -157,9 +154,8 @@ public:
     QList<OpenFileRequest> fileRequests;
 };
 
-// Keeps every run. A run whose "program argument..." line is in `answers`
-// gets that answer from the event loop; the others wait until the test
-// answers them, oldest first, with answer().
+// Keeps every run. A run whose "program argument..." line is in `answers` gets that answer from the event
+// loop; the others wait until the test answers them, oldest first, with answer().
 class FakeProcessRunner final : public ProcessRunner {
 public:
     struct Run {
@@ -212,8 +208,8 @@ public:
     QStringList commandLines; // every run's program and arguments, joined by blanks, in order
 };
 
-// Hands out bytes counting up from 1, which differ from call to call but are
-// not random, or fails with `error` when one is set.
+// Hands out bytes counting up from 1, which differ from call to call but are not random, or fails with
+// `error` when one is set.
 class FakeSecureRandom final : public SecureRandom {
 public:
     RandomBytes read(qsizetype count) override
@@ -257,16 +253,13 @@ private:
     }
 };
 
+// Fakes whose store holds these settings, each "key=value", before any window opens, and their context.
 struct TestContext {
-    FakePlatform fakes;
-    AppContext context { fakes.platform() };
-};
-
-// Fakes whose store holds these settings, each "key=value", before any window opens.
-struct StoredContext : TestContext {
-    explicit StoredContext(const QStringList& pairs = {})
+    explicit TestContext(const QStringList& pairs = {})
     {
         for (const QString& pair : pairs)
             fakes.store(pair.section(u'=', 0, 0), pair.section(u'=', 1));
     }
+    FakePlatform fakes;
+    AppContext context { fakes.platform() };
 };

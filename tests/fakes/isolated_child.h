@@ -7,8 +7,7 @@
 
 // Some cases need what a test run as root cannot see (a normal user's permissions) or may not do (mount a
 // file system of its own). Such a test function runs itself again in an isolated child copy of this test
-// executable, and passes when the child passes (POSIX only: the tests that use it are registered
-// NOT_ON_WINDOWS):
+// executable, and passes when the child passes (POSIX only: its tests are registered NOT_ON_WINDOWS):
 //
 //     QUORLIN_RUN_ISOLATED(Isolation::NormalUser);
 enum class Isolation {

@@ -34,6 +34,6 @@ struct MainWindowRig {
         return window.findChild<QUORLIN_NODE_STATUS*>();
     }
 
-    StoredContext t { kNodeSetup };
+    TestContext t { kNodeSetup };
     QUORLIN_MAIN window { t.context };
 };

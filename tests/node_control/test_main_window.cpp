@@ -89,8 +89,7 @@ private slots:
             processes.looks, QList<QStringList>({ { u"litecoin-qt"_s, u"litecoind"_s, u"litecoin-cli"_s } }));
     }
 
-    // It asks one call at a time, the stop line's with its last word swapped, and shows the node's answers as
-    // typed.
+    // It asks one call at a time, the stop line's with its last word swapped, and shows the answers as typed.
     void nodeStatusAsksOneCallAtATime()
     {
         MainWindowRig s;
@@ -259,8 +258,7 @@ private slots:
         }
     }
 
-    // A log that cannot be written any more is told once, with the masked command line, while the program
-    // runs on.
+    // A log that cannot be written any more is told once, with the masked line, while the program runs on.
     void outputProblemIsToldOnce()
     {
         MainWindowRig s;

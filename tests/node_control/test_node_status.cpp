@@ -31,8 +31,7 @@ class TestNodeStatus : public QObject {
     Q_OBJECT
 
 private slots:
-    // Answers as recorded from clients; "" for the network means not asked, and every field after the state
-    // is then "-".
+    // Answers as recorded from clients; network "" means not asked, and each field after the state is "-".
     void readsClientAnswers_data()
     {
         QTest::addColumn<ProcessAnswer>("chain");
@@ -120,8 +119,7 @@ private slots:
         QTEST(clientCallProblem(CommandLine(stopLine)), "problem");
     }
 
-    // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told: "<tick>:<ms it ran>" for each
-    // time it is told gone.
+    // Ticks 250 ms apart, the program seen (+) or missed (-) at each; told: "<tick>:<ms it ran>" per telling.
     void judgesShortLivedPrograms_data()
     {
         QTest::addColumn<QString>("ticks");
@@ -146,8 +144,7 @@ private slots:
         QTEST(told.join(u' '), "told");
     }
 
-    // Arguments as the launcher splits them: a value after "=" or in the next argument is masked, the rest
-    // stays as typed.
+    // As the launcher splits arguments: a value after "=" or in the next argument is masked, the rest kept.
     void masksPasswords_data()
     {
         QTest::addColumn<QString>("line");

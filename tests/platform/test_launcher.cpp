@@ -37,9 +37,8 @@ bool endGroup(const QString& pidFile)
 // How long a script may take to start its program on a busy machine.
 constexpr int kSlowStartMs = 30000;
 
-// A client or daemon that is a script: it runs a copy of sh under a name of its own (its "inner" program)
-// without exec, and waits for it. The inner program notes its pid, so that what a failed test leaves running
-// is ended.
+// A client or daemon script: it runs a copy of sh under its own name (its "inner" program) without exec and
+// waits for it. The inner program notes its pid, so that what a failed test leaves running is ended.
 struct WrapperScript {
     explicit WrapperScript(const QString& innerScript)
     {
@@ -112,8 +111,7 @@ private slots:
         QTRY_COMPARE(QDir(out.path()).entryList(QDir::Files), QStringList { u"later"_s });
     }
 
-    // An error box shows, as plain text, the first and last 200 characters of each long line (a 1 MB command
-    // line), within the screen.
+    // An error box shows as plain text the first and last 200 characters of each long line (1 MB), on screen.
     void longErrorFitsTheScreen()
     {
         const QString line = u"\"/no-such-folder/"_s + QString(1 << 20, u'a') + u"-qt\" -x"_s;
@@ -196,8 +194,7 @@ private slots:
         QVERIFY(endGroup(dir.filePath(u"wrapper"_s)) && endGroup(dir.filePath(u"failed-with-child"_s)));
     }
 
-    // A program that floods its output leaves at most the limit in the log and as much in the ".1" file
-    // before it: the end of its output.
+    // A flooding program leaves at most the limit in the log and as much in the ".1" file: its output's end.
     void floodedLogKeepsItsLimit()
     {
         QTemporaryDir dir;
@@ -210,8 +207,7 @@ private slots:
         QCOMPARE(lastLogLines(log, 0, 1), u"1000000"_s);
     }
 
-    // On a full disk the copy stops, says so once, and goes on draining the output: the program gets past 2
-    // MB of output and keeps running.
+    // On a full disk the copy stops, says so once, drains on: the program passes 2 MB of output and runs on.
     void fullDiskIsToldOnceAndTheProgramRuns()
     {
         QTemporaryDir dir;
@@ -285,8 +281,7 @@ private slots:
         QCOMPARE(std::pair(answers[1].outcome, answers[2].outcome), std::pair(TimedOut, TimedOut));
     }
 
-    // A client that prints more than the limit, on one stream or on both, at once or without end, is ended
-    // and answers "answer too long".
+    // A client over the limit, on one or both streams, at once or endlessly, is ended with "answer too long".
     void clientRunnerEndsAnAnswerTooLong()
     {
         for (const QString& line : { u"/usr/bin/head -c 2000000 /dev/zero"_s,

@@ -25,8 +25,7 @@ bool relink(const QString& exe, const QString& target)
     return QFile::remove(exe) && QFile::link(target, exe);
 }
 
-// The made-up clock: "uptime" in the made-up /proc, and the stat line of a process started so many seconds
-// before it.
+// The made-up clock: "uptime" in the made-up /proc, and the stat line of a process started `seconds` before.
 constexpr int kUptime = 1000;
 
 bool writeUptime(const QTemporaryDir& proc)
@@ -41,8 +40,7 @@ QByteArray statOfAge(int seconds)
         + " 2490368";
 }
 
-// The last pid handed out, as /proc/loadavg gives it, and the self link that makes a made-up /proc this
-// program's own.
+// The last pid handed out, as /proc/loadavg gives it, and the self link that makes a made-up /proc ours.
 bool writeLastPid(const QTemporaryDir& proc, const QByteArray& pid)
 {
     return writeFile(proc.filePath(u"loadavg"_s), "0.00 0.00 0.00 1/90 " + pid + "\n")
@@ -122,8 +120,7 @@ private slots:
         QCOMPARE(count({ u"qrl-new"_s }), QList { 0 });
     }
 
-    // A wrapper that waits two seconds and then execs the node program is seen at the next look or the one
-    // after.
+    // A wrapper that waits 2 s and then execs the node program is seen at the next look or the one after.
     void seesAnExecInTheFirstMinuteAtOnce()
     {
         QTemporaryDir proc;
@@ -135,8 +132,7 @@ private slots:
         QCOMPARE_LE(looksUntilSeen(query, u"qrl-node"_s, 2), 2);
     }
 
-    // After its first minute a process is no longer read at every look: its exec is seen in its turn, within
-    // ten seconds of looks.
+    // After a minute a process is not read at every look: its exec is seen in its turn, within 10 s of looks.
     void seesALaterExecWithinTenSeconds()
     {
         QTemporaryDir proc;
@@ -148,9 +144,8 @@ private slots:
         QCOMPARE_LE(looksUntilSeen(query, u"qrl-late"_s, 40), 40);
     }
 
-    // Where /proc is this program's own, only the pids handed out since the last look are probed (threads
-    // passed over), unless that look is over a second old. The panel's own processes are left out when asked,
-    // by their process group.
+    // Where /proc is this program's own, only pids handed out since the last look are probed (threads passed
+    // over), unless that look is over a second old; the panel's own process groups are left out when asked.
     void probesThePidsHandedOut()
     {
         QTemporaryDir proc;

@@ -152,8 +152,7 @@ private slots:
         QCOMPARE(fileBytes(m_file), stored);
     }
 
-    // Bytes that are not UTF-8 stay as stored, also when a value is saved as it was read, until the program
-    // changes that value.
+    // Non-UTF-8 bytes stay as stored, also when a value read is saved back, until the program changes it.
     void keepsBytesItNeverWrote()
     {
         QVERIFY(writeFile(m_file, "[General]\nA=caf\xe9\nB=\xff\nC=1\n"));

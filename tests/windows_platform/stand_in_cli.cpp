@@ -1,7 +1,6 @@
-// Stands in for a node's command-line client (quorlin-cli.exe): "stop" asks
-// the stand-in node of the same -conf file to end; "wrap PROGRAM ARG..." runs
-// PROGRAM as its child and waits for it, as a client that is a script does;
-// any other call fails.
+// Stands in for a node's command-line client (quorlin-cli.exe): "stop" asks the stand-in node of the same
+// -conf file to end; "wrap PROGRAM ARG..." runs PROGRAM as its child and waits for it, as a client that is a
+// script does; any other call fails.
 #include "stand_in.h"
 
 #include <windows.h>

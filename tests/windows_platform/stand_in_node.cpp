@@ -1,7 +1,6 @@
-// Stands in for a node daemon (quorlind.exe): prints whether its window is
-// hidden and its arguments as it split them, joined by "|", then runs until
-// the stand-in client asks it to stop. It ends by itself after two minutes, so a failed test leaves nothing
-// running. With "-flood=<n>" it prints n lines of 100 characters and
+// Stands in for a node daemon (quorlind.exe): prints whether its window is hidden and its arguments as it
+// split them, joined by "|", then runs until the stand-in client asks it to stop. It ends by itself after two
+// minutes, so a failed test leaves nothing running. With "-flood=<n>" it prints n lines of 100 characters and
 // "flooded" instead, and fails with exit code 1.
 #include "stand_in.h"
 

@@ -1,7 +1,6 @@
-// The main window over the real Windows launcher, process query and client
-// runner: DAEMON starts the configured daemon hidden, the watcher sees it by
-// its image name, and CLI STOP runs the client that ends it. Stand-in
-// programs play the node (stand_in_node.cpp, stand_in_cli.cpp).
+// The main window over the real Windows launcher, process query and client runner: DAEMON starts the
+// configured daemon hidden, the watcher sees it by its image name, and CLI STOP runs the client that ends it.
+// Stand-in programs play the node (stand_in_node.cpp, stand_in_cli.cpp).
 #include "crypto_settings/command_line_builder.h"
 #include "fakes/fake_platform.h"
 #include "fakes/find_control.h"
@@ -23,9 +22,9 @@ constexpr int kWineTimeoutMs = 20000;
 const QString kRunning = u"#00ff00 quorlind.exe - DAEMON PROCESS RUNNING"_s;
 const QString kStopped = u"#ff0000 quorlind.exe - DAEMON PROCESS STOPPED"_s;
 
-// The main window with the stand-ins as the node's daemon and client, set up
-// as the crypto settings window sets them. The settings and the dialogs are
-// fakes: nothing reaches the registry and no message box waits for a click.
+// The main window with the stand-ins as the node's daemon and client, set up as the crypto settings window
+// sets them. The settings and the dialogs are fakes: nothing reaches the registry and no message box waits
+// for a click.
 struct Rig {
     QTemporaryDir folder; // the node's ".conf" and data folder, and the launch logs
     SystemPlatform system;
@@ -59,8 +58,7 @@ struct Rig {
         const QLineEdit* box = ctl<QLineEdit>(window, "PROCESS_TEXTBOX_2");
         return box->palette().color(QPalette::Base).name() + u' ' + box->toolTip();
     }
-    // What the daemon printed, lines ending in CR LF: its launch log after
-    // the line the launch wrote.
+    // What the daemon printed, lines ending in CR LF: its launch log after the line the launch wrote.
     QString daemonOutput() const
     {
         QFile log(folder.filePath(real.executable.name + u"-daemon.log"_s));
@@ -68,8 +66,7 @@ struct Rig {
     }
     void click(const char* button) { QTest::mouseClick(ctl<QPushButton>(window, button), Qt::LeftButton); }
 
-    // A node a test left running is asked to stop, as the client asks, so
-    // that its folder can go.
+    // A node a test left running is asked to stop, as the client asks, so that its folder can go.
     ~Rig()
     {
         QFile(folder.filePath(u"quorlin.conf.stop"_s)).open(QIODevice::WriteOnly);
@@ -84,11 +81,9 @@ class TestNodeProgramsWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    // DAEMON starts the daemon hidden, with the arguments its command line
-    // splits into and its output in the launch log, and its box turns green.
-    // CLI STOP runs the client with "stop", the daemon ends and its box turns
-    // red; nothing is told, as the client succeeded and the user stopped the
-    // daemon.
+    // DAEMON starts the daemon hidden, with the arguments its command line splits into and its output in the
+    // launch log, and its box turns green. CLI STOP runs the client with "stop", the daemon ends and its box
+    // turns red; nothing is told, as the client succeeded and the user stopped the daemon.
     void daemonStartsAndCliStopEndsIt()
     {
         Rig r;
@@ -104,9 +99,8 @@ private slots:
         QCOMPARE(r.dialogs.errors, QStringList());
     }
 
-    // A client that is a script runs the real client as its child (here the
-    // stand-in client runs the stand-in node and waits for it). While the
-    // panel's own run of it goes on, the child does not count as running;
+    // A client that is a script runs the real client as its child (here the stand-in client runs the stand-in
+    // node and waits for it). While the panel's own run of it goes on, the child does not count as running;
     // the run's time limit ends the child with it.
     void panelRunEndsWithWhatItStarted()
     {
@@ -128,9 +122,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(query->countProcesses(node), QList { 0 }, kWineTimeoutMs);
     }
 
-    // A daemon that floods its output leaves at most the limit in the launch
-    // log and as much in the ".1" file, the end of its output in the log;
-    // failing, it is told with its exit code and its last line.
+    // A daemon that floods its output leaves at most the limit in the launch log and as much in the ".1"
+    // file, the end of its output in the log; failing, it is told with its exit code and its last line.
     void floodingDaemonKeepsItsLogBounded()
     {
         Rig r;

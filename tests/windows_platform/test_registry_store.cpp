@@ -1,7 +1,6 @@
-// The settings store of the Windows build against the registry itself: what
-// the program saves, Windows' own reg.exe finds under the key and value names
-// the program has always used, and what reg.exe adds, the program reads. A
-// copy of the program under another file name keeps a section of its own.
+// The settings store of the Windows build against the registry itself: what the program saves, Windows' own
+// reg.exe finds under the key and value names the program has always used, and what reg.exe adds, the program
+// reads. A copy of the program under another file name keeps a section of its own.
 #include "platform/system_platform.h"
 #include "settings/settings_store.h"
 
@@ -15,8 +14,8 @@ const QString kStoreKey = u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Sett
 // This test program's section, and that of a copy of the program named "KD-QUORLIN copy.exe".
 const QString kOwnSection = u"registry_store"_s;
 const QString kCopySection = u"KD-QUORLIN copy"_s;
-// Texts as stored: a command line with blanks, backslashes, quotes and a
-// blank at the end, and a text that looks like one of QSettings' own markings.
+// Texts as stored: a command line with blanks, backslashes, quotes and a blank at the end, and a text that
+// looks like one of QSettings' own markings.
 const QString kCommand
     = u"\"C:\\My Nodes\\quorlind.exe\" -conf=\"C:\\My Nodes\\a.conf\" -datadir=\"\\\\nas\\x\" "_s;
 const QString kAtText = u"@Invalid()"_s;
@@ -53,8 +52,8 @@ QStringList regValues(const QString& section)
     return values;
 }
 
-// The program's own store as the Windows build opens it, for this program's
-// section and for the copy's, whose section comes from its file name.
+// The program's own store as the Windows build opens it, for this program's section and for the copy's, whose
+// section comes from its file name.
 struct Stores {
     SystemPlatform system;
     Platform platform = system.platform();
@@ -78,8 +77,7 @@ private slots:
             reg({ u"delete"_s, kStoreKey + section, u"/f"_s });
     }
 
-    // A position in twips, tick boxes and texts are REG_SZ values holding
-    // exactly what was saved.
+    // A position in twips, tick boxes and texts are REG_SZ values holding exactly what was saved.
     void savedValuesAreReadByReg()
     {
         Stores s;

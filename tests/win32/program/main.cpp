@@ -1,9 +1,8 @@
-// Runs the Win32 platform layer against the real system. The same executable
-// serves as the child that some checks start: "--echo <file>" writes its
-// show-window request and its raw command line into <file>; "--wait-while
-// <file>" lives while <file> exists (a minute at most); "--flood <n>" writes
-// n bytes to its output, then "err" to its error stream;
-// "--leave-child <file>" starts "--wait-while <file>" and fails with exit code 3.
+// Runs the Win32 platform layer against the real system. The same executable serves as the child that some
+// checks start: "--echo <file>" writes its show-window request and its raw command line into <file>;
+// "--wait-while <file>" lives while <file> exists (a minute at most); "--flood <n>" writes n bytes to its
+// output, then "err" to its error stream; "--leave-child <file>" starts "--wait-while <file>" and fails with
+// exit code 3.
 
 #include "support.h"
 

@@ -14,8 +14,7 @@ HWND openWindow(HWND owner = nullptr)
         owner, nullptr, nullptr, nullptr);
 }
 
-// A menu as Qt opens one: a topmost popup that no window owns, shown without
-// taking the foreground.
+// A menu as Qt opens one: a topmost popup that no window owns, shown without taking the foreground.
 HWND openMenu()
 {
     const HWND menu = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"menu", WS_POPUP | WS_BORDER, 120, 120,
@@ -52,8 +51,8 @@ void testWindowStacking()
     win32StackingStep(main, {});
     check(isTopmost(main) && !isTopmost(other), "stacking makes the main window topmost, the other not");
 
-    // The panel's settings window (owned by the main window) and a menu of the
-    // panel stay above the main window, in their order.
+    // The panel's settings window (owned by the main window) and a menu of the panel stay above the main
+    // window, in their order.
     const HWND settings = openWindow(main);
     const HWND menu = openMenu();
     ::SetWindowPos(other, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
