@@ -100,7 +100,8 @@ private slots:
         retype(ctl<QLineEdit>(g, "RPC_PASSWORD_TEXTBOX"), u"plain"_s);
         auto* block = ctl<MultiLineBox>(g, "USER_DEFINED_SETTINGS_TEXTBOX");
         QTest::keyClicks(block, u"regtest=1"_s);
-        press(ctl<QPushButton>(g, "SAVE_BUTTON")); // answered "Go back"
+        press(ctl<QPushButton>(g, "SAVE_BUTTON")); // answered "Go back" once the daemon has answered
+        QTRY_COMPARE_WITH_TIMEOUT(t.dialogs.questions.size(), 1, kNodeTimeoutMs);
         const QString ignored = u": the node ignores it (not among its options)"_s;
         const QString refused
             = u": the node refuses to start, because on regtest this line belongs in a [regtest] section"_s;
@@ -119,6 +120,7 @@ private slots:
             QTest::keyClicks(block, QString::fromLatin1(line));
         }
         press(ctl<QPushButton>(g, "SAVE_BUTTON")); // the ignored lines alone do not stop SAVE
+        QTRY_COMPARE_WITH_TIMEOUT(ctl<QPushButton>(g, "CANCEL_BUTTON")->text(), u"Close"_s, kNodeTimeoutMs);
         QCOMPARE(t.dialogs.questions.size(), 1);
 
         QTest::mouseDClick(ctl<QLineEdit>(w, "PROCESS_TEXTBOX_2"), Qt::LeftButton);
